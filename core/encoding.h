@@ -1,0 +1,20 @@
+#pragma once
+// The files of the program (projects, reports, the summary) are Windows-1252 text, as they have
+// always been. Inside the program texts are UTF-8.
+
+#include <string>
+#include <string_view>
+
+namespace sw {
+
+// UTF-8 to Windows-1252; a character that Windows-1252 cannot hold, and any byte that is not
+// valid UTF-8, becomes "?".
+[[nodiscard]] std::string toWindows1252(std::string_view utf8);
+
+// File bytes to UTF-8: text that is valid UTF-8 is taken as it is, anything else is read as
+// Windows-1252.
+[[nodiscard]] std::string fileTextToUtf8(std::string_view bytes);
+
+[[nodiscard]] bool isValidUtf8(std::string_view bytes);
+
+}  // namespace sw

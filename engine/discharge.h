@@ -1,0 +1,48 @@
+#pragma once
+// The whole Rational Method chain for one culvert, and Q = C i A.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/intensity.h"
+#include "engine/runoff.h"
+#include "project/records.h"
+
+namespace sw {
+
+inline constexpr std::int16_t kComputed = -1;
+
+struct CulvertRun {
+    enum class Status {
+        Computed,       // Code is -1
+        Incomplete,     // an input is missing; nothing was computed or changed
+        NotComputable,  // the inputs are there but cannot be used; Reason says why
+    };
+    Status status = Status::Incomplete;
+    std::int16_t Code = 0;  // -1 when computed, otherwise the culvert index
+    std::string Reason;
+    std::optional<TotalsLabels> Totals;  // what the totals labels show after the run
+    std::string IntensityLine;           // the intensity list line of a computed culvert
+
+    [[nodiscard]] bool computed() const { return status == Status::Computed; }
+};
+
+// Checks that the culvert's inputs are complete, then computes total area and weighted C, slope,
+// corrected time of concentration and intensity, in that order, all stored in the record.
+[[nodiscard]] CulvertRun CalCulvert(AppState& state, int culvert);
+
+struct Discharge {
+    double Cfs = 0.0;
+    double Cms = 0.0;
+    std::string Text;  // "9.5 cfs (0.3 cms)"
+};
+
+// Q from the stored (rounded) Intensity, WeightedC and TotalArea.
+[[nodiscard]] Discharge CalQ(const CulvertRecord& culvert);
+
+// "1000 ft", or "300 m (984.24 ft)" when the entered value differs from its feet.
+[[nodiscard]] std::string LengthDisplay(double value, std::string_view unit, double feet);
+
+}  // namespace sw

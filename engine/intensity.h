@@ -1,0 +1,41 @@
+#pragma once
+// Rainfall intensity from zone, return period and corrected time of concentration.
+
+#include <string>
+#include <vector>
+
+#include "project/records.h"
+
+namespace sw {
+
+// -ln(ln(T / (T - 1)))
+[[nodiscard]] double FreqTerm(double T);
+
+// Linear interpolation on the duration between the two table intensities, rounded to 2 decimals.
+[[nodiscard]] double InterpIntensity(double T, double Tc, double Dur1, double Dur2, double A1,
+                                     double B1, double A2, double B2);
+
+struct IntensityResult {
+    enum class Status {
+        Computed,
+        NoCulvertSelected,  // Message: the "select a culvert" text
+        NoZone,             // no intensity inputs yet: silent, nothing changes
+        NotComputable,      // Message: why; the culvert's intensity is withdrawn
+    };
+    Status status = Status::NoZone;
+    std::string Message;
+    std::string Line;  // the intensity list line, when computed
+
+    [[nodiscard]] bool computed() const { return status == Status::Computed; }
+};
+
+// Computes and stores the culvert's intensity (0.1 in/hr) and its IntensityBracket, and returns
+// the line for the intensity list. Refused while no culvert is selected. A zone other than A, B
+// or C, a return period of 1 year or less, or a CorTC outside the table gives no intensity: the
+// record's Intensity becomes 0 and its bracket is dropped, so nothing stale survives.
+[[nodiscard]] IntensityResult CalIntensity(AppState& state, int culvert);
+
+// Lines 1 to 7 of the intensity list, from the record.
+[[nodiscard]] std::vector<std::string> intensityInputLines(const CulvertRecord& culvert);
+
+}  // namespace sw

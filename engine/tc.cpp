@@ -1,0 +1,85 @@
+#include "engine/tc.h"
+
+#include <cmath>
+
+#include "core/messages.h"
+#include "core/numbers.h"
+#include "engine/tables.h"
+
+namespace sw {
+
+double ToFeet(double value, std::string_view unit)
+{
+    const DesignTables& t = designTables();
+    for (std::size_t k = 0; k < t.LengthUnitNames.size(); ++k)
+        if (unit == t.LengthUnitNames[k])
+            return roundTo(t.LengthUnitFactors[k] * value, 2);
+    return -1.0;
+}
+
+std::optional<double> CalSlope(double remoteFt, double inletFt, double lengthFt)
+{
+    if (!(lengthFt > 0.0))
+        return std::nullopt;
+    const double slope = roundTo((remoteFt - inletFt) / lengthFt, 5);
+    if (!std::isfinite(slope))
+        return std::nullopt;
+    return slope;
+}
+
+TcResult CalTC(double slope, double lengthFt, double factor)
+{
+    if (!(lengthFt > 0.0) || !std::isfinite(lengthFt))
+        return {std::nullopt, std::string(msg::kLengthNotPositive)};
+    if (!(slope > 0.0) || !std::isfinite(slope))
+        return {std::nullopt, std::string(msg::kSlopeNotPositive)};
+    if (!(factor > 0.0) || !std::isfinite(factor))
+        return {std::nullopt, std::string(msg::kFactorNotPositive)};
+    double t = std::pow(lengthFt, 0.77) * 0.0078;
+    t *= std::pow(slope, -0.385);
+    t *= factor;
+    if (!std::isfinite(t))
+        return {std::nullopt, std::string(msg::kInputsNotFinite)};
+    t = roundTo(t, 2);
+    return {t < 5.0 ? 5.0 : t, {}};
+}
+
+TcOutcome computeSlopeAndTc(CulvertRecord& culvert)
+{
+    const std::optional<double> slope =
+        CalSlope(culvert.EleRemoteFt, culvert.EleCulvertFt, culvert.LenTravelFt);
+    culvert.Slope = slope.value_or(0.0);
+    const TcResult tc = slope ? CalTC(*slope, culvert.LenTravelFt, culvert.CorFactor)
+                              : TcResult{std::nullopt, std::string(msg::kLengthNotPositive)};
+    if (!tc.Minutes) {
+        culvert.CorTC = 0.0;
+        culvert.Intensity = 0.0;
+        culvert.Bracket.reset();
+        return {false, tc.Reason};
+    }
+    culvert.CorTC = *tc.Minutes;
+    return {true, {}};
+}
+
+InputCheck CheckIntensityInputs(std::string_view remoteText, std::string_view remoteUnit,
+                                std::string_view inletText, std::string_view inletUnit,
+                                std::string_view lengthText)
+{
+    const double remote = numericValue(remoteText);
+    const double inlet = numericValue(inletText);
+    const double length = numericValue(lengthText);
+    const double remoteFt = ToFeet(remote, remoteUnit);
+    const double inletFt = ToFeet(inlet, inletUnit);
+
+    if (remote == 0.0)
+        return {kInputsRefused, std::string(msg::kRemoteZero), IntensityInput::EleRemote, false};
+    if (inlet == 0.0)
+        return {kInputsRefused, std::string(msg::kInletZero), IntensityInput::EleCulvert, false};
+    if (length == 0.0)
+        return {kInputsRefused, std::string(msg::kLengthZero), IntensityInput::LenTravel, false};
+    if (remoteFt < inletFt)
+        return {kInputsRefused, std::string(msg::kRemoteBelowInlet), IntensityInput::EleCulvert, true};
+    return {};
+}
+
+}  // namespace sw

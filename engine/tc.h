@@ -1,0 +1,56 @@
+#pragma once
+// Feet, slope and the corrected time of concentration.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "project/records.h"
+
+namespace sw {
+
+// Value in feet, rounded to 0.01 ft: "ft" x 1, "m" x 3.2808; -1 for any other unit.
+[[nodiscard]] double ToFeet(double value, std::string_view unit);
+
+// (remote - inlet) / length rounded to 5 decimals; empty when the length is not positive or the
+// result is not a finite number.
+[[nodiscard]] std::optional<double> CalSlope(double remoteFt, double inletFt, double lengthFt);
+
+// 0.0078 x length^0.77 x slope^-0.385 x factor, rounded to 2 decimals, never below 5 minutes.
+// Empty, with the reason, when the slope, the length or the factor is not positive.
+struct TcResult {
+    std::optional<double> Minutes;
+    std::string Reason;
+};
+[[nodiscard]] TcResult CalTC(double slope, double lengthFt, double factor);
+
+// Slope and corrected time of concentration of a culvert from its stored feet values and factor,
+// stored into its record. When they cannot be computed, Slope keeps what could be computed (0
+// without a usable length), CorTC becomes 0 and the intensity of the culvert is withdrawn, so
+// that no later discharge uses a value of earlier inputs.
+struct TcOutcome {
+    bool Computed = false;
+    std::string Reason;
+};
+[[nodiscard]] TcOutcome computeSlopeAndTc(CulvertRecord& culvert);
+
+// The box a failed input check puts the focus on.
+enum class IntensityInput { None, EleRemote, EleCulvert, LenTravel };
+
+inline constexpr std::int16_t kInputsAccepted = 678;
+inline constexpr std::int16_t kInputsRefused = -678;
+
+struct InputCheck {
+    std::int16_t Code = kInputsAccepted;  // 678 accepted, -678 refused
+    std::string Message;
+    IntensityInput Focus = IntensityInput::None;
+    bool TintInlet = false;  // the inlet box takes the light cyan entry colour
+};
+
+// The checks the Intensity button runs on the texts of the three value boxes and two unit boxes.
+[[nodiscard]] InputCheck CheckIntensityInputs(std::string_view remoteText, std::string_view remoteUnit,
+                                              std::string_view inletText, std::string_view inletUnit,
+                                              std::string_view lengthText);
+
+}  // namespace sw

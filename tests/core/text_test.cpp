@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "core/encoding.h"
+#include "core/linehelpers.h"
+#include "core/text.h"
+
+namespace sw {
+namespace {
+
+TEST(Text, FieldsCountCharactersNotBytes)
+{
+    EXPECT_EQ(fitLeft("Ditch A", 10), "Ditch A   ");
+    EXPECT_EQ(fitLeft("A long description", 10), "A long des");
+    EXPECT_EQ(fitLeft("Fossé", 6), "Fossé ");
+    EXPECT_EQ(fitLeft("Fosséééé", 5), "Fossé");
+    EXPECT_EQ(atMask("0.45", 12), "        0.45");
+    EXPECT_EQ(atMask("é", 3), "  é");
+    EXPECT_EQ(atMask("longer than five", 5), "longer than five");
+    EXPECT_EQ(charCount("°C"), 2u);
+}
+
+TEST(Text, TrimsOnlySpaces)
+{
+    EXPECT_EQ(trimSpaces("  a b  "), "a b");
+    EXPECT_EQ(trimSpaces("\ta "), "\ta");
+    EXPECT_EQ(trimSpaces("   "), "");
+}
+
+TEST(Text, UpperCaseCoversLatinLetters)
+{
+    EXPECT_EQ(upperCase("sta 10 é"), "STA 10 É");
+    EXPECT_TRUE(equalsIgnoringCase("Sta 10", "STA 10"));
+    EXPECT_FALSE(equalsIgnoringCase("Sta 10", "Sta 11"));
+    EXPECT_EQ(upperCase("÷"), "÷");
+}
+
+TEST(Text, DateAndMessageLines)
+{
+    EXPECT_EQ(formatDate(2026, 3, 7), "03/07/2026");
+    EXPECT_EQ(joinMessageLines({"a", "b", "c"}), "a\rb\rc");
+}
+
+TEST(LineHelpers, ValueKeyAndToken)
+{
+    EXPECT_EQ(GetValue("Project Name= Bridge 4 "), " Bridge 4");
+    EXPECT_EQ(GetValue("  no key here  "), "no key here");
+    EXPECT_EQ(GetValue("a=b=c"), "b=c");
+    EXPECT_EQ(GetKey("  source of CORRECTION factor =x"), "source of CORRECTION factor");
+    EXPECT_EQ(GetKey(" [CULVERTS] "), "[CULVERTS]");
+
+    EXPECT_EQ(GetToken("Elevation of culvert inlet= 980.5 ft ", " ", 1), "980.5");
+    EXPECT_EQ(GetToken("Elevation of culvert inlet= 980.5 ft ", " ", 2), "ft");
+    EXPECT_EQ(GetToken("2.5   h", " ", 2), "h");
+    EXPECT_EQ(GetToken("Key=12", " ", 2), "12");
+    EXPECT_FALSE(GetToken("Key=12", " ", 1).has_value());
+    EXPECT_EQ(GetToken("Key=12 ft", " ", 3), "");
+}
+
+TEST(Encoding, Windows1252BothWays)
+{
+    EXPECT_EQ(toWindows1252("Fossé 5°"), "Foss\xE9 5\xB0");
+    EXPECT_EQ(toWindows1252("€ \xE2\x80\x9Cq\xE2\x80\x9D"), "\x80 \x93q\x94");
+    EXPECT_EQ(toWindows1252("中"), "?");
+    EXPECT_EQ(toWindows1252("bad \xFF byte"), "bad ? byte");
+
+    EXPECT_EQ(fileTextToUtf8("Foss\xE9"), "Fossé");
+    EXPECT_EQ(fileTextToUtf8("\x80"), "€");
+    EXPECT_EQ(fileTextToUtf8("Fossé"), "Fossé");  // valid UTF-8 is taken as it is
+    const std::string undefinedByte = "\x81";
+    EXPECT_EQ(toWindows1252(fileTextToUtf8(undefinedByte)), undefinedByte);
+    EXPECT_FALSE(isValidUtf8("\xC0\x80"));  // overlong
+    EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));  // surrogate
+}
+
+}  // namespace
+}  // namespace sw

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include "core/messages.h"
+#include "engine/discharge.h"
+#include "enginefixture.h"
+
+namespace sw {
+namespace {
+
+TEST(CalCulvert, ComputesTheWholeChainInOrder)
+{
+    AppState s = testing::stateWith({testing::completeCulvert()});
+    const CulvertRun run = CalCulvert(s, 0);
+    ASSERT_TRUE(run.computed()) << run.Reason;
+    EXPECT_EQ(run.Code, -1);
+    const CulvertRecord& c = s.CulvertList[0];
+    EXPECT_EQ(c.TotalArea, 4.0);
+    EXPECT_EQ(c.WeightedC, 0.45);
+    EXPECT_EQ(c.Slope, 0.01);
+    EXPECT_EQ(c.CorTC, 9.38);
+    EXPECT_EQ(c.Intensity, 5.5);
+    EXPECT_EQ(run.IntensityLine, "Intensity (in/hr): 5.45 (138 mm/hr) ");
+    EXPECT_EQ(run.Totals, (TotalsLabels{"4.0", "0.45"}));
+    // 5.5 x 0.45 x 4.0 = 9.9 cfs; 9.9 x 0.0283 = 0.28017
+    EXPECT_EQ(CalQ(c).Text, "9.9 cfs (0.3 cms)");
+}
+
+TEST(CalCulvert, UsesTheStoredFeetNotTheEnteredValues)
+{
+    CulvertRecord c = testing::completeCulvert();
+    c.EleRemote = 400;  // as entered, in metres; the feet are what count
+    c.EleRemoteUnit = "m";
+    AppState s = testing::stateWith({c});
+    ASSERT_TRUE(CalCulvert(s, 0).computed());
+    EXPECT_EQ(s.CulvertList[0].Slope, 0.01);
+}
+
+TEST(CalCulvert, IncompleteInputsComputeAndChangeNothing)
+{
+    using Change = void (*)(CulvertRecord&);
+    const std::pair<const char*, Change> cases[] = {
+        {"factor 0", [](CulvertRecord& c) { c.CorFactor = 0; }},
+        {"remote 0", [](CulvertRecord& c) { c.EleRemote = 0; }},
+        {"inlet 0", [](CulvertRecord& c) { c.EleCulvert = 0; }},
+        {"length 0", [](CulvertRecord& c) { c.LenTravel = 0; }},
+        {"no sub-areas", [](CulvertRecord& c) { c.NumOfAreas = "0"; }},
+        {"sub-area count not a number", [](CulvertRecord& c) { c.NumOfAreas = "abc"; }},
+        {"no return period", [](CulvertRecord& c) { c.RetPeriod.clear(); }},
+        {"no zone", [](CulvertRecord& c) { c.RFZone.clear(); }},
+    };
+    for (const auto& [name, change] : cases) {
+        CulvertRecord first = testing::completeCulvert("A1");
+        CulvertRecord c = testing::completeCulvert("B7");
+        c.Intensity = 2.2;
+        change(c);
+        AppState s = testing::stateWith({first, c}, 1);
+        const CulvertRecord before = s.CulvertList[1];
+        const CulvertRun run = CalCulvert(s, 1);
+        EXPECT_EQ(run.status, CulvertRun::Status::Incomplete) << name;
+        EXPECT_EQ(run.Code, 1) << name;
+        EXPECT_EQ(s.CulvertList[1], before) << name;
+    }
+}
+
+TEST(CalCulvert, NegativeElevationsAreStillComputed)
+{
+    CulvertRecord c = testing::completeCulvert();
+    c.EleRemote = c.EleRemoteFt = -5;
+    c.EleCulvert = c.EleCulvertFt = -15;
+    AppState s = testing::stateWith({c});
+    ASSERT_TRUE(CalCulvert(s, 0).computed());
+    EXPECT_EQ(s.CulvertList[0].Slope, 0.01);
+}
+
+struct NotComputable {
+    const char* name;
+    void (*change)(CulvertRecord&);
+    std::string reason;
+};
+
+class CalCulvertNotComputable : public ::testing::TestWithParam<NotComputable> {};
+
+// A culvert computed once and then given inputs the formulas cannot use must not keep its old
+// intensity: the board and the reports would show a Q of inputs that no longer exist.
+TEST_P(CalCulvertNotComputable, ReportsWhyAndLeavesNoStaleIntensity)
+{
+    AppState s = testing::stateWith({testing::completeCulvert()});
+    ASSERT_TRUE(CalCulvert(s, 0).computed());
+    ASSERT_EQ(s.CulvertList[0].Intensity, 5.5);
+
+    GetParam().change(s.CulvertList[0]);
+    const CulvertRun run = CalCulvert(s, 0);
+    EXPECT_EQ(run.status, CulvertRun::Status::NotComputable);
+    EXPECT_EQ(run.Code, 0);
+    EXPECT_EQ(run.Reason, GetParam().reason);
+    EXPECT_EQ(s.CulvertList[0].Intensity, 0.0);
+    EXPECT_FALSE(s.CulvertList[0].Bracket.has_value());
+    EXPECT_EQ(CalQ(s.CulvertList[0]).Cfs, 0.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CalCulvertNotComputable,
+    ::testing::Values(
+        NotComputable{"equal elevations", [](CulvertRecord& c) { c.EleRemoteFt = c.EleCulvertFt; },
+                      std::string(msg::kSlopeNotPositive)},
+        NotComputable{"negative length", [](CulvertRecord& c) { c.LenTravel = c.LenTravelFt = -1000; },
+                      std::string(msg::kLengthNotPositive)},
+        NotComputable{"negative factor", [](CulvertRecord& c) { c.CorFactor = -1; },
+                      std::string(msg::kFactorNotPositive)},
+        NotComputable{"one-year return period", [](CulvertRecord& c) { c.RetPeriod = "1"; },
+                      std::string(msg::kReturnPeriodTooShort)},
+        NotComputable{"unknown zone", [](CulvertRecord& c) { c.RFZone = "D"; }, std::string(msg::kZoneUnknown)}),
+    [](const ::testing::TestParamInfo<NotComputable>& info) {
+        std::string name = info.param.name;
+        for (char& ch : name)
+            if (!std::isalnum(static_cast<unsigned char>(ch)))
+                ch = '_';
+        return name;
+    });
+
+TEST(CalCulvert, TimeBeyondTheTableNamesTheTimeAndLeavesNoStaleIntensity)
+{
+    AppState s = testing::stateWith({testing::completeCulvert()});
+    ASSERT_TRUE(CalCulvert(s, 0).computed());
+    CulvertRecord& c = s.CulvertList[0];
+    // 0.0078 x 500000^0.77 x 0.00001^-0.385: about 16,000 minutes, far beyond a day
+    c.LenTravel = c.LenTravelFt = 500000;
+    c.EleRemoteFt = 1005;
+    const CulvertRun run = CalCulvert(s, 0);
+    EXPECT_EQ(run.status, CulvertRun::Status::NotComputable);
+    EXPECT_GT(c.CorTC, 1440.0);
+    EXPECT_EQ(c.Intensity, 0.0);
+    EXPECT_FALSE(c.Bracket.has_value());
+    EXPECT_NE(run.Reason.find("1440-minute"), std::string::npos) << run.Reason;
+    EXPECT_EQ(run.Reason.rfind(msg::kTcBeyondTable1, 0), 0u) << run.Reason;
+}
+
+TEST(CalCulvert, RefusedWhileNoCulvertIsSelected)
+{
+    AppState s = testing::stateWith({testing::completeCulvert()}, kNoCulvert);
+    const CulvertRun run = CalCulvert(s, 0);
+    EXPECT_FALSE(run.computed());
+    EXPECT_EQ(run.Reason, "Pelase select a culvert no");
+}
+
+TEST(CalQ, MultipliesTheRoundedStoredValues)
+{
+    CulvertRecord c;
+    c.Intensity = 5.3;
+    c.WeightedC = 0.45;
+    c.TotalArea = 4.0;
+    Discharge q = CalQ(c);
+    EXPECT_EQ(q.Cfs, 9.5);  // 9.54
+    EXPECT_EQ(q.Cms, 0.3);  // 0.26885
+    EXPECT_EQ(q.Text, "9.5 cfs (0.3 cms)");
+
+    c.Intensity = 4.2;
+    c.WeightedC = 0.9;
+    c.TotalArea = 0.0;
+    EXPECT_EQ(CalQ(c).Text, "0 cfs (0 cms)");
+
+    c.Intensity = 6.0;
+    c.WeightedC = 0.5;
+    c.TotalArea = 4.0;
+    EXPECT_EQ(CalQ(c).Text, "12 cfs (0.3 cms)");  // 0.3396
+}
+
+TEST(LengthDisplay, AddsFeetOnlyWhenTheyDiffer)
+{
+    EXPECT_EQ(LengthDisplay(1000, "ft", 1000), "1000 ft");
+    EXPECT_EQ(LengthDisplay(300, "m", 984.24), "300 m (984.24 ft)");
+    EXPECT_EQ(LengthDisplay(0.5, "ft", 0.5), "0.5 ft");
+}
+
+}  // namespace
+}  // namespace sw

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include "enginefixture.h"
+
+namespace sw {
+namespace {
+
+TEST(Records, SubAreaCountComesFromTheWholePartOfNumOfAreas)
+{
+    CulvertRecord c = testing::completeCulvert();
+    for (const char* none : {"", "0", "abc", "-2", "0.9"}) {
+        c.NumOfAreas = none;
+        EXPECT_EQ(validAreaCount(c), 0u) << "NumOfAreas \"" << none << "\"";
+    }
+    c.NumOfAreas = "1.7";
+    EXPECT_EQ(validAreaCount(c), 1u);
+    c.NumOfAreas = "5";  // more than the list holds
+    EXPECT_EQ(declaredAreaCount(c), 5);
+    EXPECT_EQ(validAreaCount(c), 2u);
+}
+
+TEST(Records, AFreeSlotEndsTheUsedCulverts)
+{
+    CulvertList list(3);
+    list[0].CulvertNo = "1";
+    list[2].CulvertNo = "3";
+    EXPECT_EQ(usedCulvertCount(list), 1u);
+    EXPECT_EQ(usedCulvertCount({}), 0u);
+}
+
+TEST(Records, InitTablesResetsTheApplicationValues)
+{
+    AppState s;
+    s.CurCulvert = 4;
+    s.EditorsLive = false;
+    s.IsPristine = false;
+    InitTables(s);
+    EXPECT_EQ(s.CurCulvert, kNoCulvert);
+    EXPECT_TRUE(s.EditorsLive);
+    EXPECT_TRUE(s.IsPristine);
+    EXPECT_EQ(s.SummaryRows[6].Period, 500);
+    EXPECT_EQ(currentCulvert(s), nullptr);
+}
+
+}  // namespace
+}  // namespace sw

@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include "core/messages.h"
+#include "enginefixture.h"
+
+namespace sw {
+namespace {
+
+TEST(Tables, HoldThePublishedValues)
+{
+    const DesignTables& t = designTables();
+    ASSERT_EQ(t.SurfaceTable.size(), 20u);
+    EXPECT_EQ(t.SurfaceTable[4].SurfaceName, "Grass Areas (< 50%)-Steep Over 7%");
+    EXPECT_EQ(t.SurfaceTable[19].CValues[0], 0.31);
+    EXPECT_EQ(t.SurfaceTable[19].SlopeClass, "Steep");
+    for (const SurfaceCoef& row : t.SurfaceTable)
+        EXPECT_EQ(row.RetPeriods, (std::array<std::int16_t, 7>{2, 5, 10, 25, 50, 100, 500}));
+    EXPECT_DOUBLE_EQ(t.AreaUnitFactors[1], 2.4710436922532533);
+    EXPECT_EQ(t.AreaUnitFactors[2], 0.00002);
+    EXPECT_DOUBLE_EQ(t.AreaUnitFactors[3], 0.00024710436922532533);
+    EXPECT_EQ(t.LengthUnitFactors[1], 3.2808);
+    EXPECT_EQ(t.IDFTable[2].CoefA[6], 0.65);
+    EXPECT_EQ(t.IDFTable[0].CoefB[7], 0.095);
+    EXPECT_EQ(t.IDFTable[1].Durations[8], 1440);
+    EXPECT_EQ(t.IDFTable[1].Durations[9], 0);
+    EXPECT_EQ(returnPeriodTexts(), (std::vector<std::string>{"2", "5", "10", "25", "50", "100", "500"}));
+}
+
+struct CCase {
+    const char* surface;
+    int period;
+    const char* userC;
+    double expected;
+};
+
+class GetCValueCases : public ::testing::TestWithParam<CCase> {};
+
+TEST_P(GetCValueCases, LooksUpTheTableOrTakesTheUserC)
+{
+    const CCase& c = GetParam();
+    EXPECT_EQ(GetCValue(c.surface, c.period, c.userC), c.expected) << c.surface << " " << c.period;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GetCValueCases,
+    ::testing::Values(CCase{"Asphaltic", 25, "", 0.86}, CCase{"Asphaltic", 3, "", 0.73},
+                      CCase{"", 10, "0.5", 0}, CCase{"Asphaltic", 0, "", 0},
+                      CCase{"asphaltic", 10, "0.456", 0.46},  // case counts: user-defined
+                      CCase{"Asphaltic ", 10, "0.2", 0.2},   // no trimming either
+                      CCase{"Forest/Woodlands-Steep over 7%", 2, "", 0.31},
+                      CCase{"Grass Areas (< 50%)-Steep Over 7%", 500, "", 0.62},
+                      CCase{"Grass Areas (< 50%)-Steep over 7%", 500, "", 0},
+                      CCase{"Concrete/Roof", 100, "", 0.97}, CCase{"Gravel", 10, "abc", 0}));
+
+struct AcreCase {
+    const char* text;
+    double acres;
+};
+
+class CalAcresCases : public ::testing::TestWithParam<AcreCase> {};
+
+TEST_P(CalAcresCases, ConvertsAndRoundsToATenth)
+{
+    EXPECT_EQ(CalAcres(GetParam().text), GetParam().acres) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CalAcresCases,
+                         ::testing::Values(AcreCase{"100 f", 0.0}, AcreCase{"1 h", 2.5},
+                                           AcreCase{"10000 m", 2.5}, AcreCase{"3 x", 0},
+                                           AcreCase{"12.3 a", 12.3}, AcreCase{"5 h", 12.4},
+                                           AcreCase{"1500000.0 f", 30}, AcreCase{"5 H", 0},
+                                           AcreCase{"7.5", 0}, AcreCase{"abc", 0}, AcreCase{"", 0}));
+
+TEST(CalAC, WeightsCByArea)
+{
+    AppState s = testing::stateWith({testing::completeCulvert()});
+    const auto labels = CalAC(s, 0);
+    ASSERT_TRUE(labels);
+    EXPECT_EQ(*labels, (TotalsLabels{"4.0", "0.45"}));
+    EXPECT_EQ(s.CulvertList[0].TotalArea, 4.0);
+    EXPECT_EQ(s.CulvertList[0].WeightedC, 0.45);
+}
+
+TEST(CalAC, ZeroAcresGiveZeroCWithoutDividing)
+{
+    CulvertRecord c = testing::completeCulvert();
+    testing::setAreas(c, {testing::subArea("Asphaltic", 0.86, "100 f"), testing::subArea("Asphaltic", 0.86, "1 f")});
+    AppState s = testing::stateWith({c});
+    EXPECT_EQ(*CalAC(s, 0), (TotalsLabels{"0.0", "0.00"}));
+    EXPECT_EQ(s.CulvertList[0].WeightedC, 0.0);
+    EXPECT_EQ(s.CulvertList[0].TotalArea, 0.0);
+}
+
+TEST(CalAC, NoSubAreasShowsZeroAndLeavesTheRecord)
+{
+    CulvertRecord c = testing::completeCulvert();
+    c.NumOfAreas = "0";
+    c.TotalArea = 7.0;
+    c.WeightedC = 0.5;
+    AppState s = testing::stateWith({c});
+    EXPECT_EQ(*CalAC(s, 0), (TotalsLabels{"0.0", "0.00"}));
+    EXPECT_EQ(s.CulvertList[0].TotalArea, 7.0);
+    EXPECT_EQ(s.CulvertList[0].WeightedC, 0.5);
+}
+
+TEST(CalAC, ACountBeyondTheListIsPassedOverSilently)
+{
+    CulvertRecord c = testing::completeCulvert();
+    c.NumOfAreas = "3";
+    AppState s = testing::stateWith({c});
+    EXPECT_FALSE(CalAC(s, 0).has_value());
+    EXPECT_EQ(s.CulvertList[0].TotalArea, 0.0);
+    EXPECT_FALSE(CalAC(s, 5).has_value());
+    EXPECT_FALSE(CalAC(s, -111).has_value());
+}
+
+TEST(UpdateCValues, RederivesTableSurfacesAndKeepsUserDefinedOnes)
+{
+    CulvertRecord c = testing::completeCulvert();
+    testing::setAreas(c, {testing::subArea("Asphaltic", 0.73, "12.3 a", "Ditch A"),
+                          testing::subArea("Gravel", 0.5, "5 h", "yard")});
+    c.RetPeriod = "25";
+    AppState s = testing::stateWith({c});
+
+    const CUpdate u = UpdateCValues(s, 0, 2, 25);
+    EXPECT_EQ(u.Message, std::string(msg::kCUpdateLine1) + "\r" + std::string(msg::kCUpdateLine2) + "\r" +
+                             std::string(msg::kCUpdateLine3));
+    EXPECT_EQ(u.Rows, (std::vector<std::string>{"Asphaltic,12.3 a,0.86,Ditch A", "Gravel,5 h,0.50,yard"}));
+    EXPECT_EQ(s.CulvertList[0].Areas[0].C, 0.86);
+    EXPECT_EQ(s.CulvertList[0].Areas[1].C, 0.5);
+    ASSERT_TRUE(u.Totals);
+    // (0.86 x 12.3 + 0.5 x 12.4) / 24.7 = 0.6793...
+    EXPECT_EQ(*u.Totals, (TotalsLabels{"24.7", "0.68"}));
+    EXPECT_EQ(s.CulvertList[0].WeightedC, 0.68);
+}
+
+TEST(UpdateCValues, NoRowsNoMessage)
+{
+    AppState s = testing::stateWith({testing::completeCulvert()});
+    const CUpdate u = UpdateCValues(s, 0, 0, 50);
+    EXPECT_TRUE(u.Message.empty());
+    EXPECT_TRUE(u.Rows.empty());
+    EXPECT_EQ(s.CulvertList[0].Areas[0].C, 0.9);
+}
+
+TEST(AreaDisplay, ShowsAcresWhenTheEntryWasNotInAcres)
+{
+    EXPECT_EQ(AreaDisplay("2.5 h", 6.2), "2.5 h (6.2 Ac)");
+    EXPECT_EQ(AreaDisplay("12.5 a", 12.5), "12.5 a");
+    EXPECT_EQ(AreaDisplay("3 hectares", 7.4), "3 Ha (7.4 Ac)");
+    EXPECT_EQ(AreaDisplay("2 acres", 2), "2 Ac");
+    EXPECT_EQ(AreaDisplay("100 f", 0), "100 f (0 Ac)");
+    EXPECT_EQ(AreaDisplay("0.5 a", 0.5), "0.5 a");
+    EXPECT_EQ(AreaDisplay("abc", 0), "0 ");
+}
+
+TEST(ReturnPeriod, YearsMustFitSixteenBits)
+{
+    EXPECT_EQ(returnPeriodYears("25"), 25);
+    EXPECT_EQ(returnPeriodYears("10.9"), 10);
+    EXPECT_FALSE(returnPeriodYears("40000").has_value());
+    EXPECT_EQ(returnPeriodYears(""), 0);
+}
+
+}  // namespace
+}  // namespace sw

@@ -1,0 +1,49 @@
+#pragma once
+// The rows of the drainage-area list: built from the entry boxes when a sub-area is added, and
+// parsed back into the culvert's sub-areas after every change.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "project/records.h"
+
+namespace sw {
+
+enum class CSource { DesignManual, UserDefined };
+
+// What the entry boxes of the drainage page hold when Add is pressed.
+struct AreaEntry {
+    CSource Source = CSource::DesignManual;
+    std::string Surface;      // the surface list's text (design manual)
+    std::string CCaption;     // the C shown beside it (design manual)
+    std::string UserSurface;  // user-defined surface text
+    std::string UserC;        // user-defined C text
+    std::string Area;         // the area box as typed
+    int UnitIndex = -1;       // 0 acres, 1 hectares, 2 square feet, 3 square metres; -1 none
+    std::string Description;
+};
+
+inline constexpr std::size_t kSurfaceWidth = 35;
+inline constexpr std::size_t kAreaWidth = 10;
+inline constexpr std::size_t kCWidth = 4;
+inline constexpr std::size_t kDescriptionWidth = 10;
+
+// Why an entry cannot become a row; the add checks of the page run first.
+enum class AreaEntryFault { None, CommaInUserSurface, CommaInUserC, AreaNotPlainNumber, AreaTooWide };
+
+// A row would carry a comma into a field that is not the last, which would shift the stored
+// fields, or would cut its unit letter off. The description is not checked: its cut at a comma
+// is documented on the page.
+[[nodiscard]] AreaEntryFault checkAreaEntry(const AreaEntry& entry);
+
+// The fixed-width row: surface (35), area (10), C (4), description (10), joined by ",".
+[[nodiscard]] std::string BuildAreaRow(const AreaEntry& entry);
+
+// One row of the list (padded or not) as a sub-area.
+[[nodiscard]] SubArea parseAreaRow(std::string_view row);
+
+// The unit letter of a unit list position.
+[[nodiscard]] std::string unitLetter(int unitIndex);
+
+}  // namespace sw

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "engine/arearows.h"
+
+namespace sw {
+namespace {
+
+AreaEntry manual(std::string surface, std::string c, std::string area, int unit, std::string description)
+{
+    AreaEntry e;
+    e.Source = CSource::DesignManual;
+    e.Surface = std::move(surface);
+    e.CCaption = std::move(c);
+    e.Area = std::move(area);
+    e.UnitIndex = unit;
+    e.Description = std::move(description);
+    return e;
+}
+
+AreaEntry user(std::string surface, std::string c, std::string area, int unit, std::string description)
+{
+    AreaEntry e;
+    e.Source = CSource::UserDefined;
+    e.UserSurface = std::move(surface);
+    e.UserC = std::move(c);
+    e.Area = std::move(area);
+    e.UnitIndex = unit;
+    e.Description = std::move(description);
+    return e;
+}
+
+TEST(AreaRows, DesignManualRowIsFixedWidthAndParsesBack)
+{
+    const AreaEntry e = manual("Asphaltic", "0.86", " 12.34 ", 0, "Ditch A");
+    EXPECT_EQ(checkAreaEntry(e), AreaEntryFault::None);
+    const std::string row = BuildAreaRow(e);
+    EXPECT_EQ(row, "Asphaltic" + std::string(26, ' ') + ",12.3 a    ,0.86,Ditch A   ");
+    EXPECT_EQ(row.size(), 62u);
+    const SubArea a = parseAreaRow(row);
+    EXPECT_EQ(a, (SubArea{"Asphaltic", 0.86, "12.3 a", 12.3, "Ditch A"}));
+}
+
+struct UserCase {
+    const char* userC;
+    const char* cField;
+    double c;
+};
+
+class UserDefinedC : public ::testing::TestWithParam<UserCase> {};
+
+TEST_P(UserDefinedC, IsRightAlignedInFourCharacters)
+{
+    const std::string row = BuildAreaRow(user("Gravel", GetParam().userC, "5", 1, "yard"));
+    EXPECT_EQ(row.substr(47, 4), GetParam().cField);
+    const SubArea a = parseAreaRow(row);
+    EXPECT_EQ(a.C, GetParam().c);
+    EXPECT_EQ(a.AreaText, "5 h");  // user-defined areas keep the text as typed
+    EXPECT_EQ(a.AreaAcres, 12.4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, UserDefinedC,
+                         ::testing::Values(UserCase{"0.5", " 0.5", 0.5}, UserCase{"0.455", "0.45", 0.45},
+                                           UserCase{".7", "  .7", 0.7}, UserCase{"1", "   1", 1}));
+
+TEST(AreaRows, DescriptionIsCutToTenCharactersAndAtAComma)
+{
+    EXPECT_EQ(parseAreaRow(BuildAreaRow(manual("Asphaltic", "0.86", "1", 0, "A long description"))).Description,
+              "A long des");
+    EXPECT_EQ(parseAreaRow(BuildAreaRow(manual("Asphaltic", "0.86", "1", 0, "a,b"))).Description, "a");
+}
+
+TEST(AreaRows, StoredRowsParseLikePaddedOnes)
+{
+    EXPECT_EQ(parseAreaRow("Gravel,5 h,0.50,yard"), (SubArea{"Gravel", 0.5, "5 h", 12.4, "yard"}));
+    EXPECT_EQ(parseAreaRow("  Asphaltic,1.0 a,0.86,"), (SubArea{"Asphaltic", 0.86, "1.0 a", 1.0, ""}));
+    EXPECT_EQ(parseAreaRow("only a surface"), (SubArea{"only a surface", 0, "", 0, ""}));
+}
+
+struct FaultCase {
+    AreaEntry entry;
+    AreaEntryFault fault;
+};
+
+class EntryFaults : public ::testing::TestWithParam<FaultCase> {};
+
+// Each of these would have stored a shifted or unit-less sub-area.
+TEST_P(EntryFaults, AreRefusedBeforeTheRowIsBuilt)
+{
+    EXPECT_EQ(checkAreaEntry(GetParam().entry), GetParam().fault);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EntryFaults,
+    ::testing::Values(FaultCase{user("Gravel, loose", "0.5", "5", 0, ""), AreaEntryFault::CommaInUserSurface},
+                      FaultCase{user("Gravel", "1,5", "5", 0, ""), AreaEntryFault::CommaInUserC},
+                      FaultCase{user("Gravel", "0.5", "1 5", 0, ""), AreaEntryFault::AreaNotPlainNumber},
+                      FaultCase{user("Gravel", "0.5", "1,5", 0, ""), AreaEntryFault::AreaNotPlainNumber},
+                      FaultCase{manual("Asphaltic", "0.86", "1500000", 2, ""), AreaEntryFault::AreaTooWide},
+                      FaultCase{user("Gravel", "0.5", "123456789", 2, ""), AreaEntryFault::AreaTooWide},
+                      FaultCase{manual("Asphaltic", "0.86", "150000", 2, ""), AreaEntryFault::None},
+                      FaultCase{user("Gravel", "0.5", "12345678", 2, ""), AreaEntryFault::None},
+                      // a comma beyond the 35 characters kept of the surface is cut off with them
+                      FaultCase{user(std::string(35, 'x') + ",y", "0.5", "5", 0, ""), AreaEntryFault::None}));
+
+}  // namespace
+}  // namespace sw

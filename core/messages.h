@@ -47,4 +47,107 @@ inline constexpr std::string_view kTcBeyondTable2 =
 inline constexpr std::string_view kReturnPeriodNotWhole16 =
     "The return period must be a whole number of years from 2 to 32767.";
 
+// Project fields
+inline constexpr std::string_view kProjectNameTooLong = "Please limit your input in 60 characters";
+inline constexpr std::string_view kProjectNoTooLong = "Please limit your input in 30 characters";
+inline constexpr std::string_view kControlNoTooLong = "Please limit your input in 30 characters";
+inline constexpr std::string_view kProDescrptTooLong = "Please limit your input in 60 chacaters !";
+
+// Multiple-return-period summary, report text files and the batch report command
+inline constexpr std::string_view kSummaryUserDefinedSurface =
+    "Summary is not available for this Culvert due to user-defined surface characters and C values !";
+inline constexpr std::string_view kSummaryNotComputed =
+    "Summary is not available for this Culvert: its discharge has not been computed. Please "
+    "complete its inputs and run it first.";
+inline constexpr std::string_view kSummaryNoCulvert = "Summary is not available: no culvert is selected.";
+// A file that cannot be written: kFileNotWritten1 + path + kFileNotWritten2 + reason + kFileNotWritten3.
+inline constexpr std::string_view kFileNotWritten1 = "The file \"";
+inline constexpr std::string_view kFileNotWritten2 = "\" cannot be written: ";
+inline constexpr std::string_view kFileNotWritten3 =
+    ". Nothing was written; a former file of that name is left as it was.";
+inline constexpr std::string_view kFileNoLocation = "Please give a file location: nothing was written.";
+inline constexpr std::string_view kFileIsFolder = "the location is a folder, not a file";
+inline constexpr std::string_view kFileNoFolder = "its folder does not exist";
+inline constexpr std::string_view kFileNoTempName = "no temporary file could be named in its folder";
+inline constexpr std::string_view kFileReasonUnknown = "the system gave no reason";
+inline constexpr std::string_view kReportNoCulvert = "No culvert is selected: the report was not written.";
+// kInsufficientInfo1 + "\" " + CulvertNo + " \" " + kInsufficientInfo2
+inline constexpr std::string_view kInsufficientInfo1 = "Information for Culvert ID: ";
+inline constexpr std::string_view kInsufficientInfo2 = " is not sufficient";
+// kBatchCulvert + ID + kBatchNotInProject, or + kBatchCannotCompute and the engine's reason.
+inline constexpr std::string_view kBatchCulvert = "Culvert ID \"";
+inline constexpr std::string_view kBatchNotInProject = "\" is not in the project.";
+inline constexpr std::string_view kBatchCannotCompute = "\" cannot be computed:";
+inline constexpr std::string_view kBatchPartialLoad =
+    "The project file could not be read completely: no output is built on it.";
+inline constexpr std::string_view kBatchUnknownOption = "Unknown option: ";
+inline constexpr std::string_view kBatchWrongArguments = "Wrong number of arguments.";
+inline constexpr std::string_view kBatchUsage =
+    "Usage: stormwick-report PROJECT REPORT\n"
+    "       stormwick-report --culvert ID PROJECT REPORT\n"
+    "       stormwick-report --summary ID PROJECT\n"
+    "       stormwick-report --resave PROJECT OUT\n"
+    "       stormwick-report --help\n"
+    "\n"
+    "Computes every culvert of the project file PROJECT and writes the report text file of all\n"
+    "culverts to REPORT. --culvert computes the culvert ID and writes its report alone.\n"
+    "--summary computes the culvert ID and prints its multiple-return-period summary table.\n"
+    "--resave reads PROJECT and saves it again as OUT.\n"
+    "\n"
+    "Exit status: 0 done; 1 the project or a culvert was refused (nothing written);\n"
+    "2 wrong usage.\n";
+
+// Project file writer and reader. The first group is the program's long-known wording; the rest,
+// what went wrong with a file, is ours. "{1}" and "{2}" stand for a path, a line number or a text.
+inline constexpr std::string_view kSaveMissingInputsLine1 = "Please provide inputs for\"intensity info\" page";
+inline constexpr std::string_view kSaveMissingInputsLine2 = "Then save the file";
+inline constexpr std::string_view kAccessDeniedLine1 = "Access Denied";
+inline constexpr std::string_view kAccessDeniedLine2 = "Your file cannot be saved to the Engineering Apps. directory.";
+inline constexpr std::string_view kAccessDeniedLine3 = "Please choose a different directory.";
+inline constexpr std::string_view kProgramError = "Program Error : ";
+inline constexpr std::string_view kOccuredIn = " occured in ";
+inline constexpr std::string_view kHappenedInStoreInfo = "happened in StoreInfo_Culvert !";
+inline constexpr std::string_view kPathIsFolder = "The path \"{1}\" is a folder, not a file";
+inline constexpr std::string_view kReasonUnknown = "no reason given by the system";
+inline constexpr std::string_view kSaveCannotOpen = "The file \"{1}\" cannot be opened for writing ({2})";
+inline constexpr std::string_view kSaveNoTemporary = "No temporary file could be named beside \"{1}\"";
+inline constexpr std::string_view kSaveCannotCreate = "No file can be created beside \"{1}\" ({2})";
+inline constexpr std::string_view kSaveNotWhole =
+    "The file \"{1}\" could not be written whole ({2}); the file on disk was left as it was";
+inline constexpr std::string_view kSaveNotReplaced =
+    "The file \"{1}\" could not be replaced ({2}); the file on disk was left as it was";
+inline constexpr std::string_view kSaveNoMemory = "There is not enough memory to save the project";
+inline constexpr std::string_view kSaveFailed = "Saving to \"{1}\" failed ({2})";
+inline constexpr std::string_view kReadCannotOpen = "The file \"{1}\" cannot be opened ({2})";
+inline constexpr std::string_view kReadNotWhole = "The file \"{1}\" could not be read to its end";
+inline constexpr std::string_view kReadTooLarge =
+    "The file \"{1}\" is larger than {2} MB, far too large for a project file";
+inline constexpr std::string_view kReadNoMemory = "There is not enough memory to read the file \"{1}\"";
+inline constexpr std::string_view kReadFailed = "Reading the file \"{1}\" failed ({2})";
+inline constexpr std::string_view kReadTooManyCulverts =
+    "The file holds more than 32767 culverts (ruler lines), more than a project can hold";
+inline constexpr std::string_view kReadTooManyLines = "The file has too many lines for a project file";
+inline constexpr std::string_view kReadNoProjectInfo =
+    "This file has no \"[PROJECT INFO]\" line, so it is not a complete project file. Nothing was read "
+    "from it.";
+inline constexpr std::string_view kReadNoCulverts =
+    "This file has no \"[CULVERTS]\" line, so it is not a complete project file. Nothing was read from "
+    "it.";
+inline constexpr std::string_view kReadProjectInfoCut =
+    "This file ends within the seven project lines after \"[PROJECT INFO]\", so it is not a complete "
+    "project file. Nothing was read from it.";
+inline constexpr std::string_view kReadNotNumberAndUnit = "Line {1}: \"{2}\" is not a number followed by a blank and a unit";
+inline constexpr std::string_view kReadNotNumber = "Line {1}: \"{2}\" is not a number";
+inline constexpr std::string_view kReadCNotNumber =
+    "Line {1}: the runoff coefficient \"{2}\" of this sub-area line is not a number";
+inline constexpr std::string_view kReadBeforeFirstCulvert =
+    "Line {1}: \"{2}\" comes before the ruler line of the first culvert";
+inline constexpr std::string_view kReadEndAfterRuler =
+    "The file ends after the ruler line {1}, before the culvert number";
+inline constexpr std::string_view kReadEndInRunoff =
+    "The file ends within the \"[RUNOFF AREA INFO]\" block that starts on line {1}";
+inline constexpr std::string_view kReadEndInIntensity =
+    "The file ends within the \"[INTENSITY INFO]\" block that starts on line {1}";
+inline constexpr std::string_view kReadMoreCulverts = "Line {1}: more culverts than the file was found to hold";
+
 }  // namespace sw::msg

@@ -1,0 +1,68 @@
+#pragma once
+// What every test of the main window needs: a fresh project state, the scripted desktop, the
+// window, widgets by their object names, and the check that no window outlives the test.
+
+#include <memory>
+#include <vector>
+
+#include <QApplication>
+#include <QPointer>
+#include <QtTest/QtTest>
+
+#include "platform/windowregistry.h"
+#include "project/records.h"
+#include "tests/platform/scripteddesktop.h"
+#include "ui/main/frmmain.h"
+
+namespace sw::testing {
+
+class MainWindowHarness {
+public:
+    MainWindowHarness() : desktop(std::make_unique<ScriptedDesktop>()), state(std::make_unique<AppState>()) {}
+
+    FrmMain* create()
+    {
+        window = new FrmMain(*state, *desktop);
+        return window.data();
+    }
+
+    // Shown and active, so that focus events flow as on a desktop.
+    bool showActive()
+    {
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.data());
+    }
+
+    template <typename T>
+    T* find(const char* name) const
+    {
+        return window ? window->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+    }
+
+    // Destroys every loaded window and the main window; afterwards no window may be registered.
+    void destroyWindows()
+    {
+        std::vector<QPointer<QWidget>> open;
+        for (QWidget* w : desktop->windows().windows())
+            open.emplace_back(w);
+        open.emplace_back(window.data());
+        for (const QPointer<QWidget>& w : open)
+            delete w.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    std::unique_ptr<ScriptedDesktop> desktop;
+    std::unique_ptr<AppState> state;
+    QPointer<FrmMain> window;
+};
+
+}  // namespace sw::testing
+
+// In cleanup(): the windows are gone and nothing asked a question the test did not expect.
+#define SW_VERIFY_NO_WINDOW_LEFT(harness)                                      \
+    do {                                                                       \
+        (harness).destroyWindows();                                            \
+        QCOMPARE((harness).desktop->windows().count(), 0);                     \
+        QVERIFY((harness).desktop->unexpected().empty());                      \
+    } while (false)

@@ -1,0 +1,88 @@
+// Writes pictures of the windows for the documentation: the main window on each of its tabs, the
+// About box and the splash, drawn offscreen on the scripted desktop (no dialogs, fixed clock).
+//
+//   stormwick-screenshots [output folder]     (default: the docs folder of the source tree)
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTest>
+#include <cstdio>
+
+#include "platform/fonts.h"
+#include "project/records.h"
+#include "tests/platform/scripteddesktop.h"
+#include "ui/main/frmabout.h"
+#include "ui/main/frmfront.h"
+#include "ui/main/frmmain.h"
+
+namespace {
+
+bool save(QWidget* window, const QDir& folder, const char* name)
+{
+    QCoreApplication::processEvents();
+    const QString path = folder.filePath(QString::fromLatin1(name));
+    if (!window->grab().save(path, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    sw::ensureFontSubstitutions();
+
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(STORMWICK_DOCS_DIR));
+    if (!folder.exists() && !QDir().mkpath(folder.path())) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(folder.path()));
+        return 1;
+    }
+
+    sw::testing::ScriptedDesktop desktop;
+    desktop.setFailOnUnexpected(false);
+    desktop.clock().setToday({2024, 3, 9});
+    desktop.clock().setTimeOfDay("10:15:30 AM");
+    sw::AppState state;
+    bool ok = true;
+
+    {
+        sw::FrmFront splash(state, desktop, {});
+        splash.show();
+        ok = save(&splash, folder, "splash.png") && ok;
+    }
+
+    auto* window = new sw::FrmMain(state, desktop);
+    window->show();
+    // A project header as a designer types it.
+    const std::pair<const char*, const char*> fields[] = {
+        {"txtProjectName", "Route 9 Widening, Millbrook to Harlow"},
+        {"txtProjectNo", "P-2024-117"},
+        {"txtControlNo", "0931-04-022"},
+        {"txtProDescrpt", "Cross culverts, stations 112+00 to 187+50"},
+        {"txtDesigner", "A. Lindqvist"},
+    };
+    for (const auto& [name, text] : fields)
+        QTest::keyClicks(window->findChild<QLineEdit*>(QString::fromLatin1(name)), QString::fromLatin1(text));
+    auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    tabs->setCurrentIndex(0);
+    ok = save(window, folder, "main-project.png") && ok;
+    tabs->setCurrentIndex(1);
+    ok = save(window, folder, "main-intensity.png") && ok;
+    tabs->setCurrentIndex(2);
+    ok = save(window, folder, "main-drainage.png") && ok;
+
+    window->showAbout();
+    ok = save(window->aboutBox(), folder, "about.png") && ok;
+
+    delete window;
+    return ok ? 0 : 1;
+}

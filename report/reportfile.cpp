@@ -1,0 +1,181 @@
+#include "report/reportfile.h"
+
+#include <cmath>
+
+#include "core/messages.h"
+#include "core/numbers.h"
+#include "engine/discharge.h"
+#include "engine/runoff.h"
+#include "project/fileformat.h"
+
+namespace sw {
+
+namespace {
+
+enum class Layout { OneCulvert, AllCulverts };
+
+constexpr std::string_view kSummaryTitle = "[SUMMARY]";
+constexpr std::string_view kUserDefinedOne =
+    "Summary is not available due to the user-defined sureface characters and C values";
+constexpr std::string_view kUserDefinedAll =
+    "Summary is not available because of the user-defined sureface characters and C values";
+
+void appendHeader(std::vector<std::string>& lines, const ProjectInfo& p)
+{
+    using namespace fileformat;
+    lines.emplace_back(kFirstLine);
+    lines.emplace_back(kProjectInfo);
+    lines.push_back(std::string(kProjectName) + p.ProjectName);
+    lines.push_back(std::string(kProjectNo) + p.ProjectNo);
+    lines.push_back(std::string(kControlNo) + p.ControlNo);
+    lines.push_back(std::string(kProDescrpt) + p.ProDescrpt);
+    lines.push_back(std::string(kDate) + p.ProjectDate);
+    lines.push_back(std::string(kTime) + p.ProjectTime);
+    lines.push_back(std::string(kDesigner) + p.Designer);
+    lines.emplace_back();
+}
+
+// The time of concentration before correction; the factor of a culvert that was never completed
+// may be 0, and then there is nothing to divide.
+std::string uncorrectedTcText(const CulvertRecord& c)
+{
+    if (c.CorFactor == 0.0)
+        return std::string(kReportTcUnknown);
+    const double t = c.CorTC / c.CorFactor;
+    if (!std::isfinite(t))
+        return std::string(kReportTcUnknown);
+    return formatNumber(t, "00.00") + " min";
+}
+
+// The millimetres per hour of the intensity line: the one-culvert file rounds them to a whole
+// number (halves to even), the all-culverts file shows them as they come.
+std::string millimetresText(double intensity, Layout layout)
+{
+    const double mm = intensity * 25.4;
+    if (layout == Layout::AllCulverts)
+        return plainNumber(mm);
+    if (const auto whole = toInt16(mm))
+        return std::to_string(*whole);
+    return plainNumber(std::nearbyint(mm));  // beyond any real intensity; still a whole number
+}
+
+void appendCulvert(std::vector<std::string>& lines, const CulvertRecord& c, Layout layout)
+{
+    lines.emplace_back("[INTENSITY INFO]");
+    lines.push_back("Culvert ID=" + c.CulvertNo);
+    lines.push_back("Culvert STA/DESC=" + c.Description);
+    lines.push_back("Return Period=" + c.RetPeriod + " year");
+    lines.push_back("Vellmora Rainfall Zone=" + c.RFZone);
+    lines.push_back("Elevation of Most Remote Point Above Inlet=" +
+                    reportLengthText(c.EleRemote, c.EleRemoteUnit, c.EleRemoteFt));
+    lines.push_back("Elevation of Culvert Inlet/Basin Outlet=" +
+                    reportLengthText(c.EleCulvert, c.EleCulvertUnit, c.EleCulvertFt));
+    lines.push_back("Max. Length of Travel=" + reportLengthText(c.LenTravel, c.LenTravelUnit, c.LenTravelFt));
+    lines.push_back("Slope of Channel=" + plainNumber(c.Slope) + " ft/ft");
+    lines.push_back("Time of Concentration=" + uncorrectedTcText(c));
+    lines.push_back("Time of Concentration Correction Factor=" + plainNumber(c.CorFactor) + " (" +
+                    c.CorFactorSource + ")");
+    lines.push_back("Corrected Time of Concentration=" + plainNumber(c.CorTC) + " min");
+    lines.push_back("Rainfall Intensity (i)=" + plainNumber(c.Intensity) + " in/hr" + " (" +
+                    millimetresText(c.Intensity, layout) + " mm/hr)");
+    lines.emplace_back();
+    lines.emplace_back("[DRAINAGE AREA INFO]");
+    const std::size_t n = validAreaCount(c);
+    for (std::size_t j = 0; j < n; ++j) {
+        const SubArea& a = c.Areas[j];
+        lines.push_back(a.Surface + ", " + AreaDisplay(a.AreaText, a.AreaAcres) + ", " + formatNumber(a.C, "0.00"));
+    }
+    lines.emplace_back();
+    lines.push_back("Total Area (A)=" + plainNumber(c.TotalArea) + " acres");
+    lines.push_back("Weighted C=" + plainNumber(c.WeightedC));
+    lines.emplace_back();
+    lines.emplace_back("[COMPUTATAION RESULT]");
+    const Discharge q = CalQ(c);
+    lines.push_back("Q=CiA=" + plainNumber(q.Cfs) + " cfs (" + plainNumber(q.Cms) + " cms)");
+    lines.emplace_back();
+}
+
+// The summary section. The one-culvert file ends with it; in the all-culverts file the section's
+// own empty line follows it.
+void appendSummary(std::vector<std::string>& lines, AppState& state, int culvert, Layout layout)
+{
+    const SummaryOutcome outcome = prepareSummary(state, culvert);
+    lines.emplace_back(kSummaryTitle);
+    switch (outcome.status) {
+    case SummaryOutcome::Status::Available: {
+        lines.emplace_back();
+        for (std::string& line : summaryFileLines(state, culvert))
+            lines.push_back(std::move(line));
+        lines.emplace_back(kSummaryRule);
+        if (layout == Layout::OneCulvert)
+            lines.emplace_back();
+        return;
+    }
+    case SummaryOutcome::Status::UserDefined:
+        lines.emplace_back(layout == Layout::OneCulvert ? kUserDefinedOne : kUserDefinedAll);
+        return;
+    case SummaryOutcome::Status::NotComputed:
+    case SummaryOutcome::Status::NoCulvert:
+    case SummaryOutcome::Status::WriteFailed:
+        lines.emplace_back(kReportSummaryNotComputed);
+        return;
+    }
+}
+
+FileWriteResult refused(std::string_view message)
+{
+    FileWriteResult r;
+    r.status = FileWriteResult::Status::Failed;
+    r.Message = std::string(message);
+    return r;
+}
+
+}  // namespace
+
+std::string reportLengthText(double value, std::string_view unit, double feet)
+{
+    std::string out = plainNumberNoLeadingZero(value) + " " + std::string(unit);
+    if (value != feet)
+        out += " (" + plainNumberNoLeadingZero(feet) + " ft)";
+    return out;
+}
+
+std::vector<std::string> culvertReportLines(AppState& state, int culvert)
+{
+    std::vector<std::string> lines;
+    const CulvertRecord* rec = culvertAt(state, culvert);
+    if (!rec)
+        return lines;
+    appendHeader(lines, state.ProjectInfo);
+    appendCulvert(lines, *rec, Layout::OneCulvert);
+    appendSummary(lines, state, culvert, Layout::OneCulvert);
+    return lines;
+}
+
+std::vector<std::string> allCulvertsReportLines(AppState& state)
+{
+    std::vector<std::string> lines;
+    appendHeader(lines, state.ProjectInfo);
+    const std::size_t count = usedCulvertCount(state.CulvertList);
+    for (std::size_t i = 0; i < count; ++i) {
+        const int culvert = static_cast<int>(i);
+        appendCulvert(lines, state.CulvertList[i], Layout::AllCulverts);
+        appendSummary(lines, state, culvert, Layout::AllCulverts);
+        lines.emplace_back();
+    }
+    return lines;
+}
+
+FileWriteResult Report2File(AppState& state, std::string_view path, int culvert)
+{
+    if (!culvertAt(state, culvert))
+        return refused(msg::kReportNoCulvert);
+    return writeTextFile(path, culvertReportLines(state, culvert));
+}
+
+FileWriteResult ReportAll2File(AppState& state, std::string_view path)
+{
+    return writeTextFile(path, allCulvertsReportLines(state));
+}
+
+}  // namespace sw

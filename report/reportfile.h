@@ -1,0 +1,41 @@
+#pragma once
+// The culvert report as a text file: one culvert, or every culvert of the project.
+// The writers show the results the records hold; they compute only Q and the summary.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/summary.h"
+#include "project/records.h"
+
+namespace sw {
+
+// Texts the report carries where the records give no value. Kept here so that the file and the
+// printed page say the same.
+// Line "Time of Concentration=" when the correction factor is 0 (the time before correction is the
+// corrected time divided by it).
+inline constexpr std::string_view kReportTcUnknown = "not available (correction factor is 0)";
+// The summary section of a culvert that has no computed intensity.
+inline constexpr std::string_view kReportSummaryNotComputed =
+    "Summary is not available because the culvert has not been computed";
+
+// A length as reports show it: ".5 ft", "365.8 m (1200.1 ft)".
+[[nodiscard]] std::string reportLengthText(double value, std::string_view unit, double feet);
+
+// The lines of the one-culvert report; runs the summary of the culvert. Empty when the index names
+// no culvert.
+[[nodiscard]] std::vector<std::string> culvertReportLines(AppState& state, int culvert);
+
+// The lines of the all-culverts report, every culvert up to the first free slot; runs the summary
+// of each, so the summary rows hold the last culvert's afterwards.
+[[nodiscard]] std::vector<std::string> allCulvertsReportLines(AppState& state);
+
+// Writes the one-culvert report to `path` (UTF-8), replacing the file as a whole or leaving it as
+// it was. Refused, with nothing written, when the index names no culvert.
+[[nodiscard]] FileWriteResult Report2File(AppState& state, std::string_view path, int culvert);
+
+// Writes the all-culverts report to `path`, as Report2File.
+[[nodiscard]] FileWriteResult ReportAll2File(AppState& state, std::string_view path);
+
+}  // namespace sw

@@ -1,0 +1,486 @@
+#include "project/projectwriter.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <random>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "core/encoding.h"
+#include "core/messages.h"
+#include "core/numbers.h"
+#include "core/text.h"
+#include "project/fileformat.h"
+#include "project/filetext.h"
+
+namespace sw {
+namespace {
+
+namespace ff = fileformat;
+namespace fs = std::filesystem;
+
+constexpr std::uint64_t kEveryByte = 0x0101010101010101ull;
+constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+constexpr std::uint64_t kLowBits = 0x7F7F7F7F7F7F7F7Full;
+
+// 0x80 in each byte of w that equals b, 0 in the others.
+constexpr std::uint64_t bytesEqual(std::uint64_t w, unsigned char b)
+{
+    const std::uint64_t x = w ^ (kEveryByte * b);
+    return ~(((x & kLowBits) + kLowBits) | x | kLowBits);
+}
+
+// What a text holds of interest to the check below, eight bytes at a time.
+struct Census {
+    std::size_t LineBreakBytes = 0;  // CR and LF together
+    bool NonAscii = false;
+};
+
+Census takeCensus(std::string_view text)
+{
+    Census census;
+    std::uint64_t high = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t w = 0;
+        std::memcpy(&w, text.data() + i, 8);
+        high |= w;
+        // One 0x80 per CR or LF byte; shifted down and summed by the multiplication.
+        const std::uint64_t found = (bytesEqual(w, '\r') | bytesEqual(w, '\n')) >> 7;
+        census.LineBreakBytes += static_cast<std::size_t>((found * kEveryByte) >> 56);
+    }
+    for (; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        high |= c;
+        census.LineBreakBytes += (c == '\r') + (c == '\n');
+    }
+    census.NonAscii = (high & kHighBits) != 0;
+    return census;
+}
+
+bool plainAsciiLine(std::string_view value)
+{
+    for (char ch : value) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c >= 0x80 || c == '\r' || c == '\n')
+            return false;
+    }
+    return true;
+}
+
+// The file text, grown in large steps and written through a pointer: a large project has
+// hundreds of thousands of short values, and the usual append costs more than the copy itself.
+//
+// Values go into the file as they are held, in Windows-1252; a line break inside a value would
+// split its line and shift every line after it, so it is written as a blank. Nearly every
+// project is plain ASCII without such breaks, so the values are first copied as they are and
+// the whole text checked once at the end (no byte above 127, and no more CR and LF bytes than
+// the line ends hold); only when that fails is the text built again converting value by value.
+class FileTextSink {
+public:
+    FileTextSink(std::size_t expected, bool convert) : m_convert(convert) { m_text.resize(expected); }
+
+    void put(std::string_view s)
+    {
+        char* at = room(s.size());
+        if (s.size() <= 16)
+            copyShort(at, s.data(), s.size());
+        else
+            std::memcpy(at, s.data(), s.size());
+    }
+    void put(char c) { *room(1) = c; }
+
+    void endLine()
+    {
+        put(ff::kLineEnd);
+        ++m_lines;
+    }
+
+    void putValue(std::string_view value)
+    {
+        if (!m_convert || plainAsciiLine(value)) {
+            put(value);
+            return;
+        }
+        std::string oneLine(value);
+        for (char& c : oneLine)
+            if (c == '\r' || c == '\n')
+                c = ' ';
+        put(toWindows1252(oneLine));
+    }
+
+    void putLine(std::string_view key, std::string_view value)
+    {
+        put(key);
+        putValue(value);
+        endLine();
+    }
+
+    void putMarker(std::string_view marker)
+    {
+        put(marker);
+        endLine();
+    }
+
+    void putMeasure(std::string_view key, double value, std::string_view unit)
+    {
+        put(key);
+        put(plainNumber(value));
+        put(' ');
+        putValue(unit);
+        endLine();
+    }
+
+    // True when the text copied without converting is the file as it must be.
+    [[nodiscard]] bool needsNoConversion() const
+    {
+        const Census census = takeCensus(std::string_view(m_text.data(), m_length));
+        // Values can only add to the CRs and LFs of the line ends, never take any away.
+        return !census.NonAscii && census.LineBreakBytes == 2 * m_lines;
+    }
+
+    std::string take()
+    {
+        m_text.resize(m_length);
+        return std::move(m_text);
+    }
+
+private:
+    // Most values are a few bytes long: copied with fixed-size moves rather than a call.
+    static void copyShort(char* to, const char* from, std::size_t n)
+    {
+        if (n >= 8) {
+            std::uint64_t head = 0;
+            std::uint64_t tail = 0;
+            std::memcpy(&head, from, 8);
+            std::memcpy(&tail, from + n - 8, 8);
+            std::memcpy(to, &head, 8);
+            std::memcpy(to + n - 8, &tail, 8);
+        } else if (n >= 4) {
+            std::uint32_t head = 0;
+            std::uint32_t tail = 0;
+            std::memcpy(&head, from, 4);
+            std::memcpy(&tail, from + n - 4, 4);
+            std::memcpy(to, &head, 4);
+            std::memcpy(to + n - 4, &tail, 4);
+        } else if (n > 0) {
+            to[0] = from[0];
+            to[n / 2] = from[n / 2];
+            to[n - 1] = from[n - 1];
+        }
+    }
+
+    char* room(std::size_t n)
+    {
+        if (m_text.size() - m_length < n)
+            m_text.resize(std::max(m_text.size() * 2, m_length + n));
+        char* at = m_text.data() + m_length;
+        m_length += n;
+        return at;
+    }
+
+    std::string m_text;
+    std::size_t m_length = 0;
+    std::size_t m_lines = 0;
+    bool m_convert = false;
+};
+
+// "0.00" text of a runoff coefficient. A project uses a few dozen C values over and over, so the
+// texts are kept in a small table by value rather than formatted for every line.
+class CoefficientText {
+public:
+    const std::string& operator()(double c)
+    {
+        std::uint64_t bits = 0;
+        std::memcpy(&bits, &c, sizeof bits);
+        Entry& e = m_entries[(bits * 0x9E3779B97F4A7C15ull) >> (64 - kBits)];
+        if (!e.used || e.bits != bits) {
+            e.used = true;
+            e.bits = bits;
+            e.text = formatNumber(c, "0.00");
+        }
+        return e.text;
+    }
+
+private:
+    static constexpr unsigned kBits = 8;
+    struct Entry {
+        bool used = false;
+        std::uint64_t bits = 0;
+        std::string text;
+    };
+    std::vector<Entry> m_entries = std::vector<Entry>(std::size_t{1} << kBits);
+};
+
+std::string programError(const std::string& description)
+{
+    return std::string(msg::kProgramError) + description + std::string(msg::kOccuredIn) + "Write2File";
+}
+
+std::string accessDeniedMessage()
+{
+    return joinMessageLines({std::string(msg::kAccessDeniedLine1), std::string(msg::kAccessDeniedLine2),
+                             std::string(msg::kAccessDeniedLine3)});
+}
+
+bool isAccessFailure(int err)
+{
+    return err == EACCES || err == EPERM || err == EROFS || err == ENOENT || err == ENOTDIR;
+}
+
+bool isAccessFailure(const std::error_code& ec)
+{
+    return ec.category() == std::generic_category() || ec.category() == std::system_category()
+               ? isAccessFailure(ec.value())
+               : false;
+}
+
+std::string errnoText(int err)
+{
+    return err != 0 ? std::generic_category().message(err) : std::string(msg::kReasonUnknown);
+}
+
+WriteOutcome writtenAs(const std::string& fileName)
+{
+    WriteOutcome out;
+    out.status = WriteOutcome::Status::Written;
+    out.FileName = fileName;
+    return out;
+}
+
+WriteOutcome accessDenied(const std::string& fileName)
+{
+    WriteOutcome out;
+    out.status = WriteOutcome::Status::AccessDenied;
+    out.Message = accessDeniedMessage();
+    out.FileName = fileName;
+    return out;
+}
+
+WriteOutcome failedWith(const std::string& fileName, const std::string& description)
+{
+    WriteOutcome out;
+    out.status = WriteOutcome::Status::Failed;
+    out.Message = programError(description);
+    out.FileName = fileName;
+    return out;
+}
+
+fs::path temporaryBeside(const fs::path& target)
+{
+    static thread_local std::mt19937_64 random{std::random_device{}()};
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        char suffix[40];
+        std::snprintf(suffix, sizeof suffix, ".~sw%016llx.tmp", static_cast<unsigned long long>(random()));
+        fs::path name = target.filename();
+        name += suffix;
+        const fs::path candidate = folder / name;
+        std::error_code ec;
+        if (!fs::exists(fs::symlink_status(candidate, ec)))
+            return candidate;
+    }
+    return {};
+}
+
+// Removes the temporary file when the save does not get as far as putting it in place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(fs::path path) : m_path(std::move(path)) {}
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile()
+    {
+        if (!m_path.empty()) {
+            std::error_code ec;
+            fs::remove(m_path, ec);
+        }
+    }
+    const fs::path& path() const { return m_path; }
+    void release() { m_path.clear(); }
+
+private:
+    fs::path m_path;
+};
+
+WriteOutcome replaceFile(const std::string& fileName, const std::string& bytes)
+{
+    // A path cut short at a NUL would name another file.
+    if (fileName.empty() || fileName.find('\0') != std::string::npos)
+        return accessDenied(fileName);
+
+    fs::path target = pathFromUtf8(fileName);
+    std::error_code ec;
+
+    // Save through a link to the file it names, keeping the link.
+    if (fs::is_symlink(fs::symlink_status(target, ec))) {
+        const fs::path resolved = fs::canonical(target, ec);
+        if (!ec)
+            target = resolved;
+    }
+
+    const fs::file_status existing = fs::status(target, ec);
+    const bool exists = fs::exists(existing);
+    if (exists) {
+        if (fs::is_directory(existing))
+            return failedWith(fileName, fillMessage(msg::kPathIsFolder, {fileName}));
+        // Putting a file in place of a device or a pipe would destroy it.
+        if (!fs::is_regular_file(existing))
+            return failedWith(fileName, fillMessage(msg::kPathNotOrdinaryFile, {fileName}));
+        // A file we may not write must stay refused, even though its folder would let us put a
+        // new file in its place.
+        errno = 0;
+        const bool mayWrite = std::fstream(target, std::ios::in | std::ios::out | std::ios::binary).is_open();
+        if (!mayWrite) {
+            const int err = errno;
+            if (err == 0 || isAccessFailure(err))
+                return accessDenied(fileName);
+            return failedWith(fileName, fillMessage(msg::kSaveCannotOpen, {fileName, errnoText(err)}));
+        }
+    }
+
+    const fs::path tempPath = temporaryBeside(target);
+    if (tempPath.empty())
+        return failedWith(fileName, fillMessage(msg::kSaveNoTemporary, {fileName}));
+
+    errno = 0;
+    std::ofstream out(tempPath, std::ios::out | std::ios::binary | std::ios::trunc);
+    if (!out) {
+        const int err = errno;
+        if (err == 0 || isAccessFailure(err))
+            return accessDenied(fileName);
+        return failedWith(fileName, fillMessage(msg::kSaveCannotCreate, {fileName, errnoText(err)}));
+    }
+    TemporaryFile temp(tempPath);
+
+    errno = 0;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    out.close();
+    if (!out) {
+        const int err = errno;
+        return failedWith(fileName, fillMessage(msg::kSaveNotWhole, {fileName, errnoText(err)}));
+    }
+
+    if (exists)
+        fs::permissions(temp.path(), existing.permissions(), fs::perm_options::replace, ec);
+
+    fs::rename(temp.path(), target, ec);
+    if (ec) {
+        if (isAccessFailure(ec))
+            return accessDenied(fileName);
+        return failedWith(fileName, fillMessage(msg::kSaveNotReplaced, {fileName, ec.message()}));
+    }
+    temp.release();
+    return writtenAs(fileName);
+}
+
+void writeProject(const AppState& state, std::size_t culverts, FileTextSink& out)
+{
+    const CulvertList& list = state.CulvertList;
+    const ProjectInfo& info = state.ProjectInfo;
+    out.putMarker(ff::kFirstLine);
+    out.putMarker(ff::kProjectInfo);
+    out.putLine(ff::kProjectName, info.ProjectName);
+    out.putLine(ff::kProjectNo, info.ProjectNo);
+    out.putLine(ff::kControlNo, info.ControlNo);
+    out.putLine(ff::kProDescrpt, info.ProDescrpt);
+    out.putLine(ff::kDate, info.ProjectDate);
+    out.putLine(ff::kTime, info.ProjectTime);
+    out.putLine(ff::kDesigner, info.Designer);
+    out.putMarker("");
+    out.putMarker(ff::kCulverts);
+
+    CoefficientText cText;
+    for (std::size_t i = 0; i < culverts; ++i) {
+        const CulvertRecord& c = list[i];
+        out.putMarker(ff::kRuler);
+        out.putLine(ff::kCulvertNo, c.CulvertNo);
+        out.putMarker(ff::kRunoffAreaInfo);
+        out.putLine(ff::kStation, c.Description);
+        out.putLine(ff::kReturnPeriod, c.RetPeriod);
+        const auto n = static_cast<std::size_t>(declaredAreaCount(c));
+        for (std::size_t j = 0; j < n; ++j) {
+            const SubArea& a = c.Areas[j];
+            out.putValue(a.Surface);
+            out.put(',');
+            out.putValue(a.AreaText);
+            out.put(',');
+            out.put(cText(a.C));
+            out.put(',');
+            out.putValue(a.Description);
+            out.endLine();
+        }
+        if (!c.RFZone.empty()) {
+            out.putMarker(ff::kIntensityInfo);
+            out.putLine(ff::kZone, c.RFZone);
+            out.putMeasure(ff::kEleRemote, c.EleRemote, c.EleRemoteUnit);
+            out.putMeasure(ff::kEleCulvert, c.EleCulvert, c.EleCulvertUnit);
+            out.putMeasure(ff::kLenTravel, c.LenTravel, c.LenTravelUnit);
+            out.putLine(ff::kCorFactor, printNumber(c.CorFactor));
+            out.putLine(ff::kCorFactorSource, c.CorFactorSource);
+        }
+    }
+}
+
+}  // namespace
+
+ProjectFileBytes buildProjectFile(const AppState& state)
+{
+    ProjectFileBytes result;
+    const CulvertList& list = state.CulvertList;
+    if (list.empty())
+        return result;
+    const std::size_t culverts = usedCulvertCount(list);
+    std::size_t estimate = 512;
+    for (std::size_t i = 0; i < culverts; ++i) {
+        const CulvertRecord& c = list[i];
+        const std::int64_t n = declaredAreaCount(c);
+        if (static_cast<std::uint64_t>(n) > c.Areas.size())
+            return result;
+        // A guess from the counts alone: a sub-area line is some 40 to 60 bytes. Measuring every
+        // value first would cost a second walk over all the records.
+        estimate += 512 + static_cast<std::size_t>(n) * 56;
+    }
+
+    FileTextSink copied(estimate, false);
+    writeProject(state, culverts, copied);
+    if (copied.needsNoConversion()) {
+        result.Bytes = copied.take();
+    } else {
+        FileTextSink converted(estimate, true);
+        writeProject(state, culverts, converted);
+        result.Bytes = converted.take();
+    }
+    result.status = ProjectFileBytes::Status::Built;
+    return result;
+}
+
+WriteOutcome Write2File(const AppState& state, const std::string& fileName)
+{
+    try {
+        const ProjectFileBytes file = buildProjectFile(state);
+        if (!file.built()) {
+            WriteOutcome out;
+            out.status = WriteOutcome::Status::MissingInputs;
+            out.Message = joinMessageLines(
+                {std::string(msg::kSaveMissingInputsLine1), std::string(msg::kSaveMissingInputsLine2)});
+            out.FileName = std::string(msg::kUntitled);
+            return out;
+        }
+        return replaceFile(fileName, file.Bytes);
+    } catch (const std::bad_alloc&) {
+        return failedWith(fileName, std::string(msg::kSaveNoMemory));
+    } catch (const std::exception& e) {
+        return failedWith(fileName, fillMessage(msg::kSaveFailed, {fileName, e.what()}));
+    }
+}
+
+}  // namespace sw

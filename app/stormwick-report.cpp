@@ -1,0 +1,222 @@
+// stormwick-report: the report text file, the summary table or a fresh save of a project file,
+// without opening the window. Reads the project as File > Open does and computes the culverts as
+// the printer selector's "All" file route does.
+
+#include <cstdio>
+#include <exception>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "core/messages.h"
+#include "engine/discharge.h"
+#include "engine/summary.h"
+#include "engine/tables.h"
+#include "project/projectreader.h"
+#include "project/projectwriter.h"
+#include "report/reportfile.h"
+
+namespace {
+
+constexpr int kExitDone = 0;
+constexpr int kExitRefused = 1;
+constexpr int kExitUsage = 2;
+
+// Message lines are joined by a carriage return; on a terminal they are lines of their own.
+void printMessage(std::string_view message)
+{
+    std::string text(message);
+    for (char& c : text)
+        if (c == '\r')
+            c = '\n';
+    std::cerr << text << '\n';
+}
+
+int usageError(std::string_view why)
+{
+    printMessage(why);
+    std::cerr << sw::msg::kBatchUsage;
+    return kExitUsage;
+}
+
+// The project as File > Open reads it. A damaged file is refused even when part of it was read:
+// a report must never be built on half a project.
+bool loadProject(sw::AppState& state, const std::string& path)
+{
+    sw::InitTables(state);
+    const sw::FormatCheck check = sw::CheckFileFormat(path);
+    if (!check.accepted()) {
+        printMessage(check.status == sw::FormatCheck::Status::Failed && !check.Message.empty() ? check.Message
+                                                                                               : sw::msg::kFormatInvalid);
+        return false;
+    }
+    const sw::LoadOutcome load = sw::readProjectFile(state, path);
+    switch (load.status) {
+    case sw::LoadOutcome::Status::Loaded:
+        state.ProjectFileName = path;
+        return true;
+    case sw::LoadOutcome::Status::Partial:
+        printMessage(load.Message);
+        printMessage(sw::msg::kBatchPartialLoad);
+        return false;
+    case sw::LoadOutcome::Status::Refused:
+        printMessage(load.Message);
+        return false;
+    }
+    return false;
+}
+
+// Computes one culvert as the current one; false (with its message printed) when its information
+// is not sufficient or cannot be computed.
+bool computeCulvert(sw::AppState& state, int index)
+{
+    state.CurCulvert = static_cast<std::int16_t>(index);
+    const sw::CulvertRun run = sw::CalCulvert(state, index);
+    const std::string& id = state.CulvertList[static_cast<std::size_t>(index)].CulvertNo;
+    switch (run.status) {
+    case sw::CulvertRun::Status::Computed:
+        return true;
+    case sw::CulvertRun::Status::Incomplete:
+        printMessage(std::string(sw::msg::kInsufficientInfo1) + "\" " + id + " \" " +
+                     std::string(sw::msg::kInsufficientInfo2));
+        return false;
+    case sw::CulvertRun::Status::NotComputable:
+        printMessage(std::string(sw::msg::kBatchCulvert) + id + std::string(sw::msg::kBatchCannotCompute) + "\r" +
+                     run.Reason);
+        return false;
+    }
+    return false;
+}
+
+std::optional<int> findCulvert(const sw::AppState& state, const std::string& id)
+{
+    const std::size_t count = sw::usedCulvertCount(state.CulvertList);
+    for (std::size_t i = 0; i < count; ++i)
+        if (state.CulvertList[i].CulvertNo == id)
+            return static_cast<int>(i);
+    printMessage(std::string(sw::msg::kBatchCulvert) + id + std::string(sw::msg::kBatchNotInProject));
+    return std::nullopt;
+}
+
+int reportAll(const std::string& project, const std::string& report)
+{
+    sw::AppState state;
+    if (!loadProject(state, project))
+        return kExitRefused;
+    const std::size_t count = sw::usedCulvertCount(state.CulvertList);
+    for (std::size_t i = 0; i < count; ++i)
+        if (!computeCulvert(state, static_cast<int>(i)))
+            return kExitRefused;
+    const sw::FileWriteResult written = sw::ReportAll2File(state, report);
+    if (!written.written()) {
+        printMessage(written.Message);
+        return kExitRefused;
+    }
+    return kExitDone;
+}
+
+int reportCulvert(const std::string& id, const std::string& project, const std::string& report)
+{
+    sw::AppState state;
+    if (!loadProject(state, project))
+        return kExitRefused;
+    const std::optional<int> index = findCulvert(state, id);
+    if (!index || !computeCulvert(state, *index))
+        return kExitRefused;
+    const sw::FileWriteResult written = sw::Report2File(state, report, *index);
+    if (!written.written()) {
+        printMessage(written.Message);
+        return kExitRefused;
+    }
+    return kExitDone;
+}
+
+int printSummary(const std::string& id, const std::string& project)
+{
+    sw::AppState state;
+    if (!loadProject(state, project))
+        return kExitRefused;
+    const std::optional<int> index = findCulvert(state, id);
+    if (!index || !computeCulvert(state, *index))
+        return kExitRefused;
+    const sw::SummaryOutcome outcome = sw::prepareSummary(state, *index);
+    if (!outcome.available()) {
+        printMessage(outcome.Message);
+        return kExitRefused;
+    }
+    // The very bytes the summary file holds: Windows-1252 with CR LF.
+    const std::string bytes = sw::textFileBytes(sw::summaryFileLines(state, *index));
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::cout.flush();
+    return std::cout ? kExitDone : kExitRefused;
+}
+
+int resave(const std::string& project, const std::string& out)
+{
+    sw::AppState state;
+    if (!loadProject(state, project))
+        return kExitRefused;
+    const sw::WriteOutcome written = sw::Write2File(state, out);
+    if (!written.written()) {
+        printMessage(written.Message);
+        return kExitRefused;
+    }
+    return kExitDone;
+}
+
+int run(const std::vector<std::string>& args)
+{
+    if (!args.empty() && args[0] == "--help") {
+        if (args.size() != 1)
+            return usageError(sw::msg::kBatchWrongArguments);
+        std::cout << sw::msg::kBatchUsage;
+        return kExitDone;
+    }
+    if (args.empty())
+        return usageError(sw::msg::kBatchWrongArguments);
+
+    const std::string& first = args[0];
+    if (first == "--culvert") {
+        if (args.size() != 4)
+            return usageError(sw::msg::kBatchWrongArguments);
+        return reportCulvert(args[1], args[2], args[3]);
+    }
+    if (first == "--summary") {
+        if (args.size() != 3)
+            return usageError(sw::msg::kBatchWrongArguments);
+        return printSummary(args[1], args[2]);
+    }
+    if (first == "--resave") {
+        if (args.size() != 3)
+            return usageError(sw::msg::kBatchWrongArguments);
+        return resave(args[1], args[2]);
+    }
+    if (first.size() > 1 && first[0] == '-')
+        return usageError(std::string(sw::msg::kBatchUnknownOption) + first);
+    if (args.size() != 2)
+        return usageError(sw::msg::kBatchWrongArguments);
+    return reportAll(args[0], args[1]);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    try {
+        return run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::exception& e) {
+        // Nothing the program does should get here; say so rather than end without a word.
+        printMessage(std::string("Program Error : ") + e.what() + " occured in stormwick-report");
+        return kExitRefused;
+    }
+}

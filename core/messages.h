@@ -35,6 +35,8 @@ inline constexpr std::string_view kFactorNotPositive =
     "concentration cannot be computed.";
 inline constexpr std::string_view kInputsNotFinite =
     "The elevations and the length of travel are too large to compute with.";
+inline constexpr std::string_view kUnitUnknown =
+    "Please choose the unit of each elevation and of the length of travel from its list (ft or m).";
 inline constexpr std::string_view kReturnPeriodTooShort =
     "The return period must be more than 1 year: the rainfall intensity cannot be computed.";
 inline constexpr std::string_view kZoneUnknown =
@@ -52,6 +54,48 @@ inline constexpr std::string_view kProjectNameTooLong = "Please limit your input
 inline constexpr std::string_view kProjectNoTooLong = "Please limit your input in 30 characters";
 inline constexpr std::string_view kControlNoTooLong = "Please limit your input in 30 characters";
 inline constexpr std::string_view kProDescrptTooLong = "Please limit your input in 60 chacaters !";
+
+// Culvert list, drainage area editor and intensity input editor
+inline constexpr std::string_view kCulvertIdExists = "This culvert ID has existed, please rename your input";
+inline constexpr std::string_view kNothingToDelete = "No infomation found to be deleted!";
+inline constexpr std::string_view kDeleteCulvert =
+    "All information for this culvert will be deleted, continue anyway ?";
+inline constexpr std::string_view kNoCulvertId = "No Culvert ID is Provided !";
+inline constexpr std::string_view kSelectSurface = "Please Select Surface Character !";
+inline constexpr std::string_view kAreaNotPositive = "Please Provide Area in a Positive Number !";
+inline constexpr std::string_view kUserCNotPositive = "Please Provide a Positive User-Defined C Value !";
+inline constexpr std::string_view kNoUserSurface = "Please Provide a User-Defined Surface Character !";
+inline constexpr std::string_view kSelectRowToRemove = "Please click on the item you want to remove !";
+inline constexpr std::string_view kPositiveValue = "Please provide positive value !";
+inline constexpr std::string_view kNumberOnly = "Please enter number only !";
+inline constexpr std::string_view kNoIntensityInfo = "No intensity info available for this specific culvert";
+// Entries that would be stored shifted or cut (our own wording).
+inline constexpr std::string_view kCommaInUserSurface =
+    "The user-defined surface character must not contain a comma: it would shift the stored "
+    "sub-area fields.";
+inline constexpr std::string_view kCommaInUserC =
+    "The user-defined C value must not contain a comma: please use a point as the decimal mark.";
+inline constexpr std::string_view kAreaNotPlainNumber =
+    "Please enter the area as a number without blanks or commas.";
+inline constexpr std::string_view kAreaTooWide =
+    "This area is too large to be listed with its unit: please enter it in a larger unit "
+    "(acres or hectares).";
+inline constexpr std::string_view kCorrTcNotComputed = "not computed";
+
+// File commands
+inline constexpr std::string_view kUntitled = "Untitled";
+inline constexpr std::string_view kSaveCurrentFile = "Save current file ?";
+// Both spellings are the program's own: New and Exit ask the first, Save and Save As the second.
+inline constexpr std::string_view kOverwriteOnNewOrExit = "File has already exixted, overwrite it?";
+inline constexpr std::string_view kOverwriteOnSave = "File has already existed, overwrite it?";
+inline constexpr std::string_view kFormatInvalid = "File format is invalid for this version of ZAV !";
+inline constexpr std::string_view kNoProjectName = "Project Name is not provided, please check your input !";
+inline constexpr std::string_view kNoProjectNo = "Project No is not provided, please check your input !";
+inline constexpr std::string_view kNoControlNo = "Control No is not provided, please check your input !";
+inline constexpr std::string_view kNoProDescrpt =
+    "Project Descripition is not provided, please check your input !";
+inline constexpr std::string_view kNoDate = "Date is not provided, please check your input !";
+inline constexpr std::string_view kNoDesigner = "Designer is not provided, please check your input !";
 
 // Multiple-return-period summary, report text files and the batch report command
 inline constexpr std::string_view kSummaryUserDefinedSurface =
@@ -108,6 +152,7 @@ inline constexpr std::string_view kProgramError = "Program Error : ";
 inline constexpr std::string_view kOccuredIn = " occured in ";
 inline constexpr std::string_view kHappenedInStoreInfo = "happened in StoreInfo_Culvert !";
 inline constexpr std::string_view kPathIsFolder = "The path \"{1}\" is a folder, not a file";
+inline constexpr std::string_view kPathNotOrdinaryFile = "The path \"{1}\" is a device or a pipe, not an ordinary file";
 inline constexpr std::string_view kReasonUnknown = "no reason given by the system";
 inline constexpr std::string_view kSaveCannotOpen = "The file \"{1}\" cannot be opened for writing ({2})";
 inline constexpr std::string_view kSaveNoTemporary = "No temporary file could be named beside \"{1}\"";

@@ -17,6 +17,14 @@ double ToFeet(double value, std::string_view unit)
     return -1.0;
 }
 
+bool isLengthUnit(std::string_view unit)
+{
+    for (const std::string& name : designTables().LengthUnitNames)
+        if (unit == name)
+            return true;
+    return false;
+}
+
 std::optional<double> CalSlope(double remoteFt, double inletFt, double lengthFt)
 {
     if (!(lengthFt > 0.0))
@@ -46,6 +54,14 @@ TcResult CalTC(double slope, double lengthFt, double factor)
 
 TcOutcome computeSlopeAndTc(CulvertRecord& culvert)
 {
+    if (!isLengthUnit(culvert.EleRemoteUnit) || !isLengthUnit(culvert.EleCulvertUnit) ||
+        !isLengthUnit(culvert.LenTravelUnit)) {
+        culvert.Slope = 0.0;
+        culvert.CorTC = 0.0;
+        culvert.Intensity = 0.0;
+        culvert.Bracket.reset();
+        return {false, std::string(msg::kUnitUnknown)};
+    }
     const std::optional<double> slope =
         CalSlope(culvert.EleRemoteFt, culvert.EleCulvertFt, culvert.LenTravelFt);
     culvert.Slope = slope.value_or(0.0);
@@ -63,7 +79,7 @@ TcOutcome computeSlopeAndTc(CulvertRecord& culvert)
 
 InputCheck CheckIntensityInputs(std::string_view remoteText, std::string_view remoteUnit,
                                 std::string_view inletText, std::string_view inletUnit,
-                                std::string_view lengthText)
+                                std::string_view lengthText, std::string_view lengthUnit)
 {
     const double remote = numericValue(remoteText);
     const double inlet = numericValue(inletText);
@@ -77,6 +93,12 @@ InputCheck CheckIntensityInputs(std::string_view remoteText, std::string_view re
         return {kInputsRefused, std::string(msg::kInletZero), IntensityInput::EleCulvert, false};
     if (length == 0.0)
         return {kInputsRefused, std::string(msg::kLengthZero), IntensityInput::LenTravel, false};
+    if (!isLengthUnit(remoteUnit))
+        return {kInputsRefused, std::string(msg::kUnitUnknown), IntensityInput::EleRemoteUnit, false};
+    if (!isLengthUnit(inletUnit))
+        return {kInputsRefused, std::string(msg::kUnitUnknown), IntensityInput::EleCulvertUnit, false};
+    if (!isLengthUnit(lengthUnit))
+        return {kInputsRefused, std::string(msg::kUnitUnknown), IntensityInput::LenTravelUnit, false};
     if (remoteFt < inletFt)
         return {kInputsRefused, std::string(msg::kRemoteBelowInlet), IntensityInput::EleCulvert, true};
     return {};

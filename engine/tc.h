@@ -13,6 +13,9 @@ namespace sw {
 // Value in feet, rounded to 0.01 ft: "ft" x 1, "m" x 3.2808; -1 for any other unit.
 [[nodiscard]] double ToFeet(double value, std::string_view unit);
 
+// "ft" or "m": a unit ToFeet converts.
+[[nodiscard]] bool isLengthUnit(std::string_view unit);
+
 // (remote - inlet) / length rounded to 5 decimals; empty when the length is not positive or the
 // result is not a finite number.
 [[nodiscard]] std::optional<double> CalSlope(double remoteFt, double inletFt, double lengthFt);
@@ -36,7 +39,7 @@ struct TcOutcome {
 [[nodiscard]] TcOutcome computeSlopeAndTc(CulvertRecord& culvert);
 
 // The box a failed input check puts the focus on.
-enum class IntensityInput { None, EleRemote, EleCulvert, LenTravel };
+enum class IntensityInput { None, EleRemote, EleCulvert, LenTravel, EleRemoteUnit, EleCulvertUnit, LenTravelUnit };
 
 inline constexpr std::int16_t kInputsAccepted = 678;
 inline constexpr std::int16_t kInputsRefused = -678;
@@ -48,9 +51,11 @@ struct InputCheck {
     bool TintInlet = false;  // the inlet box takes the light cyan entry colour
 };
 
-// The checks the Intensity button runs on the texts of the three value boxes and two unit boxes.
+// The checks the Intensity button runs on the texts of the three value boxes and their unit boxes.
+// Besides the zero checks and the comparison of the elevations, a unit typed into a unit box that
+// is not one of the list's is refused before the comparison, which it would make meaningless.
 [[nodiscard]] InputCheck CheckIntensityInputs(std::string_view remoteText, std::string_view remoteUnit,
                                               std::string_view inletText, std::string_view inletUnit,
-                                              std::string_view lengthText);
+                                              std::string_view lengthText, std::string_view lengthUnit);
 
 }  // namespace sw

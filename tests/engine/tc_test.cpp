@@ -74,6 +74,17 @@ INSTANTIATE_TEST_SUITE_P(Cases, CalTCRefused,
                                            RefusedTc{0.01, 1000, -1, msg::kFactorNotPositive},
                                            RefusedTc{1e-300, 1e300, 1, msg::kInputsNotFinite}));
 
+TEST(ComputeSlopeAndTc, RefusesAUnitItCannotConvert)
+{
+    CulvertRecord c = testing::completeCulvert();
+    c.LenTravelUnit = "yd";
+    c.Intensity = 5.3;
+    const TcOutcome o = computeSlopeAndTc(c);
+    EXPECT_FALSE(o.Computed);
+    EXPECT_EQ(o.Reason, msg::kUnitUnknown);
+    EXPECT_EQ(c.Intensity, 0.0);
+}
+
 TEST(ComputeSlopeAndTc, WithdrawsTheIntensityWhenTheTimeCannotBeComputed)
 {
     CulvertRecord c = testing::completeCulvert();
@@ -100,6 +111,7 @@ struct CheckCase {
     const char* inlet;
     const char* inletUnit;
     const char* length;
+    const char* lengthUnit;
     std::int16_t code;
     std::string_view message;
     IntensityInput focus;
@@ -111,7 +123,7 @@ class CheckInputs : public ::testing::TestWithParam<CheckCase> {};
 TEST_P(CheckInputs, StopsAtTheFirstFailure)
 {
     const CheckCase& c = GetParam();
-    const InputCheck r = CheckIntensityInputs(c.remote, c.remoteUnit, c.inlet, c.inletUnit, c.length);
+    const InputCheck r = CheckIntensityInputs(c.remote, c.remoteUnit, c.inlet, c.inletUnit, c.length, c.lengthUnit);
     EXPECT_EQ(r.Code, c.code);
     EXPECT_EQ(r.Message, c.message);
     EXPECT_EQ(r.Focus, c.focus);
@@ -121,13 +133,17 @@ TEST_P(CheckInputs, StopsAtTheFirstFailure)
 INSTANTIATE_TEST_SUITE_P(
     Cases, CheckInputs,
     ::testing::Values(
-        CheckCase{"0", "ft", "0", "ft", "0", -678, msg::kRemoteZero, IntensityInput::EleRemote, false},
-        CheckCase{"1010", "ft", "", "ft", "0", -678, msg::kInletZero, IntensityInput::EleCulvert, false},
-        CheckCase{"1010", "ft", "1000", "ft", "abc", -678, msg::kLengthZero, IntensityInput::LenTravel, false},
-        CheckCase{"300", "m", "1000", "ft", "500", -678, msg::kRemoteBelowInlet, IntensityInput::EleCulvert, true},
-        CheckCase{"1000", "ft", "1000", "ft", "500", 678, "", IntensityInput::None, false},
-        CheckCase{"-5", "ft", "-10", "ft", "-500", 678, "", IntensityInput::None, false},
-        CheckCase{"310", "m", "1000", "ft", "500", 678, "", IntensityInput::None, false}));
+        CheckCase{"0", "ft", "0", "ft", "0", "ft", -678, msg::kRemoteZero, IntensityInput::EleRemote, false},
+        CheckCase{"1010", "ft", "", "ft", "0", "ft", -678, msg::kInletZero, IntensityInput::EleCulvert, false},
+        CheckCase{"1010", "ft", "1000", "ft", "abc", "ft", -678, msg::kLengthZero, IntensityInput::LenTravel, false},
+        CheckCase{"300", "m", "1000", "ft", "500", "ft", -678, msg::kRemoteBelowInlet, IntensityInput::EleCulvert, true},
+        CheckCase{"1000", "ft", "1000", "ft", "500", "ft", 678, "", IntensityInput::None, false},
+        CheckCase{"-5", "ft", "-10", "ft", "-500", "ft", 678, "", IntensityInput::None, false},
+        CheckCase{"310", "m", "1000", "ft", "500", "ft", 678, "", IntensityInput::None, false},
+        // a unit typed into the box would count as -1 ft
+        CheckCase{"1010", "yd", "1000", "ft", "500", "ft", -678, msg::kUnitUnknown, IntensityInput::EleRemoteUnit, false},
+        CheckCase{"1010", "ft", "1000", "", "500", "ft", -678, msg::kUnitUnknown, IntensityInput::EleCulvertUnit, false},
+        CheckCase{"1010", "ft", "1000", "ft", "500", "yd", -678, msg::kUnitUnknown, IntensityInput::LenTravelUnit, false}));
 
 }  // namespace
 }  // namespace sw

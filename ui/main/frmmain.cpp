@@ -15,6 +15,11 @@
 #include "platform/backcolour.h"
 #include "platform/fonts.h"
 #include "ui/main/artwork.h"
+#include "ui/main/comboboxtext.h"
+#include "ui/main/culvertlisteditor.h"
+#include "ui/main/drainageeditor.h"
+#include "ui/main/filecommands.h"
+#include "ui/main/intensityeditor.h"
 #include "ui/main/frmabout.h"
 #include "ui/main/projectfieldseditor.h"
 #include "ui_frmmain.h"
@@ -33,16 +38,6 @@ void addItems(QComboBox* box, const std::vector<std::string>& items)
     // Qt shows the first item of a box that was empty; the box keeps its text instead, so that
     // nothing looks chosen that the user did not choose.
     box->setCurrentIndex(-1);
-}
-
-// Sets the text of a combo box the way typing or choosing would: an editable box shows the text,
-// a drop-down list chooses the entry of that text.
-void setComboText(QComboBox* box, const QString& text)
-{
-    if (box->isEditable())
-        box->setEditText(text);
-    else
-        box->setCurrentIndex(box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 }  // namespace
@@ -64,6 +59,7 @@ FrmMain::FrmMain(AppState& state, Desktop& desktop, QWidget* parent)
         if (box->isEditable()) {
             box->setCompleter(nullptr);
             box->setInsertPolicy(QComboBox::NoInsert);
+            followTypedText(box);
         }
     }
     // Shown only once a culvert exists, or in the other mode of their page.
@@ -91,10 +87,15 @@ FrmMain::FrmMain(AppState& state, Desktop& desktop, QWidget* parent)
     connect(m_ui->cmdClose, &QPushButton::clicked, this, [this] { runExit(); });
     connect(m_ui->mnuRun, &QAction::triggered, this, &FrmMain::runRequested);
     connect(m_ui->cmdRunApp, &QPushButton::clicked, this, &FrmMain::runRequested);
-    // mnuBeta only shows the version. New, Open, Save and Save As belong to the File commands.
+    // mnuBeta only shows the version; New, Open, Save and Save As are the File commands'.
 
     // The editors exist before the load, so that the texts the load sets run their handling.
     m_projectFields = std::make_unique<ProjectFieldsEditor>(*m_ui, m_state, m_desktop);
+    m_drainage = std::make_unique<DrainageEditor>(*this);
+    m_intensity = std::make_unique<IntensityEditor>(*this, *m_drainage);
+    m_culvertList = std::make_unique<CulvertListEditor>(*this, *m_drainage, *m_intensity);
+    connect(this, &FrmMain::culvertIdCaptionChanged, m_drainage.get(), &DrainageEditor::loadCurrentCulvert);
+    m_fileCommands = new FileCommands(*this);
 
     load();
 }
@@ -102,6 +103,9 @@ FrmMain::FrmMain(AppState& state, Desktop& desktop, QWidget* parent)
 FrmMain::~FrmMain()
 {
     // The editors go first: the controls they watch send focus events while they are destroyed.
+    m_culvertList.reset();
+    m_intensity.reset();
+    m_drainage.reset();
     m_projectFields.reset();
 }
 
@@ -144,8 +148,8 @@ void FrmMain::load()
     const std::vector<std::string> periods = returnPeriodTexts();
     addItems(m_ui->cboretPeriod, periods);
     addItems(m_ui->cboAreaUnit, tables.AreaUnitNames);
-    setComboText(m_ui->cboretPeriod, QString::fromStdString(periods.front()));
-    setComboText(m_ui->cboAreaUnit, QString::fromStdString(tables.AreaUnitNames.front()));
+    replaceComboText(m_ui->cboretPeriod, QString::fromStdString(periods.front()));
+    replaceComboText(m_ui->cboAreaUnit, QString::fromStdString(tables.AreaUnitNames.front()));
 
     m_ui->lblTA->setText(QString::fromStdString(formatNumber(0, "0.00")));
     m_ui->lblWC->setText(QString::fromStdString(formatNumber(0, "0.00")));
@@ -160,8 +164,8 @@ void FrmMain::load()
 
     const QString feet = QString::fromStdString(tables.LengthUnitNames.front());
     for (QComboBox* unit : {m_ui->cboRemoteUnit, m_ui->cboCulvertUnit, m_ui->cboTravelUnit})
-        setComboText(unit, feet);
-    setComboText(m_ui->cboRFzone, QString::fromStdString(tables.ZoneNames.front()));
+        replaceComboText(unit, feet);
+    replaceComboText(m_ui->cboRFzone, QString::fromStdString(tables.ZoneNames.front()));
 
     m_timer1->start();
     // Where the typing starts once the window shows.
@@ -214,10 +218,7 @@ void FrmMain::onRunMenuTimer()
 
 bool FrmMain::runExit()
 {
-    // The offer to save the project belongs to the File commands; until they are in place Exit
-    // ends the application straight away.
-    m_desktop.endApplication();
-    return true;
+    return m_fileCommands->runExit();
 }
 
 void FrmMain::showAbout()

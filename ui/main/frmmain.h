@@ -25,7 +25,11 @@ class FrmMain;
 
 namespace sw {
 
+class CulvertListEditor;
+class DrainageEditor;
+class FileCommands;
 class FrmAbout;
+class IntensityEditor;
 class ProjectFieldsEditor;
 
 class FrmMain final : public QMainWindow {
@@ -39,6 +43,10 @@ public:
     [[nodiscard]] AppState& state() { return m_state; }
     [[nodiscard]] Desktop& desktop() { return m_desktop; }
     [[nodiscard]] ProjectFieldsEditor& projectFields() { return *m_projectFields; }
+    [[nodiscard]] DrainageEditor& drainage() { return *m_drainage; }
+    [[nodiscard]] IntensityEditor& intensity() { return *m_intensity; }
+    [[nodiscard]] CulvertListEditor& culvertList() { return *m_culvertList; }
+    [[nodiscard]] FileCommands& fileCommands() { return *m_fileCommands; }
 
     // Caption setters of the labels whose change has a handler.
     void setTimeCaption(const QString& caption);       // lblTime: the project's time
@@ -76,6 +84,10 @@ private:
     WindowRegistration m_registration;
     QTimer* m_timer1 = nullptr;
     std::unique_ptr<ProjectFieldsEditor> m_projectFields;
+    std::unique_ptr<DrainageEditor> m_drainage;
+    std::unique_ptr<IntensityEditor> m_intensity;
+    std::unique_ptr<CulvertListEditor> m_culvertList;
+    FileCommands* m_fileCommands = nullptr;
     QPointer<FrmAbout> m_about;
 };
 

@@ -1,0 +1,89 @@
+#include "ui/main/controlevents.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace sw {
+
+ControlEvents::ControlEvents(QObject* parent) : QObject(parent) {}
+
+ControlEvents::~ControlEvents()
+{
+    unwatchAll();
+}
+
+ControlEvents::Handlers& ControlEvents::watch(QWidget* control)
+{
+    auto [it, inserted] = m_handlers.try_emplace(control);
+    if (inserted)
+        control->installEventFilter(this);
+    return it->second;
+}
+
+void ControlEvents::onKeyPress(QWidget* control, KeyHandler handler)
+{
+    watch(control).key = std::move(handler);
+}
+
+void ControlEvents::onFocusIn(QWidget* control, Handler handler)
+{
+    watch(control).focusIn = std::move(handler);
+}
+
+void ControlEvents::onFocusOut(QWidget* control, Handler handler)
+{
+    watch(control).focusOut = std::move(handler);
+}
+
+void ControlEvents::onLeave(QWidget* control, Handler handler)
+{
+    watch(control).leave = std::move(handler);
+}
+
+void ControlEvents::unwatchAll()
+{
+    for (auto& [control, handlers] : m_handlers)
+        control->removeEventFilter(this);
+    m_handlers.clear();
+}
+
+bool ControlEvents::isEnter(const QKeyEvent& key)
+{
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
+bool ControlEvents::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto it = m_handlers.find(watched);
+    if (it == m_handlers.end())
+        return QObject::eventFilter(watched, event);
+    // A copy: a handler may replace the handlers of its own control.
+    const Handlers handlers = it->second;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (handlers.key)
+            return handlers.key(*static_cast<QKeyEvent*>(event));
+        break;
+    case QEvent::FocusIn:
+        if (handlers.focusIn && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            handlers.focusIn();
+        break;
+    case QEvent::FocusOut: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (handlers.focusOut && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            handlers.focusOut();
+        const bool userMoved =
+            reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::MouseFocusReason;
+        if (handlers.leave && userMoved)
+            handlers.leave();
+        break;
+    }
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace sw

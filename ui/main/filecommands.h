@@ -1,0 +1,49 @@
+#pragma once
+// The File menu: New, Open, Save, Save As and Exit. The main window's caption is the record of the
+// current file: "Untitled" until the project has been opened from or saved to a file, then that
+// file's full path, which Save writes to without asking.
+//
+// New replaces the main window by a fresh one; a command that goes on after New (Open) carries on
+// in the new window.
+
+#include <string>
+
+#include <QObject>
+
+namespace sw {
+
+class FrmMain;
+struct WriteOutcome;
+
+class FileCommands final : public QObject {
+    Q_OBJECT
+
+public:
+    explicit FileCommands(FrmMain& window);
+
+    // Each returns whether it went through; a command the user cancelled, or whose save failed,
+    // leaves the project as it was.
+    // New: the fresh main window, or nothing when New stopped.
+    FrmMain* runNew();
+    bool runOpen();
+    bool runSave();
+    bool runSaveAs();
+    // True when the application ends.
+    bool runExit();
+
+private:
+    enum class Overwrite { OnNewOrExit, OnSave };
+    enum class SaveResult { Written, Cancelled, Failed };
+
+    [[nodiscard]] bool untitled() const;
+    // Saves to the caption's file, or asks for one when the project is untitled; the caption
+    // follows a save to a chosen file.
+    SaveResult saveCurrent(Overwrite question, bool rememberName);
+    SaveResult saveToChosenFile(Overwrite question, bool rememberName);
+    SaveResult reportWrite(const WriteOutcome& outcome);
+    static bool openInto(FrmMain& target);
+
+    FrmMain& m_window;
+};
+
+}  // namespace sw

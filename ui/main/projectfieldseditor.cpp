@@ -9,6 +9,7 @@
 #include "core/text.h"
 #include "platform/backcolour.h"
 #include "platform/windowregistry.h"
+#include "ui/main/controlevents.h"
 #include "ui_frmmain.h"
 
 namespace sw {
@@ -17,6 +18,7 @@ ProjectFieldsEditor::ProjectFieldsEditor(Ui::FrmMain& controls, AppState& state,
     : m_controls(controls),
       m_state(state),
       m_desktop(desktop),
+      m_events(new ControlEvents(this)),
       m_boxes{{
           {Field::ProjectName, controls.txtProjectName, &ProjectInfo::ProjectName, 60, msg::kProjectNameTooLong,
            Field::ProjectNo, true},
@@ -32,7 +34,24 @@ ProjectFieldsEditor::ProjectFieldsEditor(Ui::FrmMain& controls, AppState& state,
       }}
 {
     for (const Box& b : m_boxes) {
-        b.edit->installEventFilter(this);
+        m_events->onKeyPress(b.edit, [this, &b](QKeyEvent& key) {
+            if (b.keysTouchProject)
+                m_state.IsPristine = false;
+            if (!ControlEvents::isEnter(key))
+                return false;
+            boxOf(b.next).edit->setFocus(Qt::OtherFocusReason);
+            return true;
+        });
+        m_events->onFocusIn(b.edit, [this, &b] { gotFocus(b); });
+        m_events->onFocusOut(b.edit, [this, &b] { lostFocus(b); });
+        if (b.field == Field::Designer) {
+            // Leaving the last box of the cycle returns to the first; a box the program puts the
+            // focus in (a refused Save As) keeps it.
+            m_events->onLeave(b.edit, [this] {
+                if (onlyMainWindowLoaded())
+                    m_controls.txtProjectName->setFocus(Qt::OtherFocusReason);
+            });
+        }
         connect(b.edit, &QLineEdit::textChanged, this, [this, &b] { textChanged(b); });
         if (b.keysTouchProject) {
             // Edits made with the mouse (paste or undo from the context menu) touch the project as
@@ -44,17 +63,7 @@ ProjectFieldsEditor::ProjectFieldsEditor(Ui::FrmMain& controls, AppState& state,
 
 ProjectFieldsEditor::~ProjectFieldsEditor()
 {
-    for (const Box& b : m_boxes)
-        b.edit->removeEventFilter(this);
-}
-
-const ProjectFieldsEditor::Box* ProjectFieldsEditor::boxOf(const QObject* object) const
-{
-    for (const Box& b : m_boxes) {
-        if (b.edit == object)
-            return &b;
-    }
-    return nullptr;
+    m_events->unwatchAll();
 }
 
 const ProjectFieldsEditor::Box& ProjectFieldsEditor::boxOf(Field field) const
@@ -127,44 +136,6 @@ void ProjectFieldsEditor::lostFocus(const Box& box)
     if (!onlyMainWindowLoaded())
         return;
     setBackColour(box.edit, BackColour::White);
-    // Leaving the last box of the cycle returns to the first.
-    if (box.field == Field::Designer)
-        m_controls.txtProjectName->setFocus(Qt::OtherFocusReason);
-}
-
-bool ProjectFieldsEditor::eventFilter(QObject* watched, QEvent* event)
-{
-    const Box* b = boxOf(watched);
-    if (b == nullptr)
-        return QObject::eventFilter(watched, event);
-
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        if (b->keysTouchProject)
-            m_state.IsPristine = false;
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            boxOf(b->next).edit->setFocus(Qt::OtherFocusReason);
-            return true;
-        }
-        return false;
-    }
-    case QEvent::FocusIn:
-        // Coming back from a menu or a drop-down list is no new visit of the box.
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-            gotFocus(*b);
-        return false;
-    case QEvent::FocusOut: {
-        // Another application, a message box or a menu taking the keyboard for a moment does not
-        // mean the user left the box.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            lostFocus(*b);
-        return false;
-    }
-    default:
-        return QObject::eventFilter(watched, event);
-    }
 }
 
 }  // namespace sw

@@ -22,6 +22,8 @@ class FrmMain;
 
 namespace sw {
 
+class ControlEvents;
+
 class ProjectFieldsEditor final : public QObject {
     Q_OBJECT
 
@@ -40,9 +42,6 @@ public:
 
     [[nodiscard]] QLineEdit* box(Field field) const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     struct Box {
         Field field;
@@ -54,7 +53,6 @@ private:
         bool keysTouchProject;
     };
 
-    [[nodiscard]] const Box* boxOf(const QObject* object) const;
     [[nodiscard]] const Box& boxOf(Field field) const;
     void textChanged(const Box& box);
     void gotFocus(const Box& box);
@@ -65,6 +63,7 @@ private:
     Ui::FrmMain& m_controls;
     AppState& m_state;
     Desktop& m_desktop;
+    ControlEvents* m_events;
     std::array<Box, 6> m_boxes;
     bool m_showingLimitMessage = false;
 };

@@ -139,6 +139,12 @@ int main(int argc, char** argv)
         }
     });
 
+    // (d') of which building the text in memory
+    const Timing build = bestOf([&] {
+        if (!sw::buildProjectFile(project).built())
+            ++failures;
+    });
+
     std::string bytes;
     {
         std::ifstream in(projectPath, std::ios::binary);
@@ -206,6 +212,7 @@ int main(int argc, char** argv)
     row("(b) open (check + read)", open);
     row("(c) compute every culvert", compute);
     row("(d) Write2File", save);
+    row("(d') of which building the text", build);
     row("(e) plain ofstream write", plainWrite);
     std::printf("(b+c)/(a) = %5.2f elapsed, %5.2f processor   (aim: at most 10)\n",
                 (open.Wall + compute.Wall) / plainRead.Wall, (open.Cpu + compute.Cpu) / plainRead.Cpu);

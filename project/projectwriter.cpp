@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <new>
 #include <random>
 #include <string_view>
@@ -28,41 +29,62 @@ namespace fs = std::filesystem;
 
 constexpr std::uint64_t kEveryByte = 0x0101010101010101ull;
 constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
-constexpr std::uint64_t kLowBits = 0x7F7F7F7F7F7F7F7Full;
 
-// 0x80 in each byte of w that equals b, 0 in the others.
-constexpr std::uint64_t bytesEqual(std::uint64_t w, unsigned char b)
+// True when one of the eight bytes of w equals b.
+constexpr bool holdsByte(std::uint64_t w, unsigned char b)
 {
     const std::uint64_t x = w ^ (kEveryByte * b);
-    return ~(((x & kLowBits) + kLowBits) | x | kLowBits);
+    return ((x - kEveryByte) & ~x & kHighBits) != 0;
 }
 
-// What a text holds of interest to the check below, eight bytes at a time.
-struct Census {
-    std::size_t LineBreakBytes = 0;  // CR and LF together
-    bool NonAscii = false;
-};
-
-Census takeCensus(std::string_view text)
+// True when one of the eight bytes of w is above 127, a CR or a LF.
+constexpr bool holdsUnusualByte(std::uint64_t w)
 {
-    Census census;
-    std::uint64_t high = 0;
-    std::size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t w = 0;
-        std::memcpy(&w, text.data() + i, 8);
-        high |= w;
-        // One 0x80 per CR or LF byte; shifted down and summed by the multiplication.
-        const std::uint64_t found = (bytesEqual(w, '\r') | bytesEqual(w, '\n')) >> 7;
-        census.LineBreakBytes += static_cast<std::size_t>((found * kEveryByte) >> 56);
+    return (w & kHighBits) != 0 || holdsByte(w, '\r') || holdsByte(w, '\n');
+}
+
+// Copies n bytes eight at a time (the last eight overlapping the ones before) and tells whether
+// any of them is above 127, a CR or a LF. Values are mostly a few bytes long, and a call to copy
+// them would cost more than the copy.
+bool copyNoting(char* to, const char* from, std::size_t n)
+{
+    if (n >= 8) {
+        bool unusual = false;
+        std::size_t i = 0;
+        for (; i + 8 <= n; i += 8) {
+            std::uint64_t w = 0;
+            std::memcpy(&w, from + i, 8);
+            std::memcpy(to + i, &w, 8);
+            unusual |= holdsUnusualByte(w);
+        }
+        if (i < n) {
+            std::uint64_t w = 0;
+            std::memcpy(&w, from + n - 8, 8);
+            std::memcpy(to + n - 8, &w, 8);
+            unusual |= holdsUnusualByte(w);
+        }
+        return unusual;
     }
-    for (; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        high |= c;
-        census.LineBreakBytes += (c == '\r') + (c == '\n');
+    // Shorter ones as two overlapping halves (or single bytes), gathered into one word to
+    // check; the zero bytes that fill it are none of those looked for.
+    if (n >= 4) {
+        std::uint32_t head = 0;
+        std::uint32_t tail = 0;
+        std::memcpy(&head, from, 4);
+        std::memcpy(&tail, from + n - 4, 4);
+        std::memcpy(to, &head, 4);
+        std::memcpy(to + n - 4, &tail, 4);
+        return holdsUnusualByte(head | (std::uint64_t{tail} << 32));
     }
-    census.NonAscii = (high & kHighBits) != 0;
-    return census;
+    if (n == 0)
+        return false;
+    const auto first = static_cast<unsigned char>(from[0]);
+    const auto middle = static_cast<unsigned char>(from[n / 2]);
+    const auto last = static_cast<unsigned char>(from[n - 1]);
+    to[0] = static_cast<char>(first);
+    to[n / 2] = static_cast<char>(middle);
+    to[n - 1] = static_cast<char>(last);
+    return holdsUnusualByte(first | (std::uint64_t{middle} << 8) | (std::uint64_t{last} << 16));
 }
 
 bool plainAsciiLine(std::string_view value)
@@ -80,32 +102,27 @@ bool plainAsciiLine(std::string_view value)
 //
 // Values go into the file as they are held, in Windows-1252; a line break inside a value would
 // split its line and shift every line after it, so it is written as a blank. Nearly every
-// project is plain ASCII without such breaks, so the values are first copied as they are and
-// the whole text checked once at the end (no byte above 127, and no more CR and LF bytes than
-// the line ends hold); only when that fails is the text built again converting value by value.
+// project is plain ASCII without such breaks, so the values are first copied as they are,
+// noting any byte that is not; only when one was noted is the text built again, converting
+// value by value.
 class FileTextSink {
 public:
-    FileTextSink(std::size_t expected, bool convert) : m_convert(convert) { m_text.resize(expected); }
-
-    void put(std::string_view s)
+    FileTextSink(std::size_t expected, bool convert)
+        : m_text(new char[expected]), m_capacity(expected), m_convert(convert)
     {
-        char* at = room(s.size());
-        if (s.size() <= 16)
-            copyShort(at, s.data(), s.size());
-        else
-            std::memcpy(at, s.data(), s.size());
     }
+
+    void put(std::string_view s) { copyNoting(room(s.size()), s.data(), s.size()); }
     void put(char c) { *room(1) = c; }
-
-    void endLine()
-    {
-        put(ff::kLineEnd);
-        ++m_lines;
-    }
+    void endLine() { put(ff::kLineEnd); }
 
     void putValue(std::string_view value)
     {
-        if (!m_convert || plainAsciiLine(value)) {
+        if (!m_convert) {
+            m_unusual |= copyNoting(room(value.size()), value.data(), value.size());
+            return;
+        }
+        if (plainAsciiLine(value)) {
             put(value);
             return;
         }
@@ -138,58 +155,32 @@ public:
         endLine();
     }
 
-    // True when the text copied without converting is the file as it must be.
-    [[nodiscard]] bool needsNoConversion() const
-    {
-        const Census census = takeCensus(std::string_view(m_text.data(), m_length));
-        // Values can only add to the CRs and LFs of the line ends, never take any away.
-        return !census.NonAscii && census.LineBreakBytes == 2 * m_lines;
-    }
+    // True when a value copied as it was needs converting: the text must be built again.
+    [[nodiscard]] bool needsConversion() const { return m_unusual; }
 
-    std::string take()
-    {
-        m_text.resize(m_length);
-        return std::move(m_text);
-    }
+    [[nodiscard]] std::string_view text() const { return {m_text.get(), m_length}; }
 
 private:
-    // Most values are a few bytes long: copied with fixed-size moves rather than a call.
-    static void copyShort(char* to, const char* from, std::size_t n)
-    {
-        if (n >= 8) {
-            std::uint64_t head = 0;
-            std::uint64_t tail = 0;
-            std::memcpy(&head, from, 8);
-            std::memcpy(&tail, from + n - 8, 8);
-            std::memcpy(to, &head, 8);
-            std::memcpy(to + n - 8, &tail, 8);
-        } else if (n >= 4) {
-            std::uint32_t head = 0;
-            std::uint32_t tail = 0;
-            std::memcpy(&head, from, 4);
-            std::memcpy(&tail, from + n - 4, 4);
-            std::memcpy(to, &head, 4);
-            std::memcpy(to + n - 4, &tail, 4);
-        } else if (n > 0) {
-            to[0] = from[0];
-            to[n / 2] = from[n / 2];
-            to[n - 1] = from[n - 1];
-        }
-    }
-
     char* room(std::size_t n)
     {
-        if (m_text.size() - m_length < n)
-            m_text.resize(std::max(m_text.size() * 2, m_length + n));
-        char* at = m_text.data() + m_length;
+        if (m_capacity - m_length < n) {
+            const std::size_t capacity = std::max(m_capacity * 2, m_length + n);
+            std::unique_ptr<char[]> larger(new char[capacity]);
+            std::memcpy(larger.get(), m_text.get(), m_length);
+            m_text = std::move(larger);
+            m_capacity = capacity;
+        }
+        char* at = m_text.get() + m_length;
         m_length += n;
         return at;
     }
 
-    std::string m_text;
+    // Not std::string: its room comes filled with zeros, a pass over megabytes for nothing.
+    std::unique_ptr<char[]> m_text;
+    std::size_t m_capacity = 0;
     std::size_t m_length = 0;
-    std::size_t m_lines = 0;
     bool m_convert = false;
+    bool m_unusual = false;
 };
 
 // "0.00" text of a runoff coefficient. A project uses a few dozen C values over and over, so the
@@ -310,7 +301,7 @@ private:
     fs::path m_path;
 };
 
-WriteOutcome replaceFile(const std::string& fileName, const std::string& bytes)
+WriteOutcome replaceFile(const std::string& fileName, std::string_view bytes)
 {
     // A path cut short at a NUL would name another file.
     if (fileName.empty() || fileName.find('\0') != std::string::npos)
@@ -430,35 +421,43 @@ void writeProject(const AppState& state, std::size_t culverts, FileTextSink& out
     }
 }
 
-}  // namespace
-
-ProjectFileBytes buildProjectFile(const AppState& state)
+// The file text; nothing when the project is refused for missing inputs (no culvert slots, or
+// a culvert to be written declaring more sub-areas than it holds).
+std::unique_ptr<FileTextSink> buildText(const AppState& state)
 {
-    ProjectFileBytes result;
     const CulvertList& list = state.CulvertList;
     if (list.empty())
-        return result;
+        return nullptr;
     const std::size_t culverts = usedCulvertCount(list);
     std::size_t estimate = 512;
     for (std::size_t i = 0; i < culverts; ++i) {
         const CulvertRecord& c = list[i];
         const std::int64_t n = declaredAreaCount(c);
         if (static_cast<std::uint64_t>(n) > c.Areas.size())
-            return result;
+            return nullptr;
         // A guess from the counts alone: a sub-area line is some 40 to 60 bytes. Measuring every
         // value first would cost a second walk over all the records.
         estimate += 512 + static_cast<std::size_t>(n) * 56;
     }
 
-    FileTextSink copied(estimate, false);
-    writeProject(state, culverts, copied);
-    if (copied.needsNoConversion()) {
-        result.Bytes = copied.take();
-    } else {
-        FileTextSink converted(estimate, true);
-        writeProject(state, culverts, converted);
-        result.Bytes = converted.take();
-    }
+    auto copied = std::make_unique<FileTextSink>(estimate, false);
+    writeProject(state, culverts, *copied);
+    if (!copied->needsConversion())
+        return copied;
+    auto converted = std::make_unique<FileTextSink>(estimate, true);
+    writeProject(state, culverts, *converted);
+    return converted;
+}
+
+}  // namespace
+
+ProjectFileBytes buildProjectFile(const AppState& state)
+{
+    ProjectFileBytes result;
+    const std::unique_ptr<FileTextSink> text = buildText(state);
+    if (!text)
+        return result;
+    result.Bytes = std::string(text->text());
     result.status = ProjectFileBytes::Status::Built;
     return result;
 }
@@ -466,8 +465,8 @@ ProjectFileBytes buildProjectFile(const AppState& state)
 WriteOutcome Write2File(const AppState& state, const std::string& fileName)
 {
     try {
-        const ProjectFileBytes file = buildProjectFile(state);
-        if (!file.built()) {
+        const std::unique_ptr<FileTextSink> text = buildText(state);
+        if (!text) {
             WriteOutcome out;
             out.status = WriteOutcome::Status::MissingInputs;
             out.Message = joinMessageLines(
@@ -475,7 +474,7 @@ WriteOutcome Write2File(const AppState& state, const std::string& fileName)
             out.FileName = std::string(msg::kUntitled);
             return out;
         }
-        return replaceFile(fileName, file.Bytes);
+        return replaceFile(fileName, text->text());
     } catch (const std::bad_alloc&) {
         return failedWith(fileName, std::string(msg::kSaveNoMemory));
     } catch (const std::exception& e) {

@@ -153,6 +153,27 @@ TEST(ProjectWriter, WritesTextsInWindows1252WithoutBreakingLines)
     EXPECT_NE(file.Bytes.find("\r\nDesigner=two  lines \r\n\r\n[CULVERTS]\r\n"), std::string::npos);
 }
 
+TEST(ProjectWriter, NoticesAnOddByteWhereverItStandsInAValue)
+{
+    // Values are checked eight bytes at a time while copied: every length and position counts.
+    for (std::size_t length = 1; length <= 20; ++length) {
+        for (std::size_t at = 0; at < length; ++at) {
+            for (const std::string& odd : {std::string("\r"), std::string("\n"), std::string("é")}) {
+                std::string value(length, 'x');
+                value.replace(at, 1, odd);
+                std::string expected(length, 'x');
+                expected[at] = odd == "é" ? '\xE9' : ' ';
+                AppState s = threeCulverts();
+                s.CulvertList[1].CulvertNo = value;
+                const ProjectFileBytes file = buildProjectFile(s);
+                ASSERT_TRUE(file.built());
+                EXPECT_NE(file.Bytes.find("\r\nCulvert No=" + expected + "\r\n[RUNOFF AREA INFO]\r\n"), std::string::npos)
+                    << "length " << length << ", position " << at;
+            }
+        }
+    }
+}
+
 TEST(ProjectWriter, RefusesAProjectWithoutCulvertSlots)
 {
     TempDir dir;

@@ -113,7 +113,7 @@ inline constexpr std::string_view kFileNoLocation = "Please give a file location
 inline constexpr std::string_view kFileIsFolder = "the location is a folder, not a file";
 inline constexpr std::string_view kFileNoFolder = "its folder does not exist";
 inline constexpr std::string_view kFileNoTempName = "no temporary file could be named in its folder";
-inline constexpr std::string_view kFileReasonUnknown = "the system gave no reason";
+inline constexpr std::string_view kFileNotOrdinary = "the location is a device or a pipe, not a file";
 inline constexpr std::string_view kReportNoCulvert = "No culvert is selected: the report was not written.";
 // kInsufficientInfo1 + "\" " + CulvertNo + " \" " + kInsufficientInfo2
 inline constexpr std::string_view kInsufficientInfo1 = "Information for Culvert ID: ";

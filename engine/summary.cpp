@@ -1,13 +1,8 @@
 #include "engine/summary.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <system_error>
 
 #include "core/encoding.h"
+#include "core/filereplace.h"
 #include "core/messages.h"
 #include "core/numbers.h"
 #include "core/text.h"
@@ -126,113 +121,29 @@ std::string textFileBytes(const std::vector<std::string>& lines)
     return bytes;
 }
 
-namespace {
-
-namespace fs = std::filesystem;
-
-fs::path pathFromUtf8(std::string_view utf8)
-{
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-FileWriteResult writeFailed(std::string_view path, const std::string& reason)
-{
-    FileWriteResult r;
-    r.status = FileWriteResult::Status::Failed;
-    r.Message = std::string(msg::kFileNotWritten1) + std::string(path) + std::string(msg::kFileNotWritten2) +
-                reason + std::string(msg::kFileNotWritten3);
-    return r;
-}
-
-// The system's reason for the last failure, when it gave one.
-std::string errnoText(int err)
-{
-    if (err == 0)
-        return std::string(msg::kFileReasonUnknown);
-    return std::error_code(err, std::generic_category()).message();
-}
-
-// A name beside the target that no file holds yet.
-std::optional<fs::path> temporarySibling(const fs::path& target)
-{
-    std::random_device rd;
-    std::mt19937_64 gen((static_cast<std::uint64_t>(rd()) << 32) ^ rd());
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        fs::path candidate = target;
-        candidate += ".tmp" + std::to_string(gen() % 1000000000000ULL);
-        std::error_code ec;
-        if (fs::symlink_status(candidate, ec).type() == fs::file_type::not_found)
-            return candidate;
-    }
-    return std::nullopt;
-}
-
-}  // namespace
-
 FileWriteResult writeTextFile(std::string_view path, const std::vector<std::string>& lines)
 {
+    FileWriteResult result;
     if (trimSpaces(path).empty()) {
-        FileWriteResult r;
-        r.Message = std::string(msg::kFileNoLocation);
-        return r;
+        result.Message = std::string(msg::kFileNoLocation);
+        return result;
     }
-    fs::path target = pathFromUtf8(path);
-    std::error_code ec;
-    const fs::file_status st = fs::status(target, ec);
-    if (fs::is_symlink(fs::symlink_status(target, ec)) && fs::exists(st)) {
-        // Replace the file the link points to, as writing through the link would, not the link.
-        const fs::path resolved = fs::canonical(target, ec);
-        if (!ec)
-            target = resolved;
+    const FileReplace r = replaceFileContents(path, textFileBytes(lines));
+    if (r.replaced()) {
+        result.status = FileWriteResult::Status::Written;
+        return result;
     }
-    if (fs::is_directory(st))
-        return writeFailed(path, std::string(msg::kFileIsFolder));
-    if (fs::exists(st)) {
-        // The file would be replaced by a rename, which does not ask the file itself: ask it here,
-        // so that a file the user may not write to is not replaced behind its back.
-        errno = 0;
-        std::ofstream probe(target, std::ios::binary | std::ios::app);
-        if (!probe)
-            return writeFailed(path, errnoText(errno));
-    } else if (!target.has_filename()) {
-        return writeFailed(path, std::string(msg::kFileIsFolder));
-    } else {
-        const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-        if (!fs::is_directory(folder, ec))
-            return writeFailed(path, std::string(msg::kFileNoFolder));
+    std::string reason;
+    switch (r.status) {
+    case FileReplace::Status::IsFolder: reason = msg::kFileIsFolder; break;
+    case FileReplace::Status::NotOrdinaryFile: reason = msg::kFileNotOrdinary; break;
+    case FileReplace::Status::NoFolder: reason = msg::kFileNoFolder; break;
+    case FileReplace::Status::NoTemporaryName: reason = msg::kFileNoTempName; break;
+    default: reason = r.Reason.empty() ? std::string(msg::kReasonUnknown) : r.Reason; break;
     }
-
-    const std::optional<fs::path> temp = temporarySibling(target);
-    if (!temp)
-        return writeFailed(path, std::string(msg::kFileNoTempName));
-
-    const std::string bytes = textFileBytes(lines);
-    {
-        errno = 0;
-        std::ofstream out(*temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return writeFailed(path, errnoText(errno));
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            const int err = errno;
-            fs::remove(*temp, ec);
-            return writeFailed(path, errnoText(err));
-        }
-    }
-    if (fs::exists(st)) {
-        // Keep the permissions the former file had.
-        fs::permissions(*temp, st.permissions(), fs::perm_options::replace, ec);
-    }
-    fs::rename(*temp, target, ec);
-    if (ec) {
-        const std::string reason = ec.message();
-        fs::remove(*temp, ec);
-        return writeFailed(path, reason);
-    }
-    FileWriteResult r;
-    r.status = FileWriteResult::Status::Written;
-    return r;
+    result.Message = std::string(msg::kFileNotWritten1) + std::string(path) + std::string(msg::kFileNotWritten2) +
+                     reason + std::string(msg::kFileNotWritten3);
+    return result;
 }
 
 std::vector<std::string> summaryFileLines(const AppState& state, int culvert)

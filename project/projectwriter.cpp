@@ -1,20 +1,15 @@
 #include "project/projectwriter.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <new>
-#include <random>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 #include "core/encoding.h"
+#include "core/filereplace.h"
 #include "core/messages.h"
 #include "core/numbers.h"
 #include "core/text.h"
@@ -25,7 +20,6 @@ namespace sw {
 namespace {
 
 namespace ff = fileformat;
-namespace fs = std::filesystem;
 
 constexpr std::uint64_t kEveryByte = 0x0101010101010101ull;
 constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
@@ -221,23 +215,6 @@ std::string accessDeniedMessage()
                              std::string(msg::kAccessDeniedLine3)});
 }
 
-bool isAccessFailure(int err)
-{
-    return err == EACCES || err == EPERM || err == EROFS || err == ENOENT || err == ENOTDIR;
-}
-
-bool isAccessFailure(const std::error_code& ec)
-{
-    return ec.category() == std::generic_category() || ec.category() == std::system_category()
-               ? isAccessFailure(ec.value())
-               : false;
-}
-
-std::string errnoText(int err)
-{
-    return err != 0 ? std::generic_category().message(err) : std::string(msg::kReasonUnknown);
-}
-
 WriteOutcome writtenAs(const std::string& fileName)
 {
     WriteOutcome out;
@@ -264,113 +241,30 @@ WriteOutcome failedWith(const std::string& fileName, const std::string& descript
     return out;
 }
 
-fs::path temporaryBeside(const fs::path& target)
-{
-    static thread_local std::mt19937_64 random{std::random_device{}()};
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        char suffix[40];
-        std::snprintf(suffix, sizeof suffix, ".~sw%016llx.tmp", static_cast<unsigned long long>(random()));
-        fs::path name = target.filename();
-        name += suffix;
-        const fs::path candidate = folder / name;
-        std::error_code ec;
-        if (!fs::exists(fs::symlink_status(candidate, ec)))
-            return candidate;
-    }
-    return {};
-}
-
-// Removes the temporary file when the save does not get as far as putting it in place.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(fs::path path) : m_path(std::move(path)) {}
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile()
-    {
-        if (!m_path.empty()) {
-            std::error_code ec;
-            fs::remove(m_path, ec);
-        }
-    }
-    const fs::path& path() const { return m_path; }
-    void release() { m_path.clear(); }
-
-private:
-    fs::path m_path;
-};
-
 WriteOutcome replaceFile(const std::string& fileName, std::string_view bytes)
 {
-    // A path cut short at a NUL would name another file.
-    if (fileName.empty() || fileName.find('\0') != std::string::npos)
+    const FileReplace r = replaceFileContents(fileName, bytes);
+    if (r.replaced())
+        return writtenAs(fileName);
+    if (r.accessRefused())
         return accessDenied(fileName);
-
-    fs::path target = pathFromUtf8(fileName);
-    std::error_code ec;
-
-    // Save through a link to the file it names, keeping the link.
-    if (fs::is_symlink(fs::symlink_status(target, ec))) {
-        const fs::path resolved = fs::canonical(target, ec);
-        if (!ec)
-            target = resolved;
-    }
-
-    const fs::file_status existing = fs::status(target, ec);
-    const bool exists = fs::exists(existing);
-    if (exists) {
-        if (fs::is_directory(existing))
-            return failedWith(fileName, fillMessage(msg::kPathIsFolder, {fileName}));
-        // Putting a file in place of a device or a pipe would destroy it.
-        if (!fs::is_regular_file(existing))
-            return failedWith(fileName, fillMessage(msg::kPathNotOrdinaryFile, {fileName}));
-        // A file we may not write must stay refused, even though its folder would let us put a
-        // new file in its place.
-        errno = 0;
-        const bool mayWrite = std::fstream(target, std::ios::in | std::ios::out | std::ios::binary).is_open();
-        if (!mayWrite) {
-            const int err = errno;
-            if (err == 0 || isAccessFailure(err))
-                return accessDenied(fileName);
-            return failedWith(fileName, fillMessage(msg::kSaveCannotOpen, {fileName, errnoText(err)}));
-        }
-    }
-
-    const fs::path tempPath = temporaryBeside(target);
-    if (tempPath.empty())
+    const std::string reason = r.Reason.empty() ? std::string(msg::kReasonUnknown) : r.Reason;
+    switch (r.status) {
+    case FileReplace::Status::IsFolder:
+        return failedWith(fileName, fillMessage(msg::kPathIsFolder, {fileName}));
+    case FileReplace::Status::NotOrdinaryFile:
+        return failedWith(fileName, fillMessage(msg::kPathNotOrdinaryFile, {fileName}));
+    case FileReplace::Status::NotWritable:
+        return failedWith(fileName, fillMessage(msg::kSaveCannotOpen, {fileName, reason}));
+    case FileReplace::Status::NoTemporaryName:
         return failedWith(fileName, fillMessage(msg::kSaveNoTemporary, {fileName}));
-
-    errno = 0;
-    std::ofstream out(tempPath, std::ios::out | std::ios::binary | std::ios::trunc);
-    if (!out) {
-        const int err = errno;
-        if (err == 0 || isAccessFailure(err))
-            return accessDenied(fileName);
-        return failedWith(fileName, fillMessage(msg::kSaveCannotCreate, {fileName, errnoText(err)}));
+    case FileReplace::Status::CannotCreate:
+        return failedWith(fileName, fillMessage(msg::kSaveCannotCreate, {fileName, reason}));
+    case FileReplace::Status::NotWhole:
+        return failedWith(fileName, fillMessage(msg::kSaveNotWhole, {fileName, reason}));
+    default:
+        return failedWith(fileName, fillMessage(msg::kSaveNotReplaced, {fileName, reason}));
     }
-    TemporaryFile temp(tempPath);
-
-    errno = 0;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    out.close();
-    if (!out) {
-        const int err = errno;
-        return failedWith(fileName, fillMessage(msg::kSaveNotWhole, {fileName, errnoText(err)}));
-    }
-
-    if (exists)
-        fs::permissions(temp.path(), existing.permissions(), fs::perm_options::replace, ec);
-
-    fs::rename(temp.path(), target, ec);
-    if (ec) {
-        if (isAccessFailure(ec))
-            return accessDenied(fileName);
-        return failedWith(fileName, fillMessage(msg::kSaveNotReplaced, {fileName, ec.message()}));
-    }
-    temp.release();
-    return writtenAs(fileName);
 }
 
 void writeProject(const AppState& state, std::size_t culverts, FileTextSink& out)

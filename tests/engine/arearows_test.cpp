@@ -40,27 +40,19 @@ TEST(AreaRows, DesignManualRowIsFixedWidthAndParsesBack)
     EXPECT_EQ(a, (SubArea{"Asphaltic", 0.86, "12.3 a", 12.3, "Ditch A"}));
 }
 
-struct UserCase {
-    const char* userC;
-    const char* cField;
-    double c;
-};
-
-class UserDefinedC : public ::testing::TestWithParam<UserCase> {};
-
-TEST_P(UserDefinedC, IsRightAlignedInFourCharacters)
+TEST(AreaRows, UserDefinedCIsRightAlignedInFourCharacters)
 {
-    const std::string row = BuildAreaRow(user("Gravel", GetParam().userC, "5", 1, "yard"));
-    EXPECT_EQ(row.substr(47, 4), GetParam().cField);
-    const SubArea a = parseAreaRow(row);
-    EXPECT_EQ(a.C, GetParam().c);
-    EXPECT_EQ(a.AreaText, "5 h");  // user-defined areas keep the text as typed
-    EXPECT_EQ(a.AreaAcres, 12.4);
+    const std::tuple<const char*, const char*, double> cases[] = {
+        {"0.5", " 0.5", 0.5}, {"0.455", "0.45", 0.45}, {".7", "  .7", 0.7}, {"1", "   1", 1}};
+    for (const auto& [userC, field, c] : cases) {
+        const std::string row = BuildAreaRow(user("Gravel", userC, "5", 1, "yard"));
+        EXPECT_EQ(row.substr(47, 4), field);
+        const SubArea a = parseAreaRow(row);
+        EXPECT_EQ(a.C, c);
+        EXPECT_EQ(a.AreaText, "5 h");  // user-defined areas keep the text as typed
+        EXPECT_EQ(a.AreaAcres, 12.4);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, UserDefinedC,
-                         ::testing::Values(UserCase{"0.5", " 0.5", 0.5}, UserCase{"0.455", "0.45", 0.45},
-                                           UserCase{".7", "  .7", 0.7}, UserCase{"1", "   1", 1}));
 
 TEST(AreaRows, DescriptionIsCutToTenCharactersAndAtAComma)
 {
@@ -76,31 +68,24 @@ TEST(AreaRows, StoredRowsParseLikePaddedOnes)
     EXPECT_EQ(parseAreaRow("only a surface"), (SubArea{"only a surface", 0, "", 0, ""}));
 }
 
-struct FaultCase {
-    AreaEntry entry;
-    AreaEntryFault fault;
-};
-
-class EntryFaults : public ::testing::TestWithParam<FaultCase> {};
-
 // Each of these would have stored a shifted or unit-less sub-area.
-TEST_P(EntryFaults, AreRefusedBeforeTheRowIsBuilt)
+TEST(AreaRows, EntriesThatWouldShiftOrCutTheRowAreRefused)
 {
-    EXPECT_EQ(checkAreaEntry(GetParam().entry), GetParam().fault);
+    const std::pair<AreaEntry, AreaEntryFault> cases[] = {
+        {user("Gravel, loose", "0.5", "5", 0, ""), AreaEntryFault::CommaInUserSurface},
+        {user("Gravel", "1,5", "5", 0, ""), AreaEntryFault::CommaInUserC},
+        {user("Gravel", "0.5", "1 5", 0, ""), AreaEntryFault::AreaNotPlainNumber},
+        {user("Gravel", "0.5", "1,5", 0, ""), AreaEntryFault::AreaNotPlainNumber},
+        {manual("Asphaltic", "0.86", "1500000", 2, ""), AreaEntryFault::AreaTooWide},
+        {user("Gravel", "0.5", "123456789", 2, ""), AreaEntryFault::AreaTooWide},
+        {manual("Asphaltic", "0.86", "150000", 2, ""), AreaEntryFault::None},
+        {user("Gravel", "0.5", "12345678", 2, ""), AreaEntryFault::None},
+        // a comma beyond the 35 characters kept of the surface goes with them
+        {user(std::string(35, 'x') + ",y", "0.5", "5", 0, ""), AreaEntryFault::None},
+    };
+    for (const auto& [entry, fault] : cases)
+        EXPECT_EQ(checkAreaEntry(entry), fault) << entry.UserSurface << entry.Surface << " " << entry.Area;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, EntryFaults,
-    ::testing::Values(FaultCase{user("Gravel, loose", "0.5", "5", 0, ""), AreaEntryFault::CommaInUserSurface},
-                      FaultCase{user("Gravel", "1,5", "5", 0, ""), AreaEntryFault::CommaInUserC},
-                      FaultCase{user("Gravel", "0.5", "1 5", 0, ""), AreaEntryFault::AreaNotPlainNumber},
-                      FaultCase{user("Gravel", "0.5", "1,5", 0, ""), AreaEntryFault::AreaNotPlainNumber},
-                      FaultCase{manual("Asphaltic", "0.86", "1500000", 2, ""), AreaEntryFault::AreaTooWide},
-                      FaultCase{user("Gravel", "0.5", "123456789", 2, ""), AreaEntryFault::AreaTooWide},
-                      FaultCase{manual("Asphaltic", "0.86", "150000", 2, ""), AreaEntryFault::None},
-                      FaultCase{user("Gravel", "0.5", "12345678", 2, ""), AreaEntryFault::None},
-                      // a comma beyond the 35 characters kept of the surface is cut off with them
-                      FaultCase{user(std::string(35, 'x') + ",y", "0.5", "5", 0, ""), AreaEntryFault::None}));
 
 }  // namespace
 }  // namespace sw

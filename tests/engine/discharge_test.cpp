@@ -28,7 +28,7 @@ TEST(CalCulvert, ComputesTheWholeChainInOrder)
 TEST(CalCulvert, UsesTheStoredFeetNotTheEnteredValues)
 {
     CulvertRecord c = testing::completeCulvert();
-    c.EleRemote = 400;  // as entered, in metres; the feet are what count
+    c.EleRemote = 400;  // as entered, in metres; the stored feet are what count
     c.EleRemoteUnit = "m";
     AppState s = testing::stateWith({c});
     ASSERT_TRUE(CalCulvert(s, 0).computed());
@@ -72,51 +72,32 @@ TEST(CalCulvert, NegativeElevationsAreStillComputed)
     EXPECT_EQ(s.CulvertList[0].Slope, 0.01);
 }
 
-struct NotComputable {
-    const char* name;
-    void (*change)(CulvertRecord&);
-    std::string reason;
-};
-
-class CalCulvertNotComputable : public ::testing::TestWithParam<NotComputable> {};
-
 // A culvert computed once and then given inputs the formulas cannot use must not keep its old
 // intensity: the board and the reports would show a Q of inputs that no longer exist.
-TEST_P(CalCulvertNotComputable, ReportsWhyAndLeavesNoStaleIntensity)
+TEST(CalCulvert, UnusableInputsAreReportedAndLeaveNoStaleIntensity)
 {
-    AppState s = testing::stateWith({testing::completeCulvert()});
-    ASSERT_TRUE(CalCulvert(s, 0).computed());
-    ASSERT_EQ(s.CulvertList[0].Intensity, 5.5);
-
-    GetParam().change(s.CulvertList[0]);
-    const CulvertRun run = CalCulvert(s, 0);
-    EXPECT_EQ(run.status, CulvertRun::Status::NotComputable);
-    EXPECT_EQ(run.Code, 0);
-    EXPECT_EQ(run.Reason, GetParam().reason);
-    EXPECT_EQ(s.CulvertList[0].Intensity, 0.0);
-    EXPECT_FALSE(s.CulvertList[0].Bracket.has_value());
-    EXPECT_EQ(CalQ(s.CulvertList[0]).Cfs, 0.0);
+    using Change = void (*)(CulvertRecord&);
+    const std::pair<Change, std::string_view> cases[] = {
+        {[](CulvertRecord& c) { c.EleRemoteFt = c.EleCulvertFt; }, msg::kSlopeNotPositive},
+        {[](CulvertRecord& c) { c.LenTravel = c.LenTravelFt = -1000; }, msg::kLengthNotPositive},
+        {[](CulvertRecord& c) { c.CorFactor = -1; }, msg::kFactorNotPositive},
+        {[](CulvertRecord& c) { c.RetPeriod = "1"; }, msg::kReturnPeriodTooShort},
+        {[](CulvertRecord& c) { c.RFZone = "D"; }, msg::kZoneUnknown},
+    };
+    for (const auto& [change, reason] : cases) {
+        AppState s = testing::stateWith({testing::completeCulvert()});
+        ASSERT_TRUE(CalCulvert(s, 0).computed());
+        ASSERT_EQ(s.CulvertList[0].Intensity, 5.5);
+        change(s.CulvertList[0]);
+        const CulvertRun run = CalCulvert(s, 0);
+        EXPECT_EQ(run.status, CulvertRun::Status::NotComputable) << reason;
+        EXPECT_EQ(run.Code, 0);
+        EXPECT_EQ(run.Reason, reason);
+        EXPECT_EQ(s.CulvertList[0].Intensity, 0.0);
+        EXPECT_FALSE(s.CulvertList[0].Bracket.has_value());
+        EXPECT_EQ(CalQ(s.CulvertList[0]).Cfs, 0.0);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CalCulvertNotComputable,
-    ::testing::Values(
-        NotComputable{"equal elevations", [](CulvertRecord& c) { c.EleRemoteFt = c.EleCulvertFt; },
-                      std::string(msg::kSlopeNotPositive)},
-        NotComputable{"negative length", [](CulvertRecord& c) { c.LenTravel = c.LenTravelFt = -1000; },
-                      std::string(msg::kLengthNotPositive)},
-        NotComputable{"negative factor", [](CulvertRecord& c) { c.CorFactor = -1; },
-                      std::string(msg::kFactorNotPositive)},
-        NotComputable{"one-year return period", [](CulvertRecord& c) { c.RetPeriod = "1"; },
-                      std::string(msg::kReturnPeriodTooShort)},
-        NotComputable{"unknown zone", [](CulvertRecord& c) { c.RFZone = "D"; }, std::string(msg::kZoneUnknown)}),
-    [](const ::testing::TestParamInfo<NotComputable>& info) {
-        std::string name = info.param.name;
-        for (char& ch : name)
-            if (!std::isalnum(static_cast<unsigned char>(ch)))
-                ch = '_';
-        return name;
-    });
 
 TEST(CalCulvert, TimeBeyondTheTableNamesTheTimeAndLeavesNoStaleIntensity)
 {

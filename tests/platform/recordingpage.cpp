@@ -2,45 +2,6 @@
 
 namespace sw::testing {
 
-std::vector<PageEvent> RecordedDocument::texts() const
-{
-    std::vector<PageEvent> out;
-    for (const PageEvent& e : events) {
-        if (e.kind == PageEvent::Kind::Text)
-            out.push_back(e);
-    }
-    return out;
-}
-
-std::vector<PageEvent> RecordedDocument::lines() const
-{
-    std::vector<PageEvent> out;
-    for (const PageEvent& e : events) {
-        if (e.kind == PageEvent::Kind::Line)
-            out.push_back(e);
-    }
-    return out;
-}
-
-int RecordedDocument::pageCount() const
-{
-    int pages = 1;
-    for (const PageEvent& e : events) {
-        if (e.kind == PageEvent::Kind::NewPage)
-            ++pages;
-    }
-    return pages;
-}
-
-const PageEvent* RecordedDocument::findText(const std::string& text) const
-{
-    for (const PageEvent& e : events) {
-        if (e.kind == PageEvent::Kind::Text && e.text == text)
-            return &e;
-    }
-    return nullptr;
-}
-
 RecordingPage::RecordingPage(std::shared_ptr<RecordedDocument> document) : m_document(std::move(document)) {}
 
 PageEvent RecordingPage::event(PageEvent::Kind kind) const

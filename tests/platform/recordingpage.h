@@ -31,12 +31,6 @@ struct RecordedDocument {
     std::string printer;
     std::vector<PageEvent> events;
     bool ended = false;
-
-    [[nodiscard]] std::vector<PageEvent> texts() const;
-    [[nodiscard]] std::vector<PageEvent> lines() const;
-    [[nodiscard]] int pageCount() const;
-    // The first text event with exactly this text; null when there is none.
-    [[nodiscard]] const PageEvent* findText(const std::string& text) const;
 };
 
 inline constexpr double kCourierLineHeightEm = 1.1328125;

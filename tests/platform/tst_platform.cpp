@@ -39,7 +39,6 @@ private slots:
     void saveDialogOffersTheFiltersAndAddsNothing();
     void openDialogCancelGivesEmptyText();
     void printerPageWritesAPdf();
-    void clockAndSystemInfo();
 };
 
 void TestPlatform::twipsToPixels_data()
@@ -297,30 +296,6 @@ void TestPlatform::printerPageWritesAPdf()
     QVERIFY(bytes.startsWith("%PDF"));
     const QRegularExpression pageObject(QStringLiteral("/Type\\s*/Page[^s]"));
     QCOMPARE(QString::fromLatin1(bytes).count(pageObject), 2);
-}
-
-void TestPlatform::clockAndSystemInfo()
-{
-    QtClock clock;
-    const QDate before = QDate::currentDate();
-    const QTime timeBefore = QTime::currentTime();
-    const CalendarDate today = clock.today();
-    const std::string time = clock.timeOfDay();
-    const QDate after = QDate::currentDate();
-    const QTime timeAfter = QTime::currentTime();
-    QVERIFY(today == (CalendarDate{before.year(), before.month(), before.day()}) ||
-            today == (CalendarDate{after.year(), after.month(), after.day()}));
-    const QString text = QString::fromStdString(time);
-    QVERIFY(!text.isEmpty());
-    QVERIFY(text.contains(timeBefore.toString(QStringLiteral("mm"))) ||
-            text.contains(timeAfter.toString(QStringLiteral("mm"))));
-
-    QtSystemInfo system;
-    QCOMPARE(QString::fromStdString(system.applicationFolder()),
-             QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
-    const ScreenArea screen = system.screen();
-    QVERIFY(screen.width > 0 && screen.height > 0);
-    QVERIFY(screen.logicalDpi > 0);
 }
 
 QTEST_MAIN(TestPlatform)

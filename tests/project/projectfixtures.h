@@ -1,21 +1,21 @@
 #pragma once
-// Helpers shared by the project file tests: a temporary folder, raw file access, generated
-// projects and the comparison of what a file carries.
+// Shared by the project file, report and batch command tests: a temporary folder, raw file access
+// and records as the editors leave them.
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <cstdint>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "core/numbers.h"
 #include "engine/runoff.h"
 #include "engine/tables.h"
 #include "engine/tc.h"
@@ -23,80 +23,101 @@
 
 namespace sw::testing {
 
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
 // A fresh folder under the system's temporary folder, removed with its contents at the end.
 class TempDir {
 public:
-    TempDir()
-    {
-        static std::atomic<unsigned> counter{0};
-        std::random_device rd;
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        m_path = std::filesystem::temp_directory_path() /
-                 ("sw-project-test-" + std::to_string(rd()) + "-" + std::to_string(stamp) + "-" +
-                  std::to_string(counter++));
-        std::filesystem::create_directories(m_path);
-    }
+    TempDir() { fs::create_directories(m_path); }
     TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    ~TempDir()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    const std::filesystem::path& path() const { return m_path; }
+    ~TempDir() { std::error_code ec; fs::remove_all(m_path, ec); }
     std::string file(const std::string& name) const { return (m_path / name).string(); }
-    // Everything in the folder, by file name.
-    std::vector<std::string> entries() const
+    // The names in the folder, sorted: what a write may have left behind.
+    Lines entries() const
     {
-        std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(m_path))
+        Lines names;
+        for (const auto& e : fs::directory_iterator(m_path))
             names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
+        std::ranges::sort(names);
         return names;
     }
 
 private:
-    std::filesystem::path m_path;
+    const fs::path m_path = fs::temp_directory_path() / ("sw-test-" + std::to_string(std::random_device{}()) + "-" +
+                                                         std::to_string(std::random_device{}()));
 };
 
 inline std::string readBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 inline void writeBytes(const std::string& path, const std::string& bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// Lines joined with CR LF, each ended by it.
-inline std::string crlf(const std::vector<std::string>& lines)
+// Runs `write` with files limited to `bytes`, as on a disk that fills up half-way.
+template <class Write>
+auto withFileSizeLimit(rlim_t bytes, Write write)
+{
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit small{bytes, old.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    auto result = write();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    return result;
+}
+
+// The lines, each ended by `end`.
+inline std::string joinLines(const Lines& lines, const std::string& end = "\r\n")
 {
     std::string out;
     for (const std::string& l : lines)
-        out += l + "\r\n";
+        out += l + end;
     return out;
 }
 
-inline std::string lf(const std::vector<std::string>& lines)
+// Pieces of a project file: its header, the start of a culvert block and an intensity block.
+inline const std::string kRuler = "0********1*********2*********3*********4*********5*********6";
+
+inline Lines header()
 {
-    std::string out;
-    for (const std::string& l : lines)
-        out += l + "\n";
+    return {"[CORVENNA- STORMWICK]", "[PROJECT INFO]", "Project Name=Route 9", "Project No=P-12",
+            "Control No=0412-03", "Porject Description=Widening", "Date=03/14/2024", "Time=10:42:07 AM",
+            "Designer=J. Smith", "", "[CULVERTS]"};
+}
+
+inline Lines culvertStart(const std::string& id, const std::string& period = "10")
+{
+    return {kRuler, "Culvert No=" + id, "[RUNOFF AREA INFO]", "Station/Description=Sta " + id,
+            "Return Period=" + period};
+}
+
+inline Lines intensityBlock(const std::string& remote = "980.5 ft")
+{
+    return {"[INTENSITY INFO]", "Vellmora rainfall zone=B", "Elevation of most remost point=" + remote,
+            "Elevation of culvert inlet=950 ft", "Maxinum lenght of travel=1200 m",
+            "Time of concentration correction factor= .8 ", "Source of correction factor=Design Manual"};
+}
+
+inline Lines joined(std::initializer_list<Lines> parts)
+{
+    Lines out;
+    for (const Lines& p : parts)
+        out.insert(out.end(), p.begin(), p.end());
     return out;
 }
 
-inline SubArea subArea(std::string surface, std::string areaText, double c, std::string description)
+inline SubArea subArea(std::string surface, std::string areaText, double c, std::string description = "")
 {
-    SubArea a;
-    a.Surface = std::move(surface);
-    a.AreaText = std::move(areaText);
-    a.AreaAcres = CalAcres(a.AreaText);
-    a.C = c;
-    a.Description = std::move(description);
-    return a;
+    const double acres = CalAcres(areaText);
+    return {std::move(surface), c, std::move(areaText), acres, std::move(description)};
 }
 
 inline void setIntensity(CulvertRecord& c, std::string zone, double remote, std::string remoteUnit, double inlet,
@@ -104,123 +125,40 @@ inline void setIntensity(CulvertRecord& c, std::string zone, double remote, std:
                          std::string source)
 {
     c.RFZone = std::move(zone);
-    c.EleRemote = remote;
-    c.EleRemoteUnit = std::move(remoteUnit);
-    c.EleRemoteFt = ToFeet(remote, c.EleRemoteUnit);
-    c.EleCulvert = inlet;
-    c.EleCulvertUnit = std::move(inletUnit);
-    c.EleCulvertFt = ToFeet(inlet, c.EleCulvertUnit);
-    c.LenTravel = length;
-    c.LenTravelUnit = std::move(lengthUnit);
-    c.LenTravelFt = ToFeet(length, c.LenTravelUnit);
+    c.EleRemoteFt = ToFeet(c.EleRemote = remote, c.EleRemoteUnit = std::move(remoteUnit));
+    c.EleCulvertFt = ToFeet(c.EleCulvert = inlet, c.EleCulvertUnit = std::move(inletUnit));
+    c.LenTravelFt = ToFeet(c.LenTravel = length, c.LenTravelUnit = std::move(lengthUnit));
     c.CorFactor = factor;
     c.CorFactorSource = std::move(source);
 }
 
-// A project as the editors leave it, drawn from a seed: table and user-defined surfaces, all
-// four area units, feet and metres, negative elevations, factors from the list and typed ones,
-// and texts with Windows-1252 letters.
-inline AppState generatedProject(std::uint32_t seed, int culverts, int maxAreas)
+// A culvert without intensity inputs, NumOfAreas counting its sub-areas ("" for none).
+inline CulvertRecord record(std::string id, std::string description, std::string period,
+                            std::vector<SubArea> areas = {})
 {
-    std::mt19937 rng(seed);
-    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
-    auto amount = [&](double lo, double hi, int decimals) {
-        return roundTo(lo + (hi - lo) * (static_cast<double>(rng()) / 4294967295.0), decimals);
-    };
-    const std::vector<std::string> surfaces = surfaceNames();
-    const std::vector<std::string> userSurfaces = {"Gravel yard", "Pond é", "Roof 10° pitch", "Parking"};
-    const std::vector<std::string> areaUnits = {"a", "h", "f", "m"};
-    const std::vector<std::string> lengthUnits = {"ft", "m"};
-    const std::vector<std::string> zones = {"A", "B", "C"};
-    const std::vector<std::string> periods = {"2", "5", "10", "25", "50", "100", "500"};
-    const std::vector<double> listFactors = {1.0, 0.8, 0.67, 1.5, 2.0, 0.4};
-
-    AppState state;
-    state.ProjectInfo.ProjectName = "Route " + std::to_string(seed) + " widening";
-    state.ProjectInfo.ProjectNo = "P-" + std::to_string(seed % 1000);
-    state.ProjectInfo.ControlNo = "0" + std::to_string(seed % 97) + "-12";
-    state.ProjectInfo.ProDescrpt = "Culverts near Montréal, 45° north";
-    state.ProjectInfo.ProjectDate = "03/14/2024";
-    state.ProjectInfo.ProjectTime = "10:42:07 AM";
-    state.ProjectInfo.Designer = "A. Noël";
-    for (int i = 0; i < culverts; ++i) {
-        CulvertRecord c;
-        c.CulvertNo = "C" + std::to_string(i + 1);
-        c.Description = "Sta " + std::to_string(100 + i) + "+" + std::to_string(pick(100));
-        c.RetPeriod = periods[static_cast<std::size_t>(pick(7))];
-        const int areas = pick(maxAreas + 1);
-        for (int j = 0; j < areas; ++j) {
-            const bool user = pick(4) == 0;
-            const std::string surface = user ? userSurfaces[static_cast<std::size_t>(pick(4))]
-                                             : surfaces[static_cast<std::size_t>(pick(static_cast<int>(surfaces.size())))];
-            const double c2 = user ? amount(0.05, 0.99, 2)
-                                   : GetCValue(surface, std::stoi(c.RetPeriod), "");
-            const std::string areaText =
-                formatNumber(amount(0.1, 9999.9, 1), "####0.0") + " " + areaUnits[static_cast<std::size_t>(pick(4))];
-            c.Areas.push_back(subArea(surface, areaText, c2, j % 3 == 0 ? "" : "ditch " + std::to_string(j)));
-        }
-        c.NumOfAreas = areas == 0 ? (pick(2) == 0 ? "" : "0") : std::to_string(areas);
-        if (pick(5) != 0) {
-            const bool typed = pick(3) == 0;
-            const double remote = amount(-50.0, 3000.0, 2);
-            setIntensity(c, zones[static_cast<std::size_t>(pick(3))], remote,
-                         lengthUnits[static_cast<std::size_t>(pick(2))], roundTo(remote - amount(1.0, 40.0, 1), 2),
-                         lengthUnits[static_cast<std::size_t>(pick(2))], amount(10.0, 20000.0, 1),
-                         lengthUnits[static_cast<std::size_t>(pick(2))],
-                         typed ? amount(0.3, 3.0, 2) : listFactors[static_cast<std::size_t>(pick(6))],
-                         typed ? "User Defined" : "Design Manual");
-        }
-        state.CulvertList.push_back(std::move(c));
-    }
-    return state;
+    CulvertRecord c;
+    c.NumOfAreas = areas.empty() ? "" : std::to_string(areas.size());
+    std::tie(c.CulvertNo, c.Description, c.RetPeriod, c.Areas) = std::tie(id, description, period, areas);
+    return c;
 }
 
-// Compares what a project file carries, and checks that the derived fields read back were
-// derived from it.
-inline void expectSameFileContents(const AppState& written, const AppState& read)
+// Zone A, 10 years, 1010 ft / 1000 ft over 1000 ft, factor 1 (Design Manual): slope 0.01,
+// corrected time of concentration 9.38 min.
+inline CulvertRecord culvert(std::string id, std::vector<SubArea> areas)
 {
-    EXPECT_EQ(written.ProjectInfo, read.ProjectInfo);
-    const std::size_t count = usedCulvertCount(written.CulvertList);
-    ASSERT_EQ(count, read.CulvertList.size());
-    for (std::size_t i = 0; i < count; ++i) {
-        SCOPED_TRACE("culvert " + std::to_string(i));
-        const CulvertRecord& w = written.CulvertList[i];
-        const CulvertRecord& r = read.CulvertList[i];
-        EXPECT_EQ(w.CulvertNo, r.CulvertNo);
-        EXPECT_EQ(w.Description, r.Description);
-        EXPECT_EQ(w.RetPeriod, r.RetPeriod);
-        const auto n = static_cast<std::size_t>(declaredAreaCount(w));
-        EXPECT_EQ(declaredAreaCount(r), static_cast<std::int64_t>(n));
-        ASSERT_EQ(r.Areas.size(), n);
-        for (std::size_t j = 0; j < n; ++j) {
-            SCOPED_TRACE("sub-area " + std::to_string(j));
-            EXPECT_EQ(w.Areas[j].Surface, r.Areas[j].Surface);
-            EXPECT_EQ(w.Areas[j].AreaText, r.Areas[j].AreaText);
-            EXPECT_EQ(w.Areas[j].C, r.Areas[j].C);
-            EXPECT_EQ(w.Areas[j].Description, r.Areas[j].Description);
-            EXPECT_EQ(r.Areas[j].AreaAcres, CalAcres(r.Areas[j].AreaText));
-        }
-        EXPECT_EQ(w.RFZone, r.RFZone);
-        if (!w.RFZone.empty()) {
-            EXPECT_EQ(w.EleRemote, r.EleRemote);
-            EXPECT_EQ(w.EleRemoteUnit, r.EleRemoteUnit);
-            EXPECT_EQ(w.EleCulvert, r.EleCulvert);
-            EXPECT_EQ(w.EleCulvertUnit, r.EleCulvertUnit);
-            EXPECT_EQ(w.LenTravel, r.LenTravel);
-            EXPECT_EQ(w.LenTravelUnit, r.LenTravelUnit);
-            EXPECT_EQ(w.CorFactor, r.CorFactor);
-            EXPECT_EQ(w.CorFactorSource, r.CorFactorSource);
-            EXPECT_EQ(r.EleRemoteFt, ToFeet(r.EleRemote, r.EleRemoteUnit));
-            EXPECT_EQ(r.EleCulvertFt, ToFeet(r.EleCulvert, r.EleCulvertUnit));
-            EXPECT_EQ(r.LenTravelFt, ToFeet(r.LenTravel, r.LenTravelUnit));
-        }
-        // Results are never read from a file.
-        EXPECT_EQ(r.Slope, 0.0);
-        EXPECT_EQ(r.CorTC, 0.0);
-        EXPECT_EQ(r.WeightedC, 0.0);
-        EXPECT_EQ(r.TotalArea, 0.0);
-        EXPECT_EQ(r.Intensity, 0.0);
-    }
+    CulvertRecord c = record(std::move(id), "STA 12+50", "10", std::move(areas));
+    setIntensity(c, "A", 1010, "ft", 1000, "ft", 1000, "ft", 1, "Design Manual");
+    return c;
+}
+
+inline AppState stateWith(std::vector<CulvertRecord> culverts)
+{
+    AppState s;
+    InitTables(s);
+    s.ProjectInfo = {"Route 9", "P-12", "0412-03", "Widening", "03/14/2024", "10:42:07 AM", "J. Smith"};  // as header()
+    s.CulvertList = std::move(culverts);
+    s.CurCulvert = 0;  // the run computes the current culvert
+    return s;
 }
 
 }  // namespace sw::testing

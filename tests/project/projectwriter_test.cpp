@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
+#include "core/numbers.h"
 #include "project/projectreader.h"
 #include "project/projectwriter.h"
 #include "projectfixtures.h"
@@ -10,310 +8,191 @@
 namespace sw {
 namespace {
 
-using testing::crlf;
-using testing::readBytes;
-using testing::setIntensity;
-using testing::subArea;
-using testing::TempDir;
-using testing::writeBytes;
+using namespace sw::testing;
 
-const std::string kRuler = "0********1*********2*********3*********4*********5*********6";
-const std::string kMissingInputs = "Please provide inputs for\"intensity info\" page\rThen save the file";
-const std::string kAccessDenied =
-    "Access Denied\rYour file cannot be saved to the Engineering Apps. directory.\rPlease choose a different "
-    "directory.";
+const std::string kAccessDenied = "Access Denied\rYour file cannot be saved to the Engineering Apps. directory."
+                                  "\rPlease choose a different directory.";
 
+// C1 with sub-areas and intensity inputs, C2 with a sub-area in memory but NumOfAreas "0" and no
+// zone, C3 in metres below sea level without sub-areas.
 AppState threeCulverts()
 {
-    AppState s;
-    s.ProjectInfo = {"Route 9", "P-12", "0412-03", "Widening", "03/14/2024", "10:42:07 AM", "J. Smith"};
-
-    CulvertRecord c1;
-    c1.CulvertNo = "C1";
-    c1.Description = "Sta 12+50";
-    c1.RetPeriod = "10";
-    c1.Areas = {subArea("Asphaltic", "2.5 a", 0.35, "ditch"), subArea("Gravel yard", "1.2 h", 0.5, "")};
-    c1.NumOfAreas = "2";
-    setIntensity(c1, "B", 980.5, "ft", 950, "ft", 1200, "m", 0.8, "Design Manual");
-
-    CulvertRecord c2;
-    c2.CulvertNo = "C2";
-    c2.Description = "Sta 20+00";
-    c2.RetPeriod = "25";
-    c2.NumOfAreas = "0";
-    c2.Areas = {subArea("Asphaltic", "1.0 a", 0.86, "kept in memory, not in the file")};
-
-    CulvertRecord c3;
-    c3.CulvertNo = "C3";
-    c3.RetPeriod = "5";
-    setIntensity(c3, "A", -3.25, "m", -10, "m", 300, "ft", 1, "User Defined");
-
-    s.CulvertList = {c1, c2, c3};
+    AppState s = stateWith({record("C1", "Sta C1", "10", {subArea("Asphaltic", "2.5 a", 0.35, "ditch"),
+                                                          subArea("Gravel yard", "1.2 h", 0.5)}),
+                            record("C2", "Sta C2", "25", {subArea("Asphaltic", "1.0 a", 0.86, "kept in memory")}),
+                            record("C3", "Sta C3", "5")});
+    setIntensity(s.CulvertList[0], "B", 980.5, "ft", 950, "ft", 1200, "m", 0.8, "Design Manual");
+    s.CulvertList[1].NumOfAreas = "0";
+    setIntensity(s.CulvertList[2], "A", -3.25, "m", -10, "m", 300, "ft", 1, "User Defined");
     return s;
 }
 
-const std::vector<std::string> kThreeCulvertLines = {
-    "[CORVENNA- STORMWICK]",
-    "[PROJECT INFO]",
-    "Project Name=Route 9",
-    "Project No=P-12",
-    "Control No=0412-03",
-    "Porject Description=Widening",
-    "Date=03/14/2024",
-    "Time=10:42:07 AM",
-    "Designer=J. Smith",
-    "",
-    "[CULVERTS]",
-    kRuler,
-    "Culvert No=C1",
-    "[RUNOFF AREA INFO]",
-    "Station/Description=Sta 12+50",
-    "Return Period=10",
-    "Asphaltic,2.5 a,0.35,ditch",
-    "Gravel yard,1.2 h,0.50,",
-    "[INTENSITY INFO]",
-    "Vellmora rainfall zone=B",
-    "Elevation of most remost point=980.5 ft",
-    "Elevation of culvert inlet=950 ft",
-    "Maxinum lenght of travel=1200 m",
-    "Time of concentration correction factor= .8 ",
-    "Source of correction factor=Design Manual",
-    kRuler,
-    "Culvert No=C2",
-    "[RUNOFF AREA INFO]",
-    "Station/Description=Sta 20+00",
-    "Return Period=25",
-    kRuler,
-    "Culvert No=C3",
-    "[RUNOFF AREA INFO]",
-    "Station/Description=",
-    "Return Period=5",
-    "[INTENSITY INFO]",
-    "Vellmora rainfall zone=A",
-    "Elevation of most remost point=-3.25 m",
-    "Elevation of culvert inlet=-10 m",
-    "Maxinum lenght of travel=300 ft",
-    "Time of concentration correction factor= 1 ",
-    "Source of correction factor=User Defined",
-};
+// What threeCulverts() is saved as.
+const Lines kThreeCulvertLines = joined(
+    {header(), culvertStart("C1"), {"Asphaltic,2.5 a,0.35,ditch", "Gravel yard,1.2 h,0.50,"}, intensityBlock(),
+     culvertStart("C2", "25"), culvertStart("C3", "5"),
+     {"[INTENSITY INFO]", "Vellmora rainfall zone=A", "Elevation of most remost point=-3.25 m",
+      "Elevation of culvert inlet=-10 m", "Maxinum lenght of travel=300 ft",
+      "Time of concentration correction factor= 1 ", "Source of correction factor=User Defined"}});
 
+// Saved through a link onto a longer file: the link stays, the file it names is replaced whole
+// and keeps its permissions, and nothing else is left in the folder.
 TEST(ProjectWriter, WritesEveryLineOfTheFormat)
 {
     TempDir dir;
-    const std::string path = dir.file("route9.prj");
-    const WriteOutcome out = Write2File(threeCulverts(), path);
-    ASSERT_TRUE(out.written()) << out.Message;
-    EXPECT_EQ(out.Message, "");
-    EXPECT_EQ(out.FileName, path);
-    EXPECT_EQ(readBytes(path), crlf(kThreeCulvertLines));
-    // A culvert with intensity inputs and two sub-areas takes 14 lines (lines 12 to 25).
-    EXPECT_EQ(kThreeCulvertLines[25], kRuler);
-    // Nothing but the file itself is left in the folder.
-    EXPECT_EQ(dir.entries(), std::vector<std::string>{"route9.prj"});
-}
-
-TEST(ProjectWriter, StopsAtTheFirstFreeSlot)
-{
-    AppState s = threeCulverts();
-    s.CulvertList[1].CulvertNo.clear();
-    // A damaged record behind the free slot is not written, so it does not refuse the save.
-    s.CulvertList[2].NumOfAreas = "9";
-    const ProjectFileBytes file = buildProjectFile(s);
-    ASSERT_TRUE(file.built());
-    std::vector<std::string> expected(kThreeCulvertLines.begin(), kThreeCulvertLines.begin() + 25);
-    EXPECT_EQ(file.Bytes, crlf(expected));
-
-    s.CulvertList[0].CulvertNo.clear();
-    const ProjectFileBytes headerOnly = buildProjectFile(s);
-    ASSERT_TRUE(headerOnly.built());
-    EXPECT_EQ(headerOnly.Bytes, crlf(std::vector<std::string>(kThreeCulvertLines.begin(), kThreeCulvertLines.begin() + 11)));
-}
-
-TEST(ProjectWriter, WritesOnlyTheDeclaredSubAreas)
-{
-    AppState s = threeCulverts();
-    CulvertRecord& c = s.CulvertList[0];
-    c.Areas.push_back(subArea("Concrete/Roof", "3.0 m", 0.75, "beyond the count"));
-    c.NumOfAreas = "2.9";  // the whole part counts
-    const ProjectFileBytes file = buildProjectFile(s);
-    ASSERT_TRUE(file.built());
-    EXPECT_EQ(file.Bytes, crlf(kThreeCulvertLines));
-}
-
-TEST(ProjectWriter, WritesTextsInWindows1252WithoutBreakingLines)
-{
-    AppState s = threeCulverts();
-    s.ProjectInfo.ProjectName = "Pont-Neuf é 10°";
-    s.ProjectInfo.ProDescrpt = "Cost € Ω";  // Ω is not in Windows-1252
-    s.ProjectInfo.Designer = "two\r\nlines\n";
-    const ProjectFileBytes file = buildProjectFile(s);
-    ASSERT_TRUE(file.built());
-    EXPECT_NE(file.Bytes.find("Project Name=Pont-Neuf \xE9 10\xB0\r\n"), std::string::npos);
-    EXPECT_NE(file.Bytes.find("Porject Description=Cost \x80 ?\r\n"), std::string::npos);
-    EXPECT_NE(file.Bytes.find("\r\nDesigner=two  lines \r\n\r\n[CULVERTS]\r\n"), std::string::npos);
-}
-
-TEST(ProjectWriter, NoticesAnOddByteWhereverItStandsInAValue)
-{
-    // Values are checked eight bytes at a time while copied: every length and position counts.
-    for (std::size_t length = 1; length <= 20; ++length) {
-        for (std::size_t at = 0; at < length; ++at) {
-            for (const std::string& odd : {std::string("\r"), std::string("\n"), std::string("é")}) {
-                std::string value(length, 'x');
-                value.replace(at, 1, odd);
-                std::string expected(length, 'x');
-                expected[at] = odd == "é" ? '\xE9' : ' ';
-                AppState s = threeCulverts();
-                s.CulvertList[1].CulvertNo = value;
-                const ProjectFileBytes file = buildProjectFile(s);
-                ASSERT_TRUE(file.built());
-                EXPECT_NE(file.Bytes.find("\r\nCulvert No=" + expected + "\r\n[RUNOFF AREA INFO]\r\n"), std::string::npos)
-                    << "length " << length << ", position " << at;
-            }
-        }
-    }
-}
-
-TEST(ProjectWriter, RefusesAProjectWithoutCulvertSlots)
-{
-    TempDir dir;
-    const std::string path = dir.file("new.prj");
-    AppState s = threeCulverts();
-    s.CulvertList.clear();
-    const WriteOutcome out = Write2File(s, path);
-    EXPECT_EQ(out.status, WriteOutcome::Status::MissingInputs);
-    EXPECT_EQ(out.Message, kMissingInputs);
-    EXPECT_EQ(out.FileName, "Untitled");
-    EXPECT_FALSE(std::filesystem::exists(path));
-    EXPECT_TRUE(dir.entries().empty());
-}
-
-TEST(ProjectWriter, RefusalLeavesAnEarlierFileAsItWas)
-{
-    TempDir dir;
-    const std::string path = dir.file("route9.prj");
-    const std::string earlier = crlf(kThreeCulvertLines);
-    writeBytes(path, earlier);
-
-    AppState s = threeCulverts();
-    s.CulvertList[2].NumOfAreas = "1";  // counts a sub-area its list does not hold
-    const WriteOutcome out = Write2File(s, path);
-    EXPECT_EQ(out.status, WriteOutcome::Status::MissingInputs);
-    EXPECT_EQ(out.Message, kMissingInputs);
-    EXPECT_EQ(out.FileName, "Untitled");
-    EXPECT_EQ(readBytes(path), earlier);
-    EXPECT_EQ(dir.entries(), std::vector<std::string>{"route9.prj"});
-}
-
-TEST(ProjectWriter, ReplacesALongerFileWhole)
-{
-    TempDir dir;
-    const std::string path = dir.file("p.prj");
-    writeBytes(path, std::string(100000, 'x'));
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                                           std::filesystem::perms::group_read);
-    const WriteOutcome out = Write2File(threeCulverts(), path);
-    ASSERT_TRUE(out.written()) << out.Message;
-    EXPECT_EQ(readBytes(path), crlf(kThreeCulvertLines));
-    EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                  std::filesystem::perms::group_read);
-    EXPECT_EQ(dir.entries(), std::vector<std::string>{"p.prj"});
-}
-
-TEST(ProjectWriter, SavesThroughALinkKeepingTheLink)
-{
-    TempDir dir;
     const std::string real = dir.file("real.prj");
-    const std::string link = dir.file("link.prj");
-    writeBytes(real, "old");
-    std::filesystem::create_symlink(real, link);
+    const std::string link = dir.file("route9.prj");
+    writeBytes(real, std::string(100000, 'x'));
+    const fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(real, perms);
+    fs::create_symlink(real, link);
     const WriteOutcome out = Write2File(threeCulverts(), link);
     ASSERT_TRUE(out.written()) << out.Message;
     EXPECT_EQ(out.FileName, link);
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(readBytes(real), crlf(kThreeCulvertLines));
+    EXPECT_EQ(readBytes(real), joinLines(kThreeCulvertLines));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, perms);
+    EXPECT_EQ(dir.entries(), (Lines{"real.prj", "route9.prj"}));
 }
 
-TEST(ProjectWriter, ReportsAFolderThatCannotBeWritten)
+TEST(ProjectWriter, WritesUpToTheFirstFreeSlotAndOnlyTheDeclaredSubAreas)
 {
-    TempDir dir;
-    writeBytes(dir.file("plain.txt"), "not a folder");
-    const std::string withNul = dir.file("plain.txt") + std::string(1, '\0') + "x";
-    for (const std::string& path : {dir.file("missing/p.prj"), dir.file("plain.txt/p.prj"), std::string(), withNul}) {
-        SCOPED_TRACE(path);
-        const WriteOutcome out = Write2File(threeCulverts(), path);
-        EXPECT_EQ(out.status, WriteOutcome::Status::AccessDenied);
-        EXPECT_EQ(out.Message, kAccessDenied);
-        EXPECT_EQ(out.FileName, path);
-    }
-    EXPECT_EQ(dir.entries(), std::vector<std::string>{"plain.txt"});
-    EXPECT_EQ(readBytes(dir.file("plain.txt")), "not a folder");
-}
-
-TEST(ProjectWriter, ReportsAReadOnlyFileAndKeepsIt)
-{
-    TempDir dir;
-    const std::string path = dir.file("locked.prj");
-    writeBytes(path, "keep me");
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
-    if (std::fstream(path, std::ios::in | std::ios::out).is_open())
-        GTEST_SKIP() << "these rights write any file, whatever its permissions";
-    const WriteOutcome out = Write2File(threeCulverts(), path);
-    EXPECT_EQ(out.status, WriteOutcome::Status::AccessDenied);
-    EXPECT_EQ(out.Message, kAccessDenied);
-    EXPECT_EQ(readBytes(path), "keep me");
-    EXPECT_EQ(dir.entries(), std::vector<std::string>{"locked.prj"});
-}
-
-TEST(ProjectWriter, ReportsAFolderItMayNotWriteInAndKeepsTheFile)
-{
-    TempDir dir;
-    const std::string folder = dir.file("shut");
-    std::filesystem::create_directory(folder);
-    const std::string path = folder + "/p.prj";
-    writeBytes(path, "keep me");
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    if (std::ofstream(folder + "/probe").is_open()) {
-        std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
-        GTEST_SKIP() << "these rights write into any folder, whatever its permissions";
-    }
-    const WriteOutcome out = Write2File(threeCulverts(), path);
-    EXPECT_EQ(out.status, WriteOutcome::Status::AccessDenied);
-    EXPECT_EQ(out.Message, kAccessDenied);
-    EXPECT_EQ(out.FileName, path);
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
-    EXPECT_EQ(readBytes(path), "keep me");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
-}
-
-TEST(ProjectWriter, ReportsAFolderInPlaceOfTheFile)
-{
-    TempDir dir;
-    const std::string path = dir.file("taken");
-    std::filesystem::create_directory(path);
-    writeBytes(dir.file("taken/inside.txt"), "x");
-    const WriteOutcome out = Write2File(threeCulverts(), path);
-    EXPECT_EQ(out.status, WriteOutcome::Status::Failed);
-    EXPECT_EQ(out.Message, "Program Error : The path \"" + path + "\" is a folder, not a file occured in Write2File");
-    EXPECT_EQ(out.FileName, path);
-    EXPECT_EQ(readBytes(dir.file("taken/inside.txt")), "x");
-    EXPECT_EQ(dir.entries(), std::vector<std::string>{"taken"});
-}
-
-TEST(ProjectWriter, FileWithoutIntensityInputsFailsTheFormatCheck)
-{
-    TempDir dir;
-    const std::string path = dir.file("noinputs.prj");
     AppState s = threeCulverts();
-    s.CulvertList[0].RFZone.clear();
-    s.CulvertList[2].RFZone.clear();
-    ASSERT_TRUE(Write2File(s, path).written());
-    EXPECT_EQ(readBytes(path).find("Source of correction factor="), std::string::npos);
-    const FormatCheck check = CheckFileFormat(path);
-    EXPECT_EQ(check.status, FormatCheck::Status::NotProjectFile);
-    EXPECT_EQ(check.Code, -11);
+    s.CulvertList[0].Areas.push_back(subArea("Concrete/Roof", "3.0 m", 0.75, "beyond the count"));
+    s.CulvertList[0].NumOfAreas = "2.9";  // the whole part counts
+    s.CulvertList[1].CulvertNo.clear();
+    s.CulvertList[2].NumOfAreas = "9";  // damaged, but behind the free slot: neither written nor refused
+    EXPECT_EQ(buildProjectFile(s).Bytes, joinLines({kThreeCulvertLines.begin(), kThreeCulvertLines.begin() + 25}));
+    s.CulvertList[0].CulvertNo.clear();
+    EXPECT_EQ(buildProjectFile(s).Bytes, joinLines({kThreeCulvertLines.begin(), kThreeCulvertLines.begin() + 11}));
 }
+
+TEST(ProjectWriter, WritesWindows1252WithoutBreakingLines)
+{
+    AppState s = threeCulverts();
+    // A plain file is copied eight bytes at a time: an odd byte in it counts wherever it stands.
+    for (std::size_t length = 1; length <= 17; ++length)
+        for (std::size_t at = 0; at < length; ++at)
+            for (const std::string odd : {"\n", "é"}) {
+                s.CulvertList[1].CulvertNo = std::string(length, 'x').replace(at, 1, odd);
+                std::string expected(length, 'x');
+                expected[at] = odd == "é" ? '\xE9' : ' ';
+                EXPECT_NE(buildProjectFile(s).Bytes.find("=" + expected + "\r\n[RUNOFF"), std::string::npos) << at;
+            }
+    s.ProjectInfo.ProjectName = "Pont-Neuf é 10°";
+    s.ProjectInfo.ProDescrpt = "Cost € Ω 東";  // Ω and 東 are not in Windows-1252
+    s.ProjectInfo.Designer = "two\r\nlines\n";
+    const std::string bytes = buildProjectFile(s).Bytes;
+    EXPECT_NE(bytes.find("\r\nProject Name=Pont-Neuf \xE9 10\xB0\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\nPorject Description=Cost \x80 ? ?\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\nDesigner=two  lines \r\n\r\n[CULVERTS]\r\n"), std::string::npos);
+}
+
+TEST(ProjectWriter, RefusedOrFailedSaveLeavesEveryFileAsItWas)
+{
+    TempDir dir;
+    const AppState s = threeCulverts();
+    fs::create_directory(dir.file("dir"));
+    writeBytes(dir.file("kept.prj"), "the project of last week");
+    writeBytes(dir.file("locked.prj"), "locked");
+    fs::permissions(dir.file("locked.prj"), fs::perms::owner_read);
+    const Lines before = dir.entries();
+    AppState damaged = s;
+    damaged.CulvertList[2].NumOfAreas = "1";  // counts a sub-area its list does not hold
+    AppState noSlots = s;
+    noSlots.CulvertList.clear();
+    for (const auto& [refused, path] : {std::pair{damaged, dir.file("kept.prj")}, {noSlots, dir.file("new.prj")}}) {
+        const WriteOutcome out = Write2File(refused, path);
+        EXPECT_EQ(out.status, WriteOutcome::Status::MissingInputs);
+        EXPECT_EQ(out.Message, "Please provide inputs for\"intensity info\" page\rThen save the file");
+        EXPECT_EQ(out.FileName, "Untitled");
+    }
+    auto expectFailure = [&](const std::string& path, WriteOutcome::Status status, const std::string& message) {
+        const WriteOutcome out = Write2File(s, path);
+        EXPECT_EQ(out.status, status) << path;
+        EXPECT_EQ(out.Message, message);
+        EXPECT_EQ(out.FileName, path);
+    };
+    expectFailure(dir.file("missing/p.prj"), WriteOutcome::Status::AccessDenied, kAccessDenied);
+    expectFailure(dir.file("dir"), WriteOutcome::Status::Failed,
+                  "Program Error : The path \"" + dir.file("dir") + "\" is a folder, not a file occured in Write2File");
+    if (!std::ofstream(dir.file("locked.prj"), std::ios::app))  // these rights may write any file
+        expectFailure(dir.file("locked.prj"), WriteOutcome::Status::AccessDenied, kAccessDenied);
+    const WriteOutcome full = withFileSizeLimit(200, [&] { return Write2File(s, dir.file("kept.prj")); });
+    EXPECT_EQ(full.Message, "Program Error : The file \"" + dir.file("kept.prj") +
+                                "\" could not be written whole (File too large); the file on disk was left as it "
+                                "was occured in Write2File");
+    EXPECT_EQ(dir.entries(), before);
+    EXPECT_EQ(readBytes(dir.file("kept.prj")), "the project of last week");
+    EXPECT_EQ(readBytes(dir.file("locked.prj")), "locked");
+}
+
+// A project as the editors leave it, drawn from a seed. Its twelve culverts cycle through table
+// and user-defined surfaces, the four area units, feet and metres, negative elevations, listed
+// and typed factors, no sub-areas ("" or "0"), no intensity inputs and a zone picked alone.
+AppState generatedProject(std::uint32_t seed)
+{
+    std::mt19937 rng(seed);
+    auto amount = [&](double lo, double hi) { return roundTo(std::uniform_real_distribution(lo, hi)(rng), 2); };
+    const Lines surfaces = surfaceNames();
+    const char* ownSurfaces[] = {"Gravel yard", "Pond é", "Roof 10° pitch"};
+    const char* areaUnits[] = {"a", "h", "f", "m"};
+    const char* lengthUnits[] = {"ft", "m"};
+    const char* periods[] = {"2", "5", "10", "25", "50", "100", "500"};
+    const double listFactors[] = {1.0, 0.8, 0.67, 1.5};
+    AppState s;
+    s.ProjectInfo = {"Route " + std::to_string(seed), "P-" + std::to_string(seed), "0412-03",
+                     "Culverts near Montréal, 45° north", "03/14/2024", "10:42:07 AM", "A. Noël"};
+    for (std::uint32_t i = 0; i < 12; ++i) {
+        CulvertRecord c = record("C" + std::to_string(i + 1), i % 3 ? "Sta 1" + std::to_string(i) : "",
+                                 periods[(seed + i) % 7]);
+        for (std::uint32_t j = 0; j < (seed + i) % 6; ++j) {
+            const bool own = (i + j) % 4 == 0;
+            const std::string surface = own ? ownSurfaces[j % 3] : surfaces[rng() % surfaces.size()];
+            const std::string area = formatNumber(amount(0.1, 9999.9), "####0.0") + " " + areaUnits[(seed + j) % 4];
+            const double cValue = own ? amount(0.05, 0.99) : GetCValue(surface, std::stoi(c.RetPeriod), "");
+            c.Areas.push_back(subArea(surface, area, cValue, j % 2 ? "ditch " + std::to_string(j) : ""));
+        }
+        c.NumOfAreas = c.Areas.empty() ? (i % 2 ? "0" : "") : std::to_string(c.Areas.size());
+        const bool typed = (seed + i) % 3 == 0;
+        const double factor = typed ? amount(0.3, 3) : listFactors[(seed + i) % 4];
+        const double remote = i % 5 == 1 ? amount(-60, -1) : amount(1, 3000);
+        if (i % 5 == 4)
+            setIntensity(c, "C", 0, "", 0, "", 0, "", 0, "");  // the zone box stores a zone at once
+        else if (i % 5 != 0)
+            setIntensity(c, i % 2 ? "A" : "B", remote, lengthUnits[i % 2], roundTo(remote - amount(1, 40), 2),
+                         lengthUnits[(i / 2) % 2], amount(10, 20000), lengthUnits[(seed + i) % 2],
+                         factor, typed ? "User Defined" : "Design Manual");
+        s.CulvertList.push_back(c);
+    }
+    return s;
+}
+
+class GeneratedProjects : public ::testing::TestWithParam<std::uint32_t> {};
+
+// Saved, opened as File > Open does and saved again: the records and the bytes survive.
+TEST_P(GeneratedProjects, ReadBackEqualAndWriteBackByteForByte)
+{
+    const AppState original = generatedProject(GetParam());
+    TempDir dir;
+    ASSERT_TRUE(Write2File(original, dir.file("first.prj")).written());
+    ASSERT_TRUE(CheckFileFormat(dir.file("first.prj")).accepted());
+    AppState read;
+    const LoadOutcome load = readProjectFile(read, dir.file("first.prj"));
+    ASSERT_TRUE(load.loaded()) << load.Message;
+    EXPECT_EQ(read.ProjectInfo, original.ProjectInfo);
+    ASSERT_EQ(read.CulvertList.size(), original.CulvertList.size());
+    for (std::size_t i = 0; i < read.CulvertList.size(); ++i) {
+        CulvertRecord expected = original.CulvertList[i];
+        if (expected.NumOfAreas == "0")
+            expected.NumOfAreas = "";  // the file has no sub-area lines at all
+        EXPECT_EQ(read.CulvertList[i], expected) << expected.CulvertNo;
+    }
+    ASSERT_TRUE(Write2File(read, dir.file("second.prj")).written());
+    EXPECT_EQ(readBytes(dir.file("second.prj")), readBytes(dir.file("first.prj")));
+}
+
+INSTANTIATE_TEST_SUITE_P(ProjectFile, GeneratedProjects, ::testing::Range(1u, 11u));
 
 }  // namespace
 }  // namespace sw

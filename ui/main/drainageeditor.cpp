@@ -50,7 +50,7 @@ DrainageEditor::DrainageEditor(FrmMain& window)
         connect(surface->lineEdit(), &QLineEdit::textEdited, this, &DrainageEditor::surfaceTyped);
     connect(m_ui.cboAreaUnit, &QComboBox::activated, this, [this] { m_ui.cmdAdd->setEnabled(true); });
     connect(m_ui.txtUserSurface, &QLineEdit::textChanged, this, [this] {
-        for (QWidget* box : {static_cast<QWidget*>(m_ui.txtArea), static_cast<QWidget*>(m_ui.txtDesCrption)}) {
+        for (QWidget* box : std::initializer_list<QWidget*>{m_ui.txtArea, m_ui.txtDesCrption}) {
             box->setEnabled(true);
             setBackColour(box, BackColour::WindowBackground);
         }
@@ -77,8 +77,7 @@ DrainageEditor::DrainageEditor(FrmMain& window)
             return true;
         });
     }
-    for (QWidget* box : {static_cast<QWidget*>(m_ui.txtArea), static_cast<QWidget*>(m_ui.txtDesCrption),
-                         static_cast<QWidget*>(m_ui.txtUserC), static_cast<QWidget*>(m_ui.txtUserSurface)}) {
+    for (QWidget* box : std::initializer_list<QWidget*>{m_ui.txtArea, m_ui.txtDesCrption, m_ui.txtUserC, m_ui.txtUserSurface}) {
         m_events->onFocusIn(box, [box] { setBackColour(box, BackColour::Entry); });
         m_events->onFocusOut(box, [box] { setBackColour(box, BackColour::White); });
     }
@@ -127,12 +126,11 @@ void DrainageEditor::loadCurrentCulvert()
 
     // LoadAreaList
     m_ui.lstAreaInfo->clear();
+    // Setting the boxes runs their change handling, which writes into this same record.
     m_window.intensity().setReturnPeriodText(qs(culvert->RetPeriod));
-    culvert = currentCulvert(state);  // the record is still the same slot; re-read after the chain
     m_ui.txtCulvertDescrpt->setEnabled(true);
     setBackColour(m_ui.txtCulvertDescrpt, BackColour::WindowBackground);
     m_ui.txtCulvertDescrpt->setText(qs(culvert->Description));
-    culvert = currentCulvert(state);
     const std::size_t count = validAreaCount(*culvert);
     for (std::size_t j = 0; j < count; ++j)
         m_ui.lstAreaInfo->addItem(qs(storedAreaRow(culvert->Areas[j])));
@@ -172,7 +170,7 @@ void DrainageEditor::surfacePicked()
 {
     if (currentCulvert(m_window.state()) == nullptr)
         return;
-    for (QWidget* box : {static_cast<QWidget*>(m_ui.txtArea), static_cast<QWidget*>(m_ui.txtDesCrption)}) {
+    for (QWidget* box : std::initializer_list<QWidget*>{m_ui.txtArea, m_ui.txtDesCrption}) {
         box->setEnabled(true);
         setBackColour(box, BackColour::WindowBackground);
     }
@@ -187,33 +185,30 @@ void DrainageEditor::surfaceTyped()
     showSurfaceC();
 }
 
+void DrainageEditor::showCSource(CSource source)
+{
+    const bool manual = source == CSource::DesignManual;
+    m_ui.optManualC->setChecked(manual);
+    m_ui.optUserC->setChecked(!manual);
+    QWidget* const designManual[] = {m_ui.cboSurface, m_ui.lblCD, m_ui.lblCValue, m_ui.Label27, m_ui.Label28, m_ui.Label9};
+    for (QWidget* w : designManual)
+        w->setVisible(manual);
+    QWidget* const userDefined[] = {m_ui.lblCU, m_ui.txtUserC, m_ui.txtUserSurface, m_ui.Label31};
+    for (QWidget* w : userDefined)
+        w->setVisible(!manual);
+}
+
 void DrainageEditor::applyDesignManualMode()
 {
-    m_ui.optManualC->setChecked(true);
-    m_ui.optUserC->setChecked(false);
-    for (QWidget* w : {static_cast<QWidget*>(m_ui.cboSurface), static_cast<QWidget*>(m_ui.lblCD),
-                       static_cast<QWidget*>(m_ui.lblCValue), static_cast<QWidget*>(m_ui.Label27),
-                       static_cast<QWidget*>(m_ui.Label28), static_cast<QWidget*>(m_ui.Label9)})
-        w->show();
-    for (QWidget* w : {static_cast<QWidget*>(m_ui.lblCU), static_cast<QWidget*>(m_ui.txtUserC),
-                       static_cast<QWidget*>(m_ui.txtUserSurface), static_cast<QWidget*>(m_ui.Label31)})
-        w->hide();
+    showCSource(CSource::DesignManual);
     m_ui.cboSurface->setFocus(Qt::OtherFocusReason);
 }
 
 void DrainageEditor::applyUserDefinedMode()
 {
-    m_ui.optManualC->setChecked(false);
-    m_ui.optUserC->setChecked(true);
-    for (QWidget* w : {static_cast<QWidget*>(m_ui.cboSurface), static_cast<QWidget*>(m_ui.lblCD),
-                       static_cast<QWidget*>(m_ui.lblCValue), static_cast<QWidget*>(m_ui.Label27),
-                       static_cast<QWidget*>(m_ui.Label28), static_cast<QWidget*>(m_ui.Label9)})
-        w->hide();
+    showCSource(CSource::UserDefined);
     m_ui.txtUserC->clear();
     m_ui.txtUserSurface->clear();
-    for (QWidget* w : {static_cast<QWidget*>(m_ui.lblCU), static_cast<QWidget*>(m_ui.txtUserC),
-                       static_cast<QWidget*>(m_ui.txtUserSurface), static_cast<QWidget*>(m_ui.Label31)})
-        w->show();
     m_ui.txtUserC->setFocus(Qt::OtherFocusReason);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include "engine/arearows.h"
 #include "engine/runoff.h"
 
 namespace Ui {
@@ -43,6 +44,7 @@ public:
 
 private:
     void showTotals(const std::optional<TotalsLabels>& totals);
+    void showCSource(CSource source);
     void surfacePicked();
     void surfaceTyped();
     void showSurfaceC();

@@ -63,17 +63,13 @@ FrmMain::FrmMain(AppState& state, Desktop& desktop, QWidget* parent)
         }
     }
     // Shown only once a culvert exists, or in the other mode of their page.
-    for (QWidget* hidden : {static_cast<QWidget*>(m_ui->cmdFqyTable), static_cast<QWidget*>(m_ui->cmdRFMap),
-                            static_cast<QWidget*>(m_ui->txtCorFactor), static_cast<QWidget*>(m_ui->txtUserSurface),
-                            static_cast<QWidget*>(m_ui->Label31), static_cast<QWidget*>(m_ui->lblCU),
-                            static_cast<QWidget*>(m_ui->txtUserC)})
+    for (QWidget* hidden : std::initializer_list<QWidget*>{m_ui->cmdFqyTable, m_ui->cmdRFMap, m_ui->txtCorFactor, m_ui->txtUserSurface, m_ui->Label31, m_ui->lblCU, m_ui->txtUserC})
         hidden->hide();
     m_ui->cmdFqyTable->setIcon(frequencyTableIcon());
     m_ui->cmdRFMap->setIcon(rainfallMapIcon());
     fitFixedPitchLists();
     // The value boxes start with the off colour until a culvert is chosen.
-    for (QWidget* box : {static_cast<QWidget*>(m_ui->txtEleRemote), static_cast<QWidget*>(m_ui->txtEleCulvert),
-                         static_cast<QWidget*>(m_ui->txtLenTravel)})
+    for (QWidget* box : std::initializer_list<QWidget*>{m_ui->txtEleRemote, m_ui->txtEleCulvert, m_ui->txtLenTravel})
         setBackColour(box, BackColour::ButtonFace);
 
     m_timer1 = new QTimer(this);

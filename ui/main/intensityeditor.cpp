@@ -165,10 +165,13 @@ void IntensityEditor::returnPeriodPicked()
     if (picked == culvert->RetPeriod)
         return;
     culvert->RetPeriod = picked;
-    const std::optional<std::int16_t> years = returnPeriodYears(picked);
-    if (!years)
-        return;
-    const CUpdate update = UpdateCValues(m_state, m_state.CurCulvert, m_drainage.rowCount(), *years);
+    if (const std::optional<std::int16_t> years = returnPeriodYears(picked))
+        updateCValues(*years);
+}
+
+void IntensityEditor::updateCValues(std::int16_t years)
+{
+    const CUpdate update = UpdateCValues(m_state, m_state.CurCulvert, m_drainage.rowCount(), years);
     if (!update.Message.empty())
         m_window.desktop().messages().showMessage(update.Message);
     m_drainage.showCUpdate(update);
@@ -192,12 +195,8 @@ void IntensityEditor::reconcileCValues()
             if (row.SurfaceName == a.Surface && GetCValue(a.Surface, *years, "") != a.C)
                 stale = true;
     }
-    if (!stale)
-        return;
-    const CUpdate update = UpdateCValues(m_state, m_state.CurCulvert, m_drainage.rowCount(), *years);
-    if (!update.Message.empty())
-        m_window.desktop().messages().showMessage(update.Message);
-    m_drainage.showCUpdate(update);
+    if (stale)
+        updateCValues(*years);
 }
 
 void IntensityEditor::zoneTyped()
@@ -483,11 +482,7 @@ void IntensityEditor::listInputLines(const CulvertRecord& culvert, const TcOutco
 
 void IntensityEditor::setCulvertSelectedState(bool enableDelete)
 {
-    for (QWidget* w : {static_cast<QWidget*>(m_ui.cboretPeriod), static_cast<QWidget*>(m_ui.cboRFzone),
-                       static_cast<QWidget*>(m_ui.cboTCFactorList), static_cast<QWidget*>(m_ui.cboRemoteUnit),
-                       static_cast<QWidget*>(m_ui.cboCulvertUnit), static_cast<QWidget*>(m_ui.cboTravelUnit),
-                       static_cast<QWidget*>(m_ui.lblCorFactor), static_cast<QWidget*>(m_ui.optManual),
-                       static_cast<QWidget*>(m_ui.optUser)})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_ui.cboretPeriod, m_ui.cboRFzone, m_ui.cboTCFactorList, m_ui.cboRemoteUnit, m_ui.cboCulvertUnit, m_ui.cboTravelUnit, m_ui.lblCorFactor, m_ui.optManual, m_ui.optUser})
         w->setEnabled(true);
     for (const ValueBox& box : m_values) {
         box.edit->setEnabled(true);
@@ -501,9 +496,7 @@ void IntensityEditor::setCulvertSelectedState(bool enableDelete)
 
 void IntensityEditor::setNoCulvertState()
 {
-    for (QWidget* w : {static_cast<QWidget*>(m_ui.cboretPeriod), static_cast<QWidget*>(m_ui.cboRFzone),
-                       static_cast<QWidget*>(m_ui.cboRemoteUnit), static_cast<QWidget*>(m_ui.cboCulvertUnit),
-                       static_cast<QWidget*>(m_ui.cboTravelUnit), static_cast<QWidget*>(m_ui.lblCorFactor)})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_ui.cboretPeriod, m_ui.cboRFzone, m_ui.cboRemoteUnit, m_ui.cboCulvertUnit, m_ui.cboTravelUnit, m_ui.lblCorFactor})
         w->setEnabled(false);
     for (const ValueBox& box : m_values) {
         box.edit->setEnabled(false);

@@ -71,6 +71,7 @@ private:
 
     void listInputLines(const CulvertRecord& culvert, const TcOutcome& tc);
     void reconcileCValues();
+    void updateCValues(std::int16_t years);
     void returnPeriodTyped();
     void returnPeriodPicked();
     void zoneTyped();

@@ -105,6 +105,15 @@ std::optional<int> findCulvert(const sw::AppState& state, const std::string& id)
     return std::nullopt;
 }
 
+// The exit status of a write, its message shown when it failed.
+int finish(bool written, const std::string& message)
+{
+    if (written)
+        return kExitDone;
+    printMessage(message);
+    return kExitRefused;
+}
+
 int reportAll(const std::string& project, const std::string& report)
 {
     sw::AppState state;
@@ -115,11 +124,7 @@ int reportAll(const std::string& project, const std::string& report)
         if (!computeCulvert(state, static_cast<int>(i)))
             return kExitRefused;
     const sw::FileWriteResult written = sw::ReportAll2File(state, report);
-    if (!written.written()) {
-        printMessage(written.Message);
-        return kExitRefused;
-    }
-    return kExitDone;
+    return finish(written.written(), written.Message);
 }
 
 int reportCulvert(const std::string& id, const std::string& project, const std::string& report)
@@ -131,11 +136,7 @@ int reportCulvert(const std::string& id, const std::string& project, const std::
     if (!index || !computeCulvert(state, *index))
         return kExitRefused;
     const sw::FileWriteResult written = sw::Report2File(state, report, *index);
-    if (!written.written()) {
-        printMessage(written.Message);
-        return kExitRefused;
-    }
-    return kExitDone;
+    return finish(written.written(), written.Message);
 }
 
 int printSummary(const std::string& id, const std::string& project)
@@ -167,11 +168,7 @@ int resave(const std::string& project, const std::string& out)
     if (!loadProject(state, project))
         return kExitRefused;
     const sw::WriteOutcome written = sw::Write2File(state, out);
-    if (!written.written()) {
-        printMessage(written.Message);
-        return kExitRefused;
-    }
-    return kExitDone;
+    return finish(written.written(), written.Message);
 }
 
 int run(const std::vector<std::string>& args)

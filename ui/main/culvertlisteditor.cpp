@@ -12,18 +12,16 @@
 #include "project/records.h"
 #include "ui/main/comboboxtext.h"
 #include "ui/main/controlevents.h"
-#include "ui/main/drainageeditor.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/intensityeditor.h"
 #include "ui_frmmain.h"
 
 namespace sw {
 
-CulvertListEditor::CulvertListEditor(FrmMain& window, DrainageEditor& drainage, IntensityEditor& intensity)
+CulvertListEditor::CulvertListEditor(FrmMain& window, IntensityEditor& intensity)
     : m_window(window),
       m_ui(window.controls()),
       m_state(window.state()),
-      m_drainage(drainage),
       m_intensity(intensity),
       m_events(new ControlEvents(this))
 {
@@ -125,8 +123,7 @@ void CulvertListEditor::culvertNo2Typed()
     m_window.setCulvertIdCaption(id);
     setCulvertNo1Text(id);
     if (culvertAt(m_state, culvert)->RFZone.empty()) {
-        for (QLineEdit* box : {m_ui.txtLenTravel, m_ui.txtEleCulvert, m_ui.txtEleRemote, m_ui.txtCorFactor})
-            box->clear();
+        clearIntensityValues();
     } else {
         // The load tells the user once if the stored inputs cannot be computed.
         m_intensity.LoadIntensityInputs(culvert);
@@ -154,8 +151,7 @@ void CulvertListEditor::culvertNo2Picked()
     if (record.NumOfAreas.empty())
         record.NumOfAreas = "0";
     if (record.RFZone.empty()) {
-        for (QLineEdit* box : {m_ui.txtLenTravel, m_ui.txtEleCulvert, m_ui.txtEleRemote, m_ui.txtCorFactor})
-            box->clear();
+        clearIntensityValues();
         m_ui.lstIntensity->clear();
     } else {
         m_intensity.LoadIntensityInputs(culvert);
@@ -175,6 +171,13 @@ void CulvertListEditor::culvertNo1Changed()
 void CulvertListEditor::culvertNo1Picked()
 {
     setCulvertNo2Text(m_ui.cboCulvertNo1->currentText());
+}
+
+// A culvert whose intensity inputs were never given shows empty value boxes.
+void CulvertListEditor::clearIntensityValues()
+{
+    for (QLineEdit* box : {m_ui.txtLenTravel, m_ui.txtEleCulvert, m_ui.txtEleRemote, m_ui.txtCorFactor})
+        box->clear();
 }
 
 // --- creating -------------------------------------------------------------------------------

@@ -16,7 +16,6 @@ class FrmMain;
 namespace sw {
 
 class ControlEvents;
-class DrainageEditor;
 class FrmMain;
 class IntensityEditor;
 struct AppState;
@@ -25,7 +24,7 @@ class CulvertListEditor final : public QObject {
     Q_OBJECT
 
 public:
-    CulvertListEditor(FrmMain& window, DrainageEditor& drainage, IntensityEditor& intensity);
+    CulvertListEditor(FrmMain& window, IntensityEditor& intensity);
     ~CulvertListEditor() override;
 
     // Setting a box's text runs its change handling, as typing would.
@@ -56,11 +55,11 @@ private:
     void ResetCulvertEditors();
     void ResetAfterDelete();
     void descriptionChanged();
+    void clearIntensityValues();
 
     FrmMain& m_window;
     Ui::FrmMain& m_ui;
     AppState& m_state;
-    DrainageEditor& m_drainage;
     IntensityEditor& m_intensity;
     ControlEvents* m_events;
     std::function<void(const QString&)> m_selectorFollower;

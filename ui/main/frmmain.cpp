@@ -89,7 +89,7 @@ FrmMain::FrmMain(AppState& state, Desktop& desktop, QWidget* parent)
     m_projectFields = std::make_unique<ProjectFieldsEditor>(*m_ui, m_state, m_desktop);
     m_drainage = std::make_unique<DrainageEditor>(*this);
     m_intensity = std::make_unique<IntensityEditor>(*this, *m_drainage);
-    m_culvertList = std::make_unique<CulvertListEditor>(*this, *m_drainage, *m_intensity);
+    m_culvertList = std::make_unique<CulvertListEditor>(*this, *m_intensity);
     connect(this, &FrmMain::culvertIdCaptionChanged, m_drainage.get(), &DrainageEditor::loadCurrentCulvert);
     m_fileCommands = new FileCommands(*this);
 

@@ -1,8 +1,12 @@
 #pragma once
-// Drives the real modal boxes and dialogs of a test: each handler gets the modal widget that is
-// showing, in turn. A modal widget no handler expects is recorded and closed, so a test of the
-// real Qt boxes fails instead of hanging.
+// Drives the real modal boxes and dialogs of a test. Each expected handler is given the modal
+// widget that is showing, in turn, and is called again on every tick for as long as that widget
+// stays open: a dialog that is not ready at the first call (a file dialog still loading its
+// folder) is acted on again until it closes. A modal that no handler expects, or one that is still
+// open after the deadline, fails the running test with its class and title and is closed, so that
+// a test of the real Qt boxes fails instead of hanging.
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <string>
@@ -11,9 +15,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <QVariant>
+#include <QtTest/QTest>
 
 namespace sw::testing {
 
@@ -21,7 +28,7 @@ class ModalDriver {
 public:
     using Handler = std::function<void(QWidget*)>;
 
-    ModalDriver()
+    explicit ModalDriver(std::chrono::milliseconds deadline = std::chrono::seconds(5)) : m_deadline(deadline)
     {
         m_timer.setInterval(20);
         QObject::connect(&m_timer, &QTimer::timeout, [this] { tick(); });
@@ -29,42 +36,62 @@ public:
     }
 
     void expect(Handler handler) { m_handlers.push_back(std::move(handler)); }
+    // "Class 'title'" of every modal that came unexpected or outlived the deadline.
     [[nodiscard]] const std::vector<std::string>& unexpected() const { return m_unexpected; }
     [[nodiscard]] bool allHandled() const { return m_handlers.empty(); }
+
+    [[nodiscard]] static std::string describe(const QWidget* modal)
+    {
+        return std::string(modal->metaObject()->className()) + " '" + modal->windowTitle().toStdString() + "'";
+    }
 
 private:
     void tick()
     {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || modal->property(kHandled).toBool())
+        if (modal == nullptr || !modal->isVisible())
             return;
-        modal->setProperty(kHandled, true);
-        if (!m_handlers.empty()) {
-            Handler handler = std::move(m_handlers.front());
+        if (modal != m_current.data() || !modal->property(kSeen).toBool()) {
+            // A modal not seen before: it takes the next handler, or is unexpected.
+            modal->setProperty(kSeen, true);
+            m_current = modal;
+            m_since.start();
+            m_handler = nullptr;
+            if (m_handlers.empty()) {
+                giveUp(modal, "unexpected modal ");
+                return;
+            }
+            m_handler = std::move(m_handlers.front());
             m_handlers.pop_front();
-            handler(modal);
+        } else if (std::chrono::milliseconds(m_since.elapsed()) > m_deadline) {
+            giveUp(modal, "modal still open after its handler: ");
             return;
         }
-        m_unexpected.push_back(modal->metaObject()->className());
-        close(modal);
+        if (m_handler)
+            m_handler(modal);
     }
 
-    static void close(QWidget* modal)
+    void giveUp(QWidget* modal, const char* why)
     {
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            const QList<QAbstractButton*> buttons = box->buttons();
-            if (!buttons.isEmpty())
-                buttons.last()->click();
-            return;
-        }
+        const std::string what = describe(modal);
+        m_unexpected.push_back(what);
+        m_handler = nullptr;
+        QTest::qFail((why + what).c_str(), __FILE__, __LINE__);
+        // done() closes any dialog, whatever state it is in, so its exec() returns.
         if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
+            dialog->done(QDialog::Rejected);
+        else
+            modal->hide();
     }
 
     QTimer m_timer;
     std::deque<Handler> m_handlers;
     std::vector<std::string> m_unexpected;
-    static constexpr const char* kHandled = "modalDriverHandled";
+    std::chrono::milliseconds m_deadline;
+    QPointer<QWidget> m_current;
+    QElapsedTimer m_since;
+    Handler m_handler;
+    static constexpr const char* kSeen = "modalDriverSeen";
 };
 
 }  // namespace sw::testing

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -210,17 +212,33 @@ void TestPlatform::saveDialogOffersTheFiltersAndAddsNothing()
     bool saveMode = false;
     bool confirmsOverwrite = true;
     QString suffix = QStringLiteral("unset");
+    bool folderLoaded = false;
     driver.expect([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         if (dialog == nullptr)
             return;
-        filters = dialog->nameFilters();
-        selectedFilter = dialog->selectedNameFilter();
-        saveMode = dialog->acceptMode() == QFileDialog::AcceptSave;
-        confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
-        suffix = dialog->defaultSuffix();
-        dialog->setDirectory(dir.path());
-        dialog->selectFile(existing);
+        if (filters.isEmpty()) {
+            filters = dialog->nameFilters();
+            selectedFilter = dialog->selectedNameFilter();
+            saveMode = dialog->acceptMode() == QFileDialog::AcceptSave;
+            confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+            suffix = dialog->defaultSuffix();
+            // A dialog accepted before its folder has loaded ignores the accept: select only
+            // once the folder is there (the driver calls again until the dialog closes).
+            auto* model = dialog->findChild<QFileSystemModel*>();
+            QVERIFY(model != nullptr);
+            QObject::connect(model, &QFileSystemModel::directoryLoaded, dialog, [&](const QString& loaded) {
+                if (QDir(loaded) == QDir(dir.path()))
+                    folderLoaded = true;
+            });
+            dialog->setDirectory(dir.path());
+        }
+        if (!folderLoaded)
+            return;
+        // Typed as a user would: selectFile() leaves a focused name box as it is.
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name != nullptr);
+        name->setText(QFileInfo(existing).fileName());
         static_cast<QDialog*>(dialog)->accept();
     });
     const std::string chosen = dialogs.showFileDialog(FileDialogMode::Save);

@@ -1,8 +1,9 @@
 #pragma once
 // Putting new contents in place of a file without ever leaving it damaged: the bytes go to a
-// temporary file beside it, which replaces the file only once it is whole. On any failure the
-// former file stays exactly as it was and no temporary file is left behind. Projects, reports and
-// the summary are all written this way.
+// temporary file beside it, which replaces the file only once it is whole and on the disk. On any
+// failure the former file stays exactly as it was and no temporary file is left behind; those of a
+// save that was killed are removed by the next save of the same file. Projects, reports and the
+// summary are all written this way.
 
 #include <string>
 #include <string_view>

@@ -44,6 +44,9 @@ AreaEntryFault checkAreaEntry(const AreaEntry& e)
         if (e.Area.find_first_of(" \t\n,") != std::string::npos)
             return AreaEntryFault::AreaNotPlainNumber;
     }
+    // Written so that a value that is not a number is refused too.
+    if (!(numericValue(e.Area) <= kMaxAreaValue))
+        return AreaEntryFault::AreaTooLarge;
     if (charCount(areaField(e)) > kAreaWidth)
         return AreaEntryFault::AreaTooWide;
     return AreaEntryFault::None;

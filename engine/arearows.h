@@ -28,13 +28,16 @@ inline constexpr std::size_t kSurfaceWidth = 35;
 inline constexpr std::size_t kAreaWidth = 10;
 inline constexpr std::size_t kCWidth = 4;
 inline constexpr std::size_t kDescriptionWidth = 10;
+// The largest number the area field holds beside its " a" unit: eight digits. An exponent
+// ("1e300") would get a larger one past the width check.
+inline constexpr double kMaxAreaValue = 99999999.0;
 
 // Why an entry cannot become a row; the add checks of the page run first.
-enum class AreaEntryFault { None, CommaInUserSurface, CommaInUserC, AreaNotPlainNumber, AreaTooWide };
+enum class AreaEntryFault { None, CommaInUserSurface, CommaInUserC, AreaNotPlainNumber, AreaTooLarge, AreaTooWide };
 
-// A row would carry a comma into a field that is not the last, which would shift the stored
-// fields, or would cut its unit letter off. The description is not checked: its cut at a comma
-// is documented on the page.
+// Refused: a comma in a field that is not the last (it would shift the stored fields), an area
+// above kMaxAreaValue, and an area too wide to keep its unit letter. The description is not
+// checked: its cut at a comma is documented on the page.
 [[nodiscard]] AreaEntryFault checkAreaEntry(const AreaEntry& entry);
 
 // The fixed-width row: surface (35), area (10), C (4), description (10), joined by ",".

@@ -68,7 +68,7 @@ TEST(AreaRows, StoredRowsParseLikePaddedOnes)
     EXPECT_EQ(parseAreaRow("only a surface"), (SubArea{"only a surface", 0, "", 0, ""}));
 }
 
-// Each of these would have stored a shifted or unit-less sub-area.
+// Each of these would have stored a shifted, unit-less or absurdly large sub-area.
 TEST(AreaRows, EntriesThatWouldShiftOrCutTheRowAreRefused)
 {
     const std::pair<AreaEntry, AreaEntryFault> cases[] = {
@@ -77,9 +77,16 @@ TEST(AreaRows, EntriesThatWouldShiftOrCutTheRowAreRefused)
         {user("Gravel", "0.5", "1 5", 0, ""), AreaEntryFault::AreaNotPlainNumber},
         {user("Gravel", "0.5", "1,5", 0, ""), AreaEntryFault::AreaNotPlainNumber},
         {manual("Asphaltic", "0.86", "1500000", 2, ""), AreaEntryFault::AreaTooWide},
-        {user("Gravel", "0.5", "123456789", 2, ""), AreaEntryFault::AreaTooWide},
+        {user("Gravel", "0.5", "1.23456789", 2, ""), AreaEntryFault::AreaTooWide},
         {manual("Asphaltic", "0.86", "150000", 2, ""), AreaEntryFault::None},
         {user("Gravel", "0.5", "12345678", 2, ""), AreaEntryFault::None},
+        // short texts of huge numbers, and the bound itself
+        {user("Gravel", "0.5", "1e300", 0, ""), AreaEntryFault::AreaTooLarge},
+        {manual("Asphaltic", "0.86", "1e300", 0, ""), AreaEntryFault::AreaTooLarge},
+        {user("Gravel", "0.5", "123456789", 2, ""), AreaEntryFault::AreaTooLarge},
+        {user("Gravel", "0.5", "1.0e8", 0, ""), AreaEntryFault::AreaTooLarge},
+        {user("Gravel", "0.5", "99999999", 0, ""), AreaEntryFault::None},
+        {user("Gravel", "0.5", "9.9e7", 0, ""), AreaEntryFault::None},
         // a comma beyond the 35 characters kept of the surface goes with them
         {user(std::string(35, 'x') + ",y", "0.5", "5", 0, ""), AreaEntryFault::None},
     };

@@ -88,6 +88,12 @@ void TestDrainage::addRefusals_data()
                                                             << "cboSurface";
     QTest::newRow("area text of 11 characters") << QStringList{"txtArea", "1500000"}
                                                 << qs(std::string(msg::kAreaTooWide)) << "txtArea";
+    QTest::newRow("short text of a huge area") << user + QStringList{"0.5", "txtUserSurface", "Lot", "txtArea", "1e300"}
+                                               << qs(std::string(msg::kAreaTooLarge)) << "txtArea";
+    // Its box is on the intensity page, which comes up with the message.
+    QTest::newRow("return period that is no whole number")
+        << QStringList{"page", "1", "cboretPeriod", "0", "page", "2", "cboSurface", "Asphaltic"}
+        << qs(std::string(msg::kReturnPeriodNotWhole16)) << "cboretPeriod";
 }
 
 void TestDrainage::addRefusals()
@@ -97,20 +103,28 @@ void TestDrainage::addRefusals()
     QFETCH(QString, focus);
     QVERIFY2(prepareCulvert() && s->addSubArea(kDitch) && s->pick("cboSurface", entry::kAsphaltic), s->why());
     QVERIFY2(s->replaceText("txtArea", "5") && s->replaceText("txtDesCrption", "Kept"), s->why());
+    for (qsizetype i = 0; i + 1 < steps.size(); i += 2)
+        QVERIFY2(steps[i] == "page"          ? s->showPage(steps[i + 1].toInt())
+                 : steps[i].startsWith("opt") ? s->click(qPrintable(steps[i]))
+                                              : s->replaceText(qPrintable(steps[i]), steps[i + 1]),
+                 s->why());
     const CulvertRecord before = s->culvert(0);
     const QStringList rows = s->rows("lstAreaInfo");
-    for (qsizetype i = 0; i + 1 < steps.size(); i += 2)
-        QVERIFY2(steps[i].startsWith("opt") ? s->click(qPrintable(steps[i]))
-                                            : s->replaceText(qPrintable(steps[i]), steps[i + 1]),
-                 s->why());
     messages().clearRecord();
     QVERIFY2(s->click("cmdAdd"), s->why());
 
     QCOMPARE(messages().texts(), std::vector<std::string>{message.toStdString()});
-    QVERIFY(focus.isEmpty() || s->w(qPrintable(focus))->hasFocus());
     QCOMPARE(s->rows("lstAreaInfo"), rows);
     QVERIFY(state().CulvertList.size() == 1 && s->culvert(0) == before);
     QCOMPARE(s->text("txtDesCrption"), QStringLiteral("Kept"));
+    if (focus.isEmpty())
+        return;
+    // The box named is shown, and what is typed next goes into it.
+    QVERIFY(s->w(qPrintable(focus))->isVisible() && s->w(qPrintable(focus))->hasFocus());
+    const QString typed = s->text(qPrintable(focus)) + "5";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
+    QCOMPARE(s->text(qPrintable(focus)), typed);
 }
 
 void TestDrainage::removingRows()

@@ -57,6 +57,8 @@ private slots:
     void limitsCountCharacters();
     void enterCycleGoesAllTheWayRound();
     void keysTouchTheProjectExceptInTheDate();
+    void onlyTypingKeysTouchTheProject_data();
+    void onlyTypingKeysTouchTheProject();
     void focusColoursAndTheOneWindowRule();
     void projectNameHandsFocusToVisibleSelector_data();
     void projectNameHandsFocusToVisibleSelector();
@@ -297,6 +299,59 @@ void TestFrmMain::keysTouchTheProjectExceptInTheDate()
         box(name)->setText(QStringLiteral("from a file"));
         QVERIFY(h->state->IsPristine);
     }
+}
+
+void TestFrmMain::onlyTypingKeysTouchTheProject_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("combined");  // a QKeyCombination; Key_unknown: Paste from the context menu
+    QTest::addColumn<bool>("typing");
+    const std::pair<QKeyCombination, bool> keys[] = {
+        {Qt::Key_Shift, false}, {Qt::Key_Alt, false}, {Qt::Key_Control, false}, {Qt::Key_CapsLock, false},
+        {Qt::ALT | Qt::Key_F, false}, {Qt::CTRL | Qt::Key_C, false}, {Qt::Key_Left, false}, {Qt::Key_Home, false},
+        {Qt::Key_PageDown, false}, {Qt::Key_Tab, false}, {Qt::Key_F1, false}, {Qt::Key_Escape, false},
+        {Qt::Key_A, true}, {Qt::SHIFT | Qt::Key_A, true}, {Qt::Key_7, true}, {Qt::Key_Return, true},
+        {Qt::Key_Backspace, true}, {Qt::Key_Delete, true}, {Qt::CTRL | Qt::Key_Z, true},
+        {Qt::CTRL | Qt::Key_V, true}, {Qt::Key_unknown, true}};
+    for (const char* name : {"txtProjectName", "txtEleRemote", "txtCorFactor"})
+        for (const auto& [key, typing] : keys)
+            QTest::addRow("%s, %s", name,
+                          key.key() == Qt::Key_unknown ? "context-menu Paste" : qPrintable(QKeySequence(key).toString()))
+                << QByteArray(name) << key.toCombined() << typing;
+}
+
+void TestFrmMain::onlyTypingKeysTouchTheProject()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(int, combined);
+    QFETCH(bool, typing);
+    const QKeyCombination key = QKeyCombination::fromCombined(combined);
+    QVERIFY(createShown());
+    // The intensity boxes wait for a culvert; the typed factor box for its option.
+    if (name != "txtProjectName")
+        QVERIFY2(s->createCulvert("K") && (name != "txtCorFactor" || s->click("optUser")), s->why());
+    QLineEdit* edit = box(name);
+    QVERIFY2(s->focusOn(edit), s->why());
+    edit->setText(QStringLiteral("12"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("34"));
+    h->state->IsPristine = true;
+    h->desktop->messages().clearRecord();
+
+    if (key.key() == Qt::Key_unknown) {
+        const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+        for (QAction* item : menu->actions())
+            if (item->text().startsWith("&Paste"))
+                item->trigger();
+    } else {
+        QTest::keyClick(edit, key.key(), key.keyboardModifiers());
+    }
+    QCOMPARE(h->state->IsPristine, !typing);
+    // Only a character other than a digit or "." is refused, and only by the value boxes.
+    const bool refused = name == "txtEleRemote" && key.key() == Qt::Key_A;
+    QCOMPARE(h->desktop->messages().texts(),
+             refused ? std::vector<std::string>{"Please enter number only !"} : std::vector<std::string>{});
+    if (key == (Qt::CTRL | Qt::Key_V) || key.key() == Qt::Key_unknown)
+        QCOMPARE(edit->text(), QStringLiteral("1234"));
 }
 
 void TestFrmMain::focusColoursAndTheOneWindowRule()

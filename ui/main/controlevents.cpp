@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QWidget>
 
 namespace sw {
@@ -52,6 +53,29 @@ void ControlEvents::unwatchAll()
 bool ControlEvents::isEnter(const QKeyEvent& key)
 {
     return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
+ControlEvents::KeyKind ControlEvents::keyKind(const QKeyEvent& key)
+{
+    if (isEnter(key) || key.key() == Qt::Key_Backspace || key.key() == Qt::Key_Delete)
+        return KeyKind::Edit;
+    // The edits a box offers through its own shortcuts; pasted text must count as typed.
+    for (const QKeySequence::StandardKey edit :
+         {QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Undo, QKeySequence::Redo,
+          QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord, QKeySequence::DeleteEndOfLine,
+          QKeySequence::DeleteCompleteLine}) {
+        if (key.matches(edit))
+            return KeyKind::Edit;
+    }
+    const Qt::KeyboardModifiers held =
+        key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    // Ctrl and Alt together are AltGr on Windows, which types characters such as "@".
+    const bool altGr = held == (Qt::ControlModifier | Qt::AltModifier);
+    if (held != Qt::NoModifier && !altGr)
+        return KeyKind::None;
+    // Tab and Escape carry control characters, navigation and function keys no text at all.
+    const QString text = key.text();
+    return !text.isEmpty() && QChar::isPrint(text.toUcs4().front()) ? KeyKind::Character : KeyKind::None;
 }
 
 bool ControlEvents::eventFilter(QObject* watched, QEvent* event)

@@ -39,6 +39,13 @@ public:
 
     [[nodiscard]] static bool isEnter(const QKeyEvent& key);
 
+    // What a key does to a text box. Only a character or an edit is typing: a lone modifier, a
+    // menu accelerator or another Ctrl/Alt shortcut, a function or navigation key changes nothing
+    // the user could lose, and must not make the project count as touched.
+    enum class KeyKind { None, Character, Edit };
+    [[nodiscard]] static KeyKind keyKind(const QKeyEvent& key);
+    [[nodiscard]] static bool isTypingKey(const QKeyEvent& key) { return keyKind(key) != KeyKind::None; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -193,7 +193,7 @@ void CulvertListEditor::createCulvert(bool leavePath)
             return;
     } else if (CulvertExists(id)) {
         m_window.desktop().messages().showMessage(std::string(msg::kCulvertIdExists));
-        m_ui.cboCulvertNo2->setFocus(Qt::OtherFocusReason);
+        m_window.focusControl(m_ui.cboCulvertNo2);
         return;
     }
 

@@ -216,10 +216,10 @@ void DrainageEditor::addSubArea()
 {
     AppState& state = m_window.state();
     MessageBoxes& messages = m_window.desktop().messages();
-    auto refuse = [&messages](std::string_view message, QWidget* focus) {
+    auto refuse = [this, &messages](std::string_view message, QWidget* focus) {
         messages.showMessage(std::string(message));
         if (focus != nullptr)
-            focus->setFocus(Qt::OtherFocusReason);
+            m_window.focusControl(focus);
     };
     if (currentCulvert(state) == nullptr)
         return refuse(msg::kNoCulvertId, nullptr);
@@ -260,6 +260,8 @@ void DrainageEditor::addSubArea()
         return refuse(msg::kCommaInUserC, m_ui.txtUserC);
     case AreaEntryFault::AreaNotPlainNumber:
         return refuse(msg::kAreaNotPlainNumber, m_ui.txtArea);
+    case AreaEntryFault::AreaTooLarge:
+        return refuse(msg::kAreaTooLarge, m_ui.txtArea);
     case AreaEntryFault::AreaTooWide:
         return refuse(msg::kAreaTooWide, m_ui.txtArea);
     }

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTimer>
 
 #include "core/numbers.h"
@@ -201,6 +202,17 @@ void FrmMain::onTabChanged(int index)
     default:
         break;
     }
+}
+
+void FrmMain::focusControl(QWidget* control)
+{
+    QTabWidget* tabs = m_ui->SSTab1;
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (tabs->widget(i)->isAncestorOf(control) && tabs->currentIndex() != i)
+            tabs->setCurrentIndex(i);
+    }
+    // After the change of tab, whose handler focuses the first box of the page.
+    control->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmMain::onRunMenuTimer()

@@ -53,6 +53,10 @@ public:
     void setCulvertIdCaption(const QString& caption);  // lblCulvertID: culvertIdCaptionChanged
     void setCorFactorCaption(const QString& caption);  // lblCorFactor: corFactorCaptionChanged
 
+    // Puts the focus into a control the way a refusal does, showing the control's tab first when
+    // another one is up: what the user types next must land in the box the message named.
+    void focusControl(QWidget* control);
+
     // File, Exit; also the Close button and the close box. True when the application ends.
     bool runExit();
 

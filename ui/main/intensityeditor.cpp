@@ -89,8 +89,11 @@ IntensityEditor::IntensityEditor(FrmMain& window, DrainageEditor& drainage)
     });
     m_events->onFocusOut(m_ui.cboretPeriod, [this] { reconcileCValues(); });
 
+    // Edits made with the mouse (a paste from the context menu) touch the project as keys do.
+    const auto touch = [this] { m_state.IsPristine = false; };
     for (const ValueBox& box : m_values) {
         connect(box.edit, &QLineEdit::textChanged, this, [this, &box] { valueChanged(box); });
+        connect(box.edit, &QLineEdit::textEdited, this, touch);
         m_events->onKeyPress(box.edit, [this, &box](QKeyEvent& key) { return valueKey(box, key); });
         m_events->onFocusIn(box.edit, [&box] { setBackColour(box.edit, BackColour::Entry); });
         m_events->onFocusOut(box.edit, [&box] { setBackColour(box.edit, BackColour::White); });
@@ -103,8 +106,10 @@ IntensityEditor::IntensityEditor(FrmMain& window, DrainageEditor& drainage)
     connect(m_ui.optManual, &QRadioButton::clicked, this, &IntensityEditor::factorFromListClicked);
     connect(m_ui.optUser, &QRadioButton::clicked, this, &IntensityEditor::typedFactorClicked);
     connect(m_ui.txtCorFactor, &QLineEdit::textChanged, this, &IntensityEditor::typedFactorChanged);
+    connect(m_ui.txtCorFactor, &QLineEdit::textEdited, this, touch);
     m_events->onKeyPress(m_ui.txtCorFactor, [this](QKeyEvent& key) {
-        m_state.IsPristine = false;
+        if (ControlEvents::isTypingKey(key))
+            m_state.IsPristine = false;
         if (!ControlEvents::isEnter(key))
             return false;
         m_ui.cmdIntensity->setFocus(Qt::OtherFocusReason);
@@ -224,7 +229,7 @@ void IntensityEditor::valueChanged(const ValueBox& box)
     const double value = valueOf(box.edit);
     if (value < 0) {
         m_window.desktop().messages().showMessage(std::string(msg::kPositiveValue));
-        box.edit->setFocus(Qt::OtherFocusReason);
+        m_window.focusControl(box.edit);
         return;
     }
     if (!m_state.EditorsLive)
@@ -238,22 +243,22 @@ void IntensityEditor::valueChanged(const ValueBox& box)
 
 bool IntensityEditor::valueKey(const ValueBox& box, const QKeyEvent& key)
 {
-    // Keys that type nothing (arrows, Shift, Delete) and Tab, which moves the focus, are not
-    // typing.
-    const QString typed = key.text();
-    if (typed.isEmpty() || key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab)
+    const ControlEvents::KeyKind kind = ControlEvents::keyKind(key);
+    if (kind == ControlEvents::KeyKind::None)
         return false;
     m_state.IsPristine = false;
     if (ControlEvents::isEnter(key)) {
         box.nextOnEnter->setFocus(Qt::OtherFocusReason);
         return true;
     }
-    const QChar c = typed.front();
-    if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.') ||
-        key.key() == Qt::Key_Backspace)
+    // Edits (Backspace, Delete, a paste) pass: what they leave is checked as the text changes.
+    if (kind == ControlEvents::KeyKind::Edit)
+        return false;
+    const QChar c = key.text().front();
+    if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.'))
         return false;
     m_window.desktop().messages().showMessage(std::string(msg::kNumberOnly));
-    box.edit->setFocus(Qt::OtherFocusReason);
+    m_window.focusControl(box.edit);
     return false;  // the key still reaches the box
 }
 
@@ -375,7 +380,7 @@ void IntensityEditor::computeIntensity()
         case IntensityInput::None: break;
         }
         if (focus != nullptr)
-            focus->setFocus(Qt::OtherFocusReason);
+            m_window.focusControl(focus);
         return;
     }
     const TcOutcome tc = StoreIntensityInputs(m_state.CurCulvert);

@@ -35,7 +35,7 @@ ProjectFieldsEditor::ProjectFieldsEditor(Ui::FrmMain& controls, AppState& state,
 {
     for (const Box& b : m_boxes) {
         m_events->onKeyPress(b.edit, [this, &b](QKeyEvent& key) {
-            if (b.keysTouchProject)
+            if (b.keysTouchProject && ControlEvents::isTypingKey(key))
                 m_state.IsPristine = false;
             if (!ControlEvents::isEnter(key))
                 return false;

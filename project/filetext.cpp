@@ -12,30 +12,11 @@
 
 namespace sw {
 
-std::string fillMessage(std::string_view pattern, std::initializer_list<std::string_view> parts)
+bool readerAdmits(std::uintmax_t textBytes, std::uintmax_t lines, std::uintmax_t culverts)
 {
-    std::string out;
-    out.reserve(pattern.size() + 64);
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '{' && i + 2 < pattern.size() && pattern[i + 2] == '}' && pattern[i + 1] >= '1' &&
-            pattern[i + 1] <= '9') {
-            const auto k = static_cast<std::size_t>(pattern[i + 1] - '1');
-            if (k < parts.size()) {
-                out.append(*(parts.begin() + k));
-                i += 2;
-                continue;
-            }
-        }
-        out.push_back(pattern[i]);
-    }
-    return out;
-}
-
-std::string shortText(std::string_view text, std::size_t limit)
-{
-    if (charCount(text) <= limit)
-        return std::string(text);
-    return leftChars(text, limit) + "...";
+    // A few hundred million lines at most (the size cap): no product here can overflow.
+    const std::uintmax_t cost = lines * sizeof(SubArea) + culverts * sizeof(CulvertRecord);
+    return cost <= kReadMemoryFactor * textBytes + kReadMemorySlack;
 }
 
 std::filesystem::path pathFromUtf8(const std::string& path)

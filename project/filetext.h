@@ -12,17 +12,22 @@
 #include <string>
 #include <string_view>
 
+#include "project/records.h"
+
 namespace sw {
 
 // No project file comes anywhere near this size (a project of 2,000 culverts with 50 sub-areas
 // each is under 6 MB); anything larger was chosen by mistake and is not read at all.
 inline constexpr std::uintmax_t kMaxProjectFileBytes = 256u * 1024u * 1024u;
 
-// A message text with "{1}", "{2}", ... replaced by the given parts in order.
-[[nodiscard]] std::string fillMessage(std::string_view pattern, std::initializer_list<std::string_view> parts);
-
-// A text quoted in a message: at most `limit` characters, "..." marking a cut.
-[[nodiscard]] std::string shortText(std::string_view text, std::size_t limit = 60);
+// Reading builds a record for every line, which for very short lines costs many times the line
+// itself. A file is read only when its records fit in kReadMemoryFactor times its size, plus
+// kReadMemorySlack for small files: every file the writer makes does (its shortest lines, 9 bytes
+// for a sub-area, cost some 12 times their size), and the writer refuses to make one that would
+// not.
+inline constexpr std::uintmax_t kReadMemoryFactor = 13;
+inline constexpr std::uintmax_t kReadMemorySlack = 16u * 1024u * 1024u;
+[[nodiscard]] bool readerAdmits(std::uintmax_t textBytes, std::uintmax_t lines, std::uintmax_t culverts);
 
 // A path given as UTF-8 text, as the file dialog hands it over.
 [[nodiscard]] std::filesystem::path pathFromUtf8(const std::string& path);

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -24,6 +25,9 @@ namespace sw {
 namespace {
 
 namespace ff = fileformat;
+
+// The positions and IDs a notice about culverts without an ID lists before "...".
+constexpr std::size_t kNoIdNamesListed = 10;
 
 std::string programError(const std::string& description, std::string_view procedure)
 {
@@ -67,12 +71,12 @@ std::optional<Measure> readMeasure(std::string_view line, std::int64_t lineNo, s
             m.Feet = ToFeet(m.Value, m.Unit);
             return m;
         }
-        failure = fillMessage(msg::kReadNotNumberAndUnit, {std::to_string(lineNo), shortText(value)});
+        failure = fillMessage(msg::kReadNotNumberAndUnit, {std::to_string(lineNo), messageValue(value)});
         return std::nullopt;
     }
     const std::optional<double> value = strictNumber(*number);
     if (!value) {
-        failure = fillMessage(msg::kReadNotNumber, {std::to_string(lineNo), shortText(*number)});
+        failure = fillMessage(msg::kReadNotNumber, {std::to_string(lineNo), messageValue(*number)});
         return std::nullopt;
     }
     Measure m;
@@ -127,15 +131,26 @@ FormatCheck CheckFileFormat(const std::string& path)
         check.Message = programError(description, "FindSecTitle");
         return check;
     };
-    auto isKeyLine = [](std::string_view line) {
+    auto accepted = [&] {
+        check.status = FormatCheck::Status::Accepted;
+        check.Code = kFormatAccepted;
+        return check;
+    };
+    // A project in which no culvert has intensity inputs has no "Source of correction factor"
+    // line; its two section titles make it a project file all the same.
+    bool projectInfo = false;
+    bool culverts = false;
+    auto isKeyLine = [&](std::string_view line) {
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
+        projectInfo = projectInfo || line == ff::kProjectInfo;
+        culverts = culverts || line == ff::kCulverts;
         return mayHoldFormatKey(line) && equalsIgnoringCase(GetKey(line), ff::kFormatCheckKey);
     };
     try {
         // Read piece by piece, stopping at the first match (early in any project file). The
-        // bytes are compared undecoded: the key is plain ASCII, and no text holding a byte
-        // above 127, in either reading, equals it ignoring case.
+        // bytes are compared undecoded: the key and the titles are plain ASCII, and no text
+        // holding a byte above 127, in either reading, equals them.
         FileReader reader(path);
         std::string buffer;
         std::size_t lineStart = 0;
@@ -148,19 +163,16 @@ FormatCheck CheckFileFormat(const std::string& path)
                 return failedWith(reader.failure());
             for (std::size_t nl = buffer.find('\n', searchFrom); nl != std::string::npos;
                  nl = buffer.find('\n', searchFrom)) {
-                if (isKeyLine(std::string_view(buffer).substr(lineStart, nl - lineStart))) {
-                    check.status = FormatCheck::Status::Accepted;
-                    check.Code = kFormatAccepted;
-                    return check;
-                }
+                if (isKeyLine(std::string_view(buffer).substr(lineStart, nl - lineStart)))
+                    return accepted();
                 lineStart = nl + 1;
                 searchFrom = lineStart;
             }
             if (got < FileReader::kChunk) {
-                if (lineStart < buffer.size() && isKeyLine(std::string_view(buffer).substr(lineStart))) {
-                    check.status = FormatCheck::Status::Accepted;
-                    check.Code = kFormatAccepted;
-                }
+                if (lineStart < buffer.size() && isKeyLine(std::string_view(buffer).substr(lineStart)))
+                    return accepted();
+                if (projectInfo && culverts)
+                    return accepted();
                 return check;
             }
             buffer.erase(0, lineStart);
@@ -200,6 +212,7 @@ SectionScan FindSecTitle(std::string_view text)
         }
     }
     scan.FileCulvertCount = static_cast<std::int16_t>(rulers);
+    scan.LineCount = cursor.position();
     return scan;
 }
 
@@ -393,7 +406,7 @@ CulvertRead StoreInfo_Culvert(std::string_view text, std::int32_t position, std:
         }
         if (!culvert)
             return stopped(std::move(read),
-                           fillMessage(msg::kReadBeforeFirstCulvert, {std::to_string(lineNo), shortText(*line)}));
+                           fillMessage(msg::kReadBeforeFirstCulvert, {std::to_string(lineNo), messageValue(*line)}));
 
         if (*line == ff::kRunoffAreaInfo) {
             const auto station = cursor.next();
@@ -447,13 +460,54 @@ CulvertRead StoreInfo_Culvert(std::string_view text, std::int32_t position, std:
             AreaLine area = parseAreaLine(*line, &acresByText);
             if (!area.parsed())
                 return stopped(std::move(read),
-                               fillMessage(msg::kReadCNotNumber, {std::to_string(lineNo), shortText(area.CText)}));
+                               fillMessage(msg::kReadCNotNumber, {std::to_string(lineNo), messageValue(area.CText)}));
             culvert->Areas.push_back(std::move(area.Area));
             culvert->NumOfAreas = std::to_string(++areaCount);
         }
     }
     return read;
 }
+
+namespace {
+
+// Culverts whose "Culvert No=" is empty would read as free slots, and the next save would stop at
+// the first of them, dropping every culvert after it. Each gets an ID that says what it is and is
+// unique in the project, and the notice says so.
+std::string nameCulvertsWithoutId(CulvertList& culverts)
+{
+    std::vector<std::size_t> missing;
+    std::unordered_set<std::string> ids;
+    for (std::size_t i = 0; i < culverts.size(); ++i) {
+        if (culverts[i].CulvertNo.empty())
+            missing.push_back(i);
+        else
+            ids.insert(culverts[i].CulvertNo);
+    }
+    if (missing.empty())
+        return {};
+    std::string positions;
+    std::string names;
+    for (std::size_t k = 0; k < missing.size(); ++k) {
+        const std::string position = std::to_string(missing[k] + 1);
+        std::string id = fillMessage(msg::kReadNoIdName, {position});
+        while (ids.contains(id))
+            id += "*";
+        ids.insert(id);
+        culverts[missing[k]].CulvertNo = id;
+        if (k < kNoIdNamesListed) {
+            positions += (k > 0 ? ", " : "") + position;
+            names += std::string(k > 0 ? ", \"" : "\"") + id + "\"";
+        }
+    }
+    if (missing.size() > kNoIdNamesListed) {
+        positions += ", ...";
+        names += ", ...";
+    }
+    return fillMessage(missing.size() == 1 ? msg::kReadCulvertWithoutId : msg::kReadCulvertsWithoutId,
+                       {positions, names});
+}
+
+}  // namespace
 
 LoadOutcome LoadProjectFile(AppState& state, std::string_view text, const SectionScan& scan)
 {
@@ -463,11 +517,17 @@ LoadOutcome LoadProjectFile(AppState& state, std::string_view text, const Sectio
         return refused(std::string(msg::kReadNoProjectInfo));
     if (!scan.PosCulverts)
         return refused(std::string(msg::kReadNoCulverts));
+    if (!readerAdmits(text.size(), static_cast<std::uintmax_t>(scan.LineCount),
+                      static_cast<std::uintmax_t>(std::max<std::int16_t>(scan.FileCulvertCount, 0)))) {
+        return refused(fillMessage(msg::kReadLinesTooShort,
+                                   {std::to_string(scan.LineCount), std::to_string(text.size())}));
+    }
 
     std::optional<ProjectInfo> info = ReadProjectInfo(text, *scan.PosProjectInfo);
     if (!info)
         return refused(std::string(msg::kReadProjectInfoCut));
     CulvertRead culverts = StoreInfo_Culvert(text, *scan.PosCulverts, scan.FileCulvertCount);
+    std::string notice = nameCulvertsWithoutId(culverts.Culverts);
 
     // Only now does the project in memory change, all at once.
     state.ProjectInfo = std::move(*info);
@@ -481,6 +541,7 @@ LoadOutcome LoadProjectFile(AppState& state, std::string_view text, const Sectio
     LoadOutcome out;
     out.status = culverts.complete() ? LoadOutcome::Status::Loaded : LoadOutcome::Status::Partial;
     out.Message = std::move(culverts.Message);
+    out.Notice = std::move(notice);
     return out;
 }
 

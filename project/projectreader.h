@@ -29,7 +29,8 @@ struct FormatCheck {
     [[nodiscard]] bool accepted() const { return status == Status::Accepted; }
 };
 
-// Accepts a file holding a line whose key is "Source of correction factor", in any letter case.
+// Accepts a file holding a line whose key is "Source of correction factor", in any letter case, or
+// both the "[PROJECT INFO]" and the "[CULVERTS]" lines.
 [[nodiscard]] FormatCheck CheckFileFormat(const std::string& path);
 
 // Where the sections of a file are. Positions are those of the line just after the title; empty
@@ -40,6 +41,7 @@ struct SectionScan {
     std::optional<std::int32_t> PosProjectInfo;
     std::optional<std::int32_t> PosCulverts;
     std::int16_t FileCulvertCount = 0;  // ruler lines anywhere in the file
+    std::int64_t LineCount = 0;         // lines of the whole file
     std::string Message;                // only when Failed (more culverts than a 16-bit count holds)
 
     [[nodiscard]] bool scanned() const { return status == Status::Scanned; }
@@ -86,6 +88,9 @@ struct LoadOutcome {
     };
     Status status = Status::Refused;
     std::string Message;
+    // Besides: culverts of the file without an ID, named so that a save keeps them; empty when
+    // every culvert has its ID.
+    std::string Notice;
 
     [[nodiscard]] bool loaded() const { return status == Status::Loaded; }
 };

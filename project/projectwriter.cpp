@@ -368,7 +368,21 @@ WriteOutcome Write2File(const AppState& state, const std::string& fileName)
             out.FileName = std::string(msg::kUntitled);
             return out;
         }
-        return replaceFile(fileName, text->text());
+        const std::string_view bytes = text->text();
+        // A file the reader would refuse is no save at all: the project stays where it was.
+        const auto lines = static_cast<std::uintmax_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+        if (bytes.size() > kMaxProjectFileBytes ||
+            !readerAdmits(bytes.size(), lines, usedCulvertCount(state.CulvertList))) {
+            WriteOutcome out;
+            out.status = WriteOutcome::Status::TooLarge;
+            out.Message = bytes.size() > kMaxProjectFileBytes
+                              ? fillMessage(msg::kSaveTooLarge, {std::to_string(bytes.size() / (1024 * 1024)),
+                                                                 std::to_string(kMaxProjectFileBytes / (1024 * 1024))})
+                              : fillMessage(msg::kSaveLinesTooShort, {std::to_string(lines)});
+            out.FileName = fileName;
+            return out;
+        }
+        return replaceFile(fileName, bytes);
     } catch (const std::bad_alloc&) {
         return failedWith(fileName, std::string(msg::kSaveNoMemory));
     } catch (const std::exception& e) {

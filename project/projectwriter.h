@@ -24,6 +24,7 @@ struct WriteOutcome {
         Written,
         MissingInputs,  // nothing written; the caption becomes "Untitled"
         AccessDenied,   // the file or its folder cannot be written
+        TooLarge,       // the file would be one the reader refuses; nothing written
         Failed,         // any other failure (disk full, ...)
     };
     Status status = Status::Failed;

@@ -35,14 +35,19 @@ void expectRefused(const std::string& path, const std::string& message)
               std::tie(before.CurCulvert, before.FileCulvertCount, before.PosProjectInfo, before.PosCulverts));
 }
 
-TEST(ProjectReader, FormatCheckLooksForTheSourceKeyOnly)
+TEST(ProjectReader, FormatCheckLooksForTheSourceKeyOrBothSectionTitles)
 {
     const std::vector<std::pair<std::string, bool>> files = {
         {joinLines(joined({header(), culvertStart("C1"), intensityBlock()}), "\n"), true},
+        // No culvert with intensity inputs: no source line, but both titles.
+        {joinLines(joined({header(), culvertStart("C1")})), true},
+        {joinLines({"[CULVERTS]", "[PROJECT INFO]"}), true},
+        {joinLines({"x", "[PROJECT INFO]"}), false}, {joinLines({"[CULVERTS]", "x"}), false},
+        {joinLines({"[PROJECT INFO] ", "[CULVERTS]"}), false}, {joinLines({"[PROJECT INFO]", "[Culverts]"}), false},
         {joinLines({"other title \xE9", "   sOURCE of CORRECTION Factor   =User D\xE9" "fined"}), true},
         {std::string(65530, '-') + "\nSource of correction factor=x", true},  // across two pieces read
         {"Source of correction factor", true}, {"", false}, {"Source of correction factors=x", false},
-        {joinLines(joined({header(), culvertStart("C1")})), false}, {"Source  of correction factor=x", false},
+        {"Source  of correction factor=x", false},
         {"x=Source of correction factor", false}};
     TempDir dir;
     for (const auto& [bytes, accepted] : files) {
@@ -92,6 +97,90 @@ TEST(ProjectReader, RefusedFilesLeaveTheProjectInMemoryUnchanged)
                     check.Message.find("\"" + path + "\"") != std::string::npos) << check.Message;
         expectRefused(path, check.Message);
     }
+}
+
+// A project in which no culvert has intensity inputs yet holds no source line: it opens, and saves
+// again byte for byte.
+TEST(ProjectReader, ProjectWithoutIntensityInputsOpensAndSavesAsItWas)
+{
+    const std::string bytes = joinLines(joined({header(), culvertStart("C1"), {"Asphaltic,2.5 a,0.81,ditch"},
+                                                culvertStart("C2", "25")}));
+    TempDir dir;
+    writeBytes(dir.file("in.prj"), bytes);
+    ASSERT_TRUE(CheckFileFormat(dir.file("in.prj")).accepted());
+    AppState state = busyState();
+    const LoadOutcome load = readProjectFile(state, dir.file("in.prj"));
+    ASSERT_TRUE(load.loaded() && load.Notice.empty()) << load.Message;
+    ASSERT_EQ(state.CulvertList.size(), 2u);
+    EXPECT_EQ(state.CulvertList[0].Areas, (std::vector<SubArea>{subArea("Asphaltic", "2.5 a", 0.81, "ditch")}));
+    ASSERT_TRUE(Write2File(state, dir.file("out.prj")).written());
+    EXPECT_EQ(readBytes(dir.file("out.prj")), bytes);
+}
+
+// An empty "Culvert No=" would read as a free slot, where the next save stops: each such culvert is
+// named, the user is told which, and a save keeps every culvert.
+TEST(ProjectReader, CulvertsWithoutAnIdAreNamedAndKeptBySave)
+{
+    const std::vector<std::tuple<Lines, std::string, Lines>> cases = {
+        {{"C1", "", "C3"},
+         "Culvert 2 of this file has no culvert ID (its \"Culvert No=\" line is empty). It is listed as \"No ID 2\", "
+         "and saving the project keeps it under that ID.",
+         {"C1", "No ID 2", "C3"}},
+        {{"No ID 4", "", "C3", ""},
+         "Culverts 2, 4 of this file have no culvert ID (their \"Culvert No=\" lines are empty). They are listed as "
+         "\"No ID 2\", \"No ID 4*\", and saving the project keeps them under these IDs.",
+         {"No ID 4", "No ID 2", "C3", "No ID 4*"}},
+    };
+    TempDir dir;
+    for (const auto& [ids, notice, named] : cases) {
+        Lines lines = header();
+        for (const std::string& id : ids)
+            lines = joined({lines, culvertStart(id), {"Asphaltic,1.0 a,0.81,"}});
+        writeBytes(dir.file("in.prj"), joinLines(lines));
+        AppState state;
+        const LoadOutcome load = readProjectFile(state, dir.file("in.prj"));
+        EXPECT_TRUE(load.loaded());
+        EXPECT_EQ(load.Notice, notice);
+        Lines read;
+        for (const CulvertRecord& c : state.CulvertList)
+            read.push_back(c.CulvertNo);
+        EXPECT_EQ(read, named);
+
+        ASSERT_TRUE(Write2File(state, dir.file("out.prj")).written());
+        AppState again;
+        const LoadOutcome reload = readProjectFile(again, dir.file("out.prj"));
+        EXPECT_TRUE(reload.loaded() && reload.Notice.empty());
+        EXPECT_EQ(again.CulvertList, state.CulvertList);
+    }
+}
+
+// Reading builds a record of about a hundred bytes for every line: a file of very short lines is
+// refused before a single one is built, while the shortest lines the writer makes still read.
+TEST(ProjectReader, LinesFarShorterThanAProjectsAreRefusedBeforeTheyCostMemory)
+{
+    constexpr std::size_t kLines = 300000;
+    const std::string start = joinLines(joined({header(), culvertStart("C1")}));
+    std::string tiny = start;
+    std::string shortest = start;
+    for (std::size_t i = 0; i < kLines; ++i) {
+        tiny += "0\r\n";           // surface, area and C all "0"
+        shortest += ",,0.00,\r\n";  // the shortest sub-area line the writer makes
+    }
+    TempDir dir;
+    writeBytes(dir.file("tiny.prj"), tiny);
+    expectRefused(dir.file("tiny.prj"), "This file has " + std::to_string(kLines + 16) + " lines in " +
+                                            std::to_string(tiny.size()) + " bytes: lines far shorter than those of "
+                                            "a project file. Reading them would take more memory than any project "
+                                            "needs, so nothing was read from it.");
+    writeBytes(dir.file("shortest.prj"), shortest);
+    AppState state;
+    ASSERT_TRUE(readProjectFile(state, dir.file("shortest.prj")).loaded());
+    EXPECT_EQ(state.CulvertList.at(0).Areas.size(), kLines);
+
+    // The writer's shortest lines keep within the reader's bound at any size, not only with the
+    // room a small file is given.
+    EXPECT_TRUE(readerAdmits(9 * 20000000u, 20000000u, 0));
+    EXPECT_FALSE(readerAdmits(5 * 20000000u, 20000000u, 0));
 }
 
 TEST(ProjectReader, StrictNumbersAreWholeTokens)

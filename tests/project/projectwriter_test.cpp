@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/numbers.h"
+#include "project/filetext.h"
 #include "project/projectreader.h"
 #include "project/projectwriter.h"
 #include "projectfixtures.h"
@@ -122,6 +123,15 @@ TEST(ProjectWriter, RefusedOrFailedSaveLeavesEveryFileAsItWas)
     EXPECT_EQ(full.Message, "Program Error : The file \"" + dir.file("kept.prj") +
                                 "\" could not be written whole (File too large); the file on disk was left as it "
                                 "was occured in Write2File");
+    // A file larger than the reader opens is not written at all.
+    AppState huge = s;
+    huge.ProjectInfo.Designer.assign(kMaxProjectFileBytes, 'x');
+    const WriteOutcome tooLarge = Write2File(huge, dir.file("kept.prj"));
+    EXPECT_EQ(tooLarge.status, WriteOutcome::Status::TooLarge);
+    EXPECT_EQ(tooLarge.Message, "The project is too large to be saved: its file would take 256 MB, and a project "
+                                "file may take at most 256 MB. Nothing was written; a former file of that name is "
+                                "left as it was.");
+    EXPECT_EQ(tooLarge.FileName, dir.file("kept.prj"));
     EXPECT_EQ(dir.entries(), before);
     EXPECT_EQ(readBytes(dir.file("kept.prj")), "the project of last week");
     EXPECT_EQ(readBytes(dir.file("locked.prj")), "locked");

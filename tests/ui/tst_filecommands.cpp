@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "core/messages.h"
+#include "core/text.h"
 #include "tests/ui/editorsteps.h"
 
 using namespace sw;
@@ -101,9 +102,11 @@ private slots:
     void saveThatDoesNotHappenKeepsTheProject();
     void openAsksOnlyForATouchedProject_data();
     void openAsksOnlyForATouchedProject();
+    void openFromTheKeyboardRightAfterStartUpAsksNothing();
     void refusedFileLeavesEverythingAsItWas_data();
     void refusedFileLeavesEverythingAsItWas();
     void partlyReadFileIsShownButStaysUntitled();
+    void culvertWithoutIdIsNamedAndSaveKeepsEveryCulvert();
     void saveAsChecksTheFieldsInOrder_data();
     void saveAsChecksTheFieldsInOrder();
     void saveOfANewProjectNamesItsFile();
@@ -335,6 +338,22 @@ void TestFileCommands::openAsksOnlyForATouchedProject()
     QVERIFY(!m_h->state->IsPristine);  // an opened project counts as touched: the next Open asks
 }
 
+void TestFileCommands::openFromTheKeyboardRightAfterStartUpAsksNothing()
+{
+    // Alt alone, then Alt+F and O in the File menu, from the box the window starts in.
+    QWidget* name = s->w("txtProjectName");
+    QTRY_VERIFY(name->hasFocus());
+    QTest::keyClick(name, Qt::Key_Alt);
+    QTest::keyClick(name, Qt::Key_F, Qt::AltModifier);
+    auto* file = m_h->find<QMenu>("mnuFile");
+    QTRY_VERIFY(file->isVisible());
+    dialogs().queuePath("");
+    QTest::keyClick(file, Qt::Key_O);
+    QVERIFY(messages().asked().empty());
+    QCOMPARE(dialogs().asked(), Dialogs{kOpen});
+    QVERIFY(sameMainWindow() && m_h->state->IsPristine);
+}
+
 void TestFileCommands::refusedFileLeavesEverythingAsItWas_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -343,8 +362,13 @@ void TestFileCommands::refusedFileLeavesEverythingAsItWas_data()
         std::string text = harbourRoadFile();
         return QByteArray::fromStdString(text.replace(text.find(from), from.size(), to));
     };
-    QTest::newRow("no correction-factor line") << replaced("Source of correction factor=Design Manual\r\n", "")
-                                               << "File format is invalid for this version of ZAV !";
+    // Neither the correction-factor line nor both section titles: not a project file at all.
+    std::string notProject = harbourRoadFile();
+    for (const std::string_view gone : {std::string_view("Source of correction factor=Design Manual\r\n"),
+                                        std::string_view("[CULVERTS]\r\n")})
+        notProject.erase(notProject.find(gone), gone.size());
+    QTest::newRow("not a project file") << QByteArray::fromStdString(notProject)
+                                        << "File format is invalid for this version of ZAV !";
     QTest::newRow("no [PROJECT INFO]") << replaced("[PROJECT INFO]", "[PROJECT  INFO]")
                                        << qs(std::string(msg::kReadNoProjectInfo));
     QTest::newRow("no [CULVERTS]") << replaced("[CULVERTS]", "[culverts]") << qs(std::string(msg::kReadNoCulverts));
@@ -396,30 +420,61 @@ void TestFileCommands::partlyReadFileIsShownButStaysUntitled()
     QVERIFY(readBytes(copy).ends_with("\r\nReturn Period=10\r\nAsphaltic,1.0 a,0.81,first\r\n"));
 }
 
+void TestFileCommands::culvertWithoutIdIsNamedAndSaveKeepsEveryCulvert()
+{
+    std::string bytes = harbourRoadFile();
+    bytes.replace(bytes.find("Culvert No=7A"), 13, "Culvert No=");
+    const QString file = path("no-id.txt");
+    QVERIFY(writeBytes(file, bytes));
+    dialogs().queuePath(file.toStdString());
+    QVERIFY(run("mnuOpen"));
+    QCOMPARE(messages().texts(), std::vector<std::string>{fillMessage(msg::kReadCulvertWithoutId, {"1", "\"No ID 1\""})});
+    QCOMPARE(m_h->window->windowTitle(), file);
+    QCOMPARE(entriesOf(s->combo("cboCulvertNo2")), (QStringList{"No ID 1", "7B"}));
+
+    // Save writes to the file at once, and both culverts are in it.
+    messages().clearRecord();
+    QVERIFY(run("mnuSave"));
+    QVERIFY(messages().asked().empty());
+    bytes.replace(bytes.find("Culvert No="), 11, "Culvert No=No ID 1");
+    QCOMPARE(readBytes(file), bytes);
+}
+
 void TestFileCommands::saveAsChecksTheFieldsInOrder_data()
 {
     QTest::addColumn<QStringList>("emptied");
+    QTest::addColumn<int>("page");
     QTest::addColumn<QString>("focusBefore");
-    QTest::newRow("control") << QStringList{"txtControlNo"} << "txtProjectNo";
-    QTest::newRow("control and later boxes") << QStringList{"txtDesigner", "txtDate", "txtControlNo"} << "txtProjectNo";
+    QTest::newRow("control") << QStringList{"txtControlNo"} << 0 << "txtProjectNo";
+    QTest::newRow("control and later boxes") << QStringList{"txtDesigner", "txtDate", "txtControlNo"} << 0
+                                             << "txtProjectNo";
     // Leaving the designer box by hand returns to the project name; the check's focus must win.
-    QTest::newRow("control, from the designer box") << QStringList{"txtControlNo"} << "txtDesigner";
+    QTest::newRow("control, from the designer box") << QStringList{"txtControlNo"} << 0 << "txtDesigner";
+    // The check's box is on a hidden page: the page comes up with it.
+    QTest::newRow("control, from the drainage page") << QStringList{"txtControlNo"} << kDrainagePage
+                                                     << "cboCulvertNo1";
 }
 
 void TestFileCommands::saveAsChecksTheFieldsInOrder()
 {
     QFETCH(QStringList, emptied);
+    QFETCH(int, page);
     QFETCH(QString, focusBefore);
     QVERIFY2(typeProject(kHarbour) && s->createCulvert(QStringLiteral("1")) && s->showPage(0), s->why());
     for (const QString& name : emptied)
         QVERIFY2(s->replaceText(qPrintable(name), QString()), s->why());
-    QVERIFY2(s->focusOn(s->w(qPrintable(focusBefore))), s->why());
+    QVERIFY2(s->showPage(page) && s->focusOn(s->w(qPrintable(focusBefore))), s->why());
     messages().clearRecord();
     QVERIFY(run("mnuSaveAs"));
     QCOMPARE(messages().asked(), Boxes{ok("Control No is not provided, please check your input !")});
     QVERIFY(dialogs().asked().empty());
+    QCOMPARE(s->w<QTabWidget>("SSTab1")->currentIndex(), 0);
     QTRY_VERIFY(s->w("txtControlNo")->hasFocus());
     QCOMPARE(m_h->window->windowTitle(), QStringLiteral("Untitled"));
+    // What is typed next goes where the message pointed.
+    typeKeys(QApplication::focusWidget(), QStringLiteral("CN-9"));
+    QCOMPARE(qs(m_h->state->ProjectInfo.ControlNo), QStringLiteral("CN-9"));
+    QCOMPARE(s->text("cboCulvertNo1"), QStringLiteral("1"));
 }
 
 void TestFileCommands::saveOfANewProjectNamesItsFile()

@@ -129,6 +129,8 @@ bool FileCommands::openInto(FrmMain& target)
     }
     if (load.status == LoadOutcome::Status::Partial)
         desktop.messages().showMessage(load.Message);
+    if (!load.Notice.empty())
+        desktop.messages().showMessage(load.Notice);
 
     Ui::FrmMain& ui = target.controls();
     CulvertListEditor& culverts = target.culvertList();
@@ -182,7 +184,7 @@ bool FileCommands::runSaveAs()
     for (const auto& [box, message] : required) {
         if (box->text().isEmpty()) {
             m_window.desktop().messages().showMessage(std::string(message));
-            box->setFocus(Qt::OtherFocusReason);
+            m_window.focusControl(box);
             return false;
         }
     }

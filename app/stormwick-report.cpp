@@ -2,12 +2,15 @@
 // without opening the window. Reads the project as File > Open does and computes the culverts as
 // the printer selector's "All" file route does.
 
+#include <cerrno>
 #include <cstdio>
 #include <exception>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #ifdef _WIN32
@@ -16,6 +19,7 @@
 #endif
 
 #include "core/messages.h"
+#include "core/text.h"
 #include "engine/discharge.h"
 #include "engine/summary.h"
 #include "engine/tables.h"
@@ -39,6 +43,22 @@ void printMessage(std::string_view message)
     std::cerr << text << '\n';
 }
 
+// A full disk or a closed pipe must not pass for a summary written.
+int writeToStandardOutput(std::string_view bytes)
+{
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    errno = 0;
+    const std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    if (written == bytes.size() && std::fflush(stdout) == 0)
+        return kExitDone;
+    const int err = errno;
+    printMessage(sw::fillMessage(sw::msg::kBatchOutputFailed,
+                                 {err != 0 ? std::generic_category().message(err) : std::string("write error")}));
+    return kExitRefused;
+}
+
 int usageError(std::string_view why)
 {
     printMessage(why);
@@ -60,6 +80,12 @@ bool loadProject(sw::AppState& state, const std::string& path)
     const sw::LoadOutcome load = sw::readProjectFile(state, path);
     switch (load.status) {
     case sw::LoadOutcome::Status::Loaded:
+        // A culvert without an ID was given one to be shown and kept; a report must not print it.
+        if (!load.Notice.empty()) {
+            printMessage(load.Notice);
+            printMessage(sw::msg::kBatchCulvertsWithoutId);
+            return false;
+        }
         state.ProjectFileName = path;
         return true;
     case sw::LoadOutcome::Status::Partial:
@@ -84,12 +110,10 @@ bool computeCulvert(sw::AppState& state, int index)
     case sw::CulvertRun::Status::Computed:
         return true;
     case sw::CulvertRun::Status::Incomplete:
-        printMessage(std::string(sw::msg::kInsufficientInfo1) + "\" " + id + " \" " +
-                     std::string(sw::msg::kInsufficientInfo2));
+        printMessage(sw::fillMessage(sw::msg::kInsufficientInfo, {sw::messageValue(id)}));
         return false;
     case sw::CulvertRun::Status::NotComputable:
-        printMessage(std::string(sw::msg::kBatchCulvert) + id + std::string(sw::msg::kBatchCannotCompute) + "\r" +
-                     run.Reason);
+        printMessage(sw::fillMessage(sw::msg::kBatchCannotCompute, {sw::messageValue(id)}) + "\r" + run.Reason);
         return false;
     }
     return false;
@@ -101,7 +125,7 @@ std::optional<int> findCulvert(const sw::AppState& state, const std::string& id)
     for (std::size_t i = 0; i < count; ++i)
         if (state.CulvertList[i].CulvertNo == id)
             return static_cast<int>(i);
-    printMessage(std::string(sw::msg::kBatchCulvert) + id + std::string(sw::msg::kBatchNotInProject));
+    printMessage(sw::fillMessage(sw::msg::kBatchNotInProject, {sw::messageValue(id)}));
     return std::nullopt;
 }
 
@@ -153,13 +177,7 @@ int printSummary(const std::string& id, const std::string& project)
         return kExitRefused;
     }
     // The very bytes the summary file holds: Windows-1252 with CR LF.
-    const std::string bytes = sw::textFileBytes(sw::summaryFileLines(state, *index));
-#ifdef _WIN32
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
-    std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    std::cout.flush();
-    return std::cout ? kExitDone : kExitRefused;
+    return writeToStandardOutput(sw::textFileBytes(sw::summaryFileLines(state, *index)));
 }
 
 int resave(const std::string& project, const std::string& out)
@@ -176,8 +194,7 @@ int run(const std::vector<std::string>& args)
     if (!args.empty() && args[0] == "--help") {
         if (args.size() != 1)
             return usageError(sw::msg::kBatchWrongArguments);
-        std::cout << sw::msg::kBatchUsage;
-        return kExitDone;
+        return writeToStandardOutput(sw::msg::kBatchUsage);
     }
     if (args.empty())
         return usageError(sw::msg::kBatchWrongArguments);
@@ -211,9 +228,12 @@ int main(int argc, char* argv[])
 {
     try {
         return run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::bad_alloc&) {
+        printMessage(sw::msg::kBatchNoMemory);
+        return kExitRefused;
     } catch (const std::exception& e) {
         // Nothing the program does should get here; say so rather than end without a word.
-        printMessage(std::string("Program Error : ") + e.what() + " occured in stormwick-report");
+        printMessage(std::string(sw::msg::kProgramError) + sw::printableText(e.what()) + std::string(sw::msg::kOccuredIn) + "stormwick-report");
         return kExitRefused;
     }
 }

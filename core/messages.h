@@ -41,11 +41,19 @@ inline constexpr std::string_view kReturnPeriodTooShort =
     "The return period must be more than 1 year: the rainfall intensity cannot be computed.";
 inline constexpr std::string_view kZoneUnknown =
     "The rainfall zone must be A, B or C: the rainfall intensity cannot be computed.";
-// Followed by the time in minutes and kTcBeyondTable2.
-inline constexpr std::string_view kTcBeyondTable1 = "The corrected time of concentration (";
-inline constexpr std::string_view kTcBeyondTable2 =
-    " min) lies beyond the 1440-minute end of the intensity table: the rainfall intensity cannot "
-    "be computed.";
+inline constexpr std::string_view kTcBeyondTable =
+    "The corrected time of concentration ({1} min) lies beyond the 1440-minute end of the intensity "
+    "table: the rainfall intensity cannot be computed.";
+inline constexpr std::string_view kReturnPeriodTooLong =
+    "The return period \"{1}\" is longer than 32767 years: the rainfall intensity cannot be computed.";
+// Stored inputs of a hand-edited file that the editors would have refused.
+inline constexpr std::string_view kSubAreaCNotPositive =
+    "Sub-area {1} (\"{2}\"): its runoff coefficient {3} is not a positive number.";
+inline constexpr std::string_view kSubAreaAreaUnusable =
+    "Sub-area {1} (\"{2}\"): its area \"{3}\" is not a positive number of at most 99999999 followed by "
+    "a blank and the unit letter a, h, f or m.";
+inline constexpr std::string_view kAreaCountBeyondList =
+    "The culvert counts {1} sub-areas but holds only {2}.";
 inline constexpr std::string_view kReturnPeriodNotWhole16 =
     "The return period must be a whole number of years from 2 to 32767.";
 
@@ -80,6 +88,8 @@ inline constexpr std::string_view kAreaNotPlainNumber =
 inline constexpr std::string_view kAreaTooWide =
     "This area is too large to be listed with its unit: please enter it in a larger unit "
     "(acres or hectares).";
+inline constexpr std::string_view kAreaTooLarge =
+    "Please enter an area of at most 99999999 in the chosen unit.";
 inline constexpr std::string_view kCorrTcNotComputed = "not computed";
 
 // File commands
@@ -115,13 +125,16 @@ inline constexpr std::string_view kFileNoFolder = "its folder does not exist";
 inline constexpr std::string_view kFileNoTempName = "no temporary file could be named in its folder";
 inline constexpr std::string_view kFileNotOrdinary = "the location is a device or a pipe, not a file";
 inline constexpr std::string_view kReportNoCulvert = "No culvert is selected: the report was not written.";
-// kInsufficientInfo1 + "\" " + CulvertNo + " \" " + kInsufficientInfo2
-inline constexpr std::string_view kInsufficientInfo1 = "Information for Culvert ID: ";
-inline constexpr std::string_view kInsufficientInfo2 = " is not sufficient";
-// kBatchCulvert + ID + kBatchNotInProject, or + kBatchCannotCompute and the engine's reason.
-inline constexpr std::string_view kBatchCulvert = "Culvert ID \"";
-inline constexpr std::string_view kBatchNotInProject = "\" is not in the project.";
-inline constexpr std::string_view kBatchCannotCompute = "\" cannot be computed:";
+inline constexpr std::string_view kInsufficientInfo = "Information for Culvert ID: \" {1} \"  is not sufficient";
+inline constexpr std::string_view kBatchNotInProject = "Culvert ID \"{1}\" is not in the project.";
+// Followed by a line with the engine's reason.
+inline constexpr std::string_view kBatchCannotCompute = "Culvert ID \"{1}\" cannot be computed:";
+inline constexpr std::string_view kBatchNoMemory =
+    "The project is too large for the memory available: nothing was written.";
+inline constexpr std::string_view kBatchOutputFailed =
+    "The output could not be written to standard output ({1}).";
+inline constexpr std::string_view kBatchCulvertsWithoutId =
+    "Some culverts of the project file have no culvert ID: no output is built on it.";
 inline constexpr std::string_view kBatchPartialLoad =
     "The project file could not be read completely: no output is built on it.";
 inline constexpr std::string_view kBatchUnknownOption = "Unknown option: ";
@@ -161,6 +174,12 @@ inline constexpr std::string_view kSaveNotWhole =
     "The file \"{1}\" could not be written whole ({2}); the file on disk was left as it was";
 inline constexpr std::string_view kSaveNotReplaced =
     "The file \"{1}\" could not be replaced ({2}); the file on disk was left as it was";
+inline constexpr std::string_view kSaveTooLarge =
+    "The project is too large to be saved: its file would take {1} MB, and a project file may take "
+    "at most {2} MB. Nothing was written; a former file of that name is left as it was.";
+inline constexpr std::string_view kSaveLinesTooShort =
+    "The project cannot be saved: its file would have {1} lines, too many for its size to be opened "
+    "again. Nothing was written; a former file of that name is left as it was.";
 inline constexpr std::string_view kSaveNoMemory = "There is not enough memory to save the project";
 inline constexpr std::string_view kSaveFailed = "Saving to \"{1}\" failed ({2})";
 inline constexpr std::string_view kReadCannotOpen = "The file \"{1}\" cannot be opened ({2})";
@@ -193,6 +212,17 @@ inline constexpr std::string_view kReadEndInRunoff =
     "The file ends within the \"[RUNOFF AREA INFO]\" block that starts on line {1}";
 inline constexpr std::string_view kReadEndInIntensity =
     "The file ends within the \"[INTENSITY INFO]\" block that starts on line {1}";
+inline constexpr std::string_view kReadLinesTooShort =
+    "This file has {1} lines in {2} bytes: lines far shorter than those of a project file. Reading "
+    "them would take more memory than any project needs, so nothing was read from it.";
+// The ID a culvert without one is given: "No ID 3" for the third culvert of the file.
+inline constexpr std::string_view kReadNoIdName = "No ID {1}";
+inline constexpr std::string_view kReadCulvertWithoutId =
+    "Culvert {1} of this file has no culvert ID (its \"Culvert No=\" line is empty). It is listed as "
+    "{2}, and saving the project keeps it under that ID.";
+inline constexpr std::string_view kReadCulvertsWithoutId =
+    "Culverts {1} of this file have no culvert ID (their \"Culvert No=\" lines are empty). They are "
+    "listed as {2}, and saving the project keeps them under these IDs.";
 inline constexpr std::string_view kReadMoreCulverts = "Line {1}: more culverts than the file was found to hold";
 
 }  // namespace sw::msg

@@ -1,6 +1,9 @@
 #include "core/text.h"
 
+#include <cmath>
 #include <cstdio>
+
+#include "core/numbers.h"
 
 namespace sw {
 namespace {
@@ -105,6 +108,63 @@ std::string joinMessageLines(const std::vector<std::string>& lines)
         if (i > 0)
             out += '\r';
         out += lines[i];
+    }
+    return out;
+}
+
+std::string printableText(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x20 || c == 0x7F) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            out += hex;
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
+
+std::string messageValue(std::string_view text, std::size_t limit)
+{
+    if (charCount(text) <= limit)
+        return printableText(text);
+    return printableText(leftChars(text, limit)) + "...";
+}
+
+std::string messageNumber(double value)
+{
+    if (!std::isfinite(value))
+        return std::isnan(value) ? "not a number" : (value > 0 ? "infinity" : "minus infinity");
+    if (std::fabs(value) < 1e15)
+        return plainNumber(value);
+    const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    double mantissa = value / std::pow(10.0, exponent);
+    // 9.9999 rounds up to 10: carry it into the exponent.
+    if (std::fabs(roundTo(mantissa, 4)) >= 10.0)
+        return messageNumber(std::copysign(1.0, value) * std::pow(10.0, exponent + 1));
+    return plainNumber(roundTo(mantissa, 4)) + " x 10^" + std::to_string(exponent);
+}
+
+std::string fillMessage(std::string_view pattern, std::initializer_list<std::string_view> parts)
+{
+    std::string out;
+    out.reserve(pattern.size() + 64);
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '{' && i + 2 < pattern.size() && pattern[i + 2] == '}' && pattern[i + 1] >= '1' &&
+            pattern[i + 1] <= '9') {
+            const auto k = static_cast<std::size_t>(pattern[i + 1] - '1');
+            if (k < parts.size()) {
+                out += printableText(*(parts.begin() + k));
+                i += 2;
+                continue;
+            }
+        }
+        out.push_back(pattern[i]);
     }
     return out;
 }

@@ -2,6 +2,7 @@
 // Text helpers. Texts are UTF-8 inside the program; widths and lengths count characters
 // (code points), never bytes, so a name with an accent lines up like any other.
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,5 +33,20 @@ namespace sw {
 
 // Lines of a message box are joined by a carriage return.
 [[nodiscard]] std::string joinMessageLines(const std::vector<std::string>& lines);
+
+// A text shown inside a message: control characters (a NUL, an escape, a line break) written as
+// "\xNN" so that a value read from a file cannot hide or garble the message or a terminal.
+[[nodiscard]] std::string printableText(std::string_view text);
+
+// A value quoted in a message: printable, and at most `limit` characters with "..." marking a cut.
+[[nodiscard]] std::string messageValue(std::string_view text, std::size_t limit = 60);
+
+// A number in a message: its plain text while that is short; a number of more than 15 integer
+// digits as a power of ten ("1.5 x 10^300"), which says more than 301 digits would.
+[[nodiscard]] std::string messageNumber(double value);
+
+// A message pattern with "{1}", "{2}", ... replaced by the given parts in order, each part made
+// printable.
+[[nodiscard]] std::string fillMessage(std::string_view pattern, std::initializer_list<std::string_view> parts);
 
 }  // namespace sw

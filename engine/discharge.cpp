@@ -1,9 +1,25 @@
 #include "engine/discharge.h"
 
+#include "core/messages.h"
 #include "core/numbers.h"
+#include "core/text.h"
 #include "engine/tc.h"
 
 namespace sw {
+namespace {
+
+std::string storedInputProblem(const CulvertRecord& culvert)
+{
+    const auto declared = static_cast<std::uint64_t>(declaredAreaCount(culvert));
+    if (declared > culvert.Areas.size())
+        return fillMessage(msg::kAreaCountBeyondList, {std::to_string(declared), std::to_string(culvert.Areas.size())});
+    for (std::size_t j = 0; j < declared; ++j)
+        if (std::string problem = subAreaProblem(culvert.Areas[j], j + 1); !problem.empty())
+            return problem;
+    return returnPeriodProblem(culvert.RetPeriod);
+}
+
+}  // namespace
 
 CulvertRun CalCulvert(AppState& state, int culvert)
 {
@@ -21,6 +37,16 @@ CulvertRun CalCulvert(AppState& state, int culvert)
         return run;
 
     CulvertRecord& culv = state.CulvertList[static_cast<std::size_t>(culvert)];
+    // Inputs the editors would have refused are not computed with, so that a hand-edited file
+    // gives no discharge that no designer could have entered; nothing stale of an earlier run
+    // stays either.
+    if (std::string problem = storedInputProblem(culv); !problem.empty()) {
+        culv.Intensity = 0.0;
+        culv.Bracket.reset();
+        run.status = CulvertRun::Status::NotComputable;
+        run.Reason = std::move(problem);
+        return run;
+    }
     run.Totals = CalAC(state, culvert);
     const TcOutcome tc = computeSlopeAndTc(culv);
     if (!tc.Computed) {

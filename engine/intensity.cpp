@@ -4,6 +4,7 @@
 
 #include "core/messages.h"
 #include "core/numbers.h"
+#include "core/text.h"
 #include "engine/tables.h"
 
 namespace sw {
@@ -21,6 +22,16 @@ double InterpIntensity(double T, double Tc, double Dur1, double Dur2, double A1,
     const double i2 = y * B2 + A2;
     const double i = (i2 - i1) / (Dur2 - Dur1) * (Tc - Dur1) + i1;
     return roundTo(i, 2);
+}
+
+std::string returnPeriodProblem(std::string_view retPeriod)
+{
+    const double T = numericValue(retPeriod);
+    if (!(T > 1.0) || !std::isfinite(T))
+        return std::string(msg::kReturnPeriodTooShort);
+    if (!wholePartInt16(T))
+        return fillMessage(msg::kReturnPeriodTooLong, {messageValue(retPeriod)});
+    return {};
 }
 
 namespace {
@@ -68,13 +79,12 @@ IntensityResult CalIntensity(AppState& state, int culvert)
         }
     }
     if (!found) {
-        return notComputable(*rec, std::string(msg::kTcBeyondTable1) + plainNumber(tc) +
-                                       std::string(msg::kTcBeyondTable2));
+        return notComputable(*rec, fillMessage(msg::kTcBeyondTable, {messageNumber(tc)}));
     }
 
+    if (std::string problem = returnPeriodProblem(rec->RetPeriod); !problem.empty())
+        return notComputable(*rec, std::move(problem));
     const double T = numericValue(rec->RetPeriod);
-    if (!(T > 1.0) || !std::isfinite(T))
-        return notComputable(*rec, std::string(msg::kReturnPeriodTooShort));
 
     const double i = InterpIntensity(T, tc, idf.Durations[k], idf.Durations[k + 1], idf.CoefA[k],
                                      idf.CoefB[k], idf.CoefA[k + 1], idf.CoefB[k + 1]);

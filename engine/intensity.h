@@ -2,6 +2,7 @@
 // Rainfall intensity from zone, return period and corrected time of concentration.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "project/records.h"
@@ -28,6 +29,10 @@ struct IntensityResult {
 
     [[nodiscard]] bool computed() const { return status == Status::Computed; }
 };
+
+// Why a return period cannot be computed with: 1 year or less (or no number), or more years than
+// the editor takes (32767); empty when it can. A typed 10.5 can.
+[[nodiscard]] std::string returnPeriodProblem(std::string_view retPeriod);
 
 // Computes and stores the culvert's intensity (0.1 in/hr) and its IntensityBracket, and returns
 // the line for the intensity list. Refused while no culvert is selected. A zone other than A, B

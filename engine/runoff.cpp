@@ -1,9 +1,12 @@
 #include "engine/runoff.h"
 
+#include <cmath>
+
 #include "core/linehelpers.h"
 #include "core/messages.h"
 #include "core/numbers.h"
 #include "core/text.h"
+#include "engine/arearows.h"
 #include "engine/tables.h"
 
 namespace sw {
@@ -118,6 +121,20 @@ std::string AreaDisplay(std::string_view areaText, double acres)
     if (number != acres)
         out += " (" + plainNumber(acres) + " Ac)";
     return out;
+}
+
+std::string subAreaProblem(const SubArea& area, std::size_t row)
+{
+    const std::string rowText = std::to_string(row);
+    if (!(area.C > 0.0) || !std::isfinite(area.C))
+        return fillMessage(msg::kSubAreaCNotPositive, {rowText, messageValue(area.Surface), messageNumber(area.C)});
+    const auto space = area.AreaText.find(' ');
+    const std::string_view text(area.AreaText);
+    const double number = space == std::string::npos ? 0.0 : numericValue(trimSpaces(text.substr(0, space)));
+    const bool unitKnown = space != std::string::npos && UnitFactor(trimSpaces(text.substr(space + 1))) > 0.0;
+    if (!(number > 0.0 && number <= kMaxAreaValue) || !unitKnown)
+        return fillMessage(msg::kSubAreaAreaUnusable, {rowText, messageValue(area.Surface), messageValue(area.AreaText)});
+    return {};
 }
 
 std::optional<std::int16_t> returnPeriodYears(std::string_view retPeriod)

@@ -51,6 +51,12 @@ struct CUpdate {
 // The area as the reports show it: "2.5 h (6.2 Ac)", or "12.5 a" when it is already in acres.
 [[nodiscard]] std::string AreaDisplay(std::string_view areaText, double acres);
 
+// Why a stored sub-area cannot be computed with, naming its row (1-based) and the value; empty
+// when it can. The editors never store such a sub-area: a C that is not positive, or an area that
+// is not a positive number of at most kMaxAreaValue followed by a unit letter a, h, f or m (any
+// other gives 0 acres without a word). A hand-edited file can.
+[[nodiscard]] std::string subAreaProblem(const SubArea& area, std::size_t row);
+
 // The whole part of the numeric value of a return-period text as a 16-bit integer; empty when it
 // does not fit.
 [[nodiscard]] std::optional<std::int16_t> returnPeriodYears(std::string_view retPeriod);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -27,13 +28,17 @@ std::string replaced(std::string text, const std::string& from, const std::strin
 class ReportCommand : public ::testing::Test {
 protected:
     struct Run { int exitCode; std::string out, err; };
-    Run run(const Lines& args) const
+    // `shell` comes before the program in the same shell (a ulimit); `out` is where its standard
+    // output goes.
+    Run run(const Lines& args, const std::string& shell = "", std::string out = "") const
     {
+        if (out.empty())
+            out = io.file("out");
         // Single quotes for the shell: none of the paths here holds one.
-        std::string command = "'" STORMWICK_REPORT_EXE "'";
+        std::string command = shell + "'" STORMWICK_REPORT_EXE "'";
         for (const std::string& a : args)
             command += " '" + a + "'";
-        command += " >'" + io.file("out") + "' 2>'" + io.file("err") + "'";
+        command += " >'" + out + "' 2>'" + io.file("err") + "'";
         const int status = std::system(command.c_str());
         return {status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1, readBytes(io.file("out")),
                 readBytes(io.file("err"))};
@@ -87,6 +92,132 @@ TEST_F(ReportCommand, RefusalsExitWithOneAndWriteNothing)
         EXPECT_NE(r.err.find(error), std::string::npos) << r.err;
         EXPECT_EQ(work.entries(), Lines{"project.txt"});
     }
+}
+
+// What a hand-edited or hostile file holds reaches the terminal printable and short, and what the
+// editors would refuse is not computed.
+TEST_F(ReportCommand, HostileValuesAreRefusedWithAClearMessage)
+{
+    const std::string east = readBytes(kProject);
+    const std::string project = work.file("project.txt");
+    const std::string report = work.file("report.txt");
+    const std::string nul("E\0-3", 4);
+    const std::string farmRoad = "Asphaltic,0.6 a,0.95,farm road";  // sub-area 25 of E-3
+    for (const auto& [from, to, error] : std::vector<std::tuple<std::string, std::string, std::string>>{
+             {farmRoad, "Asphaltic,0.6 a,-5,farm road",
+              "Culvert ID \"E-3\" cannot be computed:\nSub-area 25 (\"Asphaltic\"): its runoff coefficient -5 is not "
+              "a positive number.\n"},
+             {farmRoad, "Asphaltic,1e309 a,0.95,farm road", "Sub-area 25 (\"Asphaltic\"): its area \"1e309 a\" is not"},
+             {"Return Period=50", "Return Period=32768",
+              "Culvert ID \"E-2\" cannot be computed:\nThe return period \"32768\" is longer than 32767 years"},
+             {"Culvert No=E-3", "Culvert No=" + nul + std::string(100, 'x'),
+              "Culvert ID \"E\\x00-3" + std::string(56, 'x') + "...\" cannot be computed:\nSub-area 25"},
+             {"Culvert No=E-3", "Culvert No=", "Culvert 3 of this file has no culvert ID"},
+         }) {
+        std::string bytes = replaced(east, from, to);
+        if (from == "Culvert No=E-3")  // and the sub-area of the first case, in the culvert renamed
+            bytes = replaced(bytes, farmRoad, "Asphaltic,0.6 a,-5,farm road");
+        writeBytes(project, bytes);
+        const Run r = run({project, report});
+        EXPECT_EQ(r.exitCode, 1) << error;
+        EXPECT_NE(r.err.find(error), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find('\0'), std::string::npos);
+        EXPECT_EQ(work.entries(), Lines{"project.txt"});
+    }
+
+    // A factor of 1e300 makes a time of 301 digits: the message says it in a power of ten.
+    writeBytes(project, replaced(east, "Time of concentration correction factor= 1 ",
+                                 "Time of concentration correction factor= 1e300 "));
+    const Run huge = run({project, report});
+    EXPECT_EQ(huge.exitCode, 1);
+    EXPECT_NE(huge.err.find(" x 10^300 min) lies beyond"), std::string::npos) << huge.err;
+    EXPECT_LT(huge.err.size(), 300u);
+}
+
+// A full disk must not pass for a summary printed.
+TEST_F(ReportCommand, OutputThatCannotBeWrittenIsAFailure)
+{
+    const Run r = run({"--summary", "E-1", kProject}, "", "/dev/full");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "The output could not be written to standard output (No space left on device).\n");
+    EXPECT_EQ(run({"--help"}, "", "/dev/full").exitCode, 1);
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;  // the sanitizer's own memory would swamp what is measured
+#else
+constexpr bool kSanitized = false;
+#endif
+
+// The largest memory a child of this test process has taken (each ctest test is a process of its
+// own, so this is the one run here).
+long peakChildKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return usage.ru_maxrss;
+}
+
+// Reading costs a bounded multiple of the file, and a file of lines far shorter than a project's
+// costs nothing beyond reading it.
+TEST_F(ReportCommand, MemoryStaysWithinASmallMultipleOfTheFile)
+{
+    if (kSanitized)
+        GTEST_SKIP() << "memory is not measured under the address sanitizer";
+    const std::string project = work.file("project.txt");
+    std::string bytes = joinLines(joined({header(), culvertStart("C1")}));
+    for (int i = 0; i < 16 * 1024 * 1024 / 5; ++i)
+        bytes += ",,0\r\n";
+    writeBytes(project, bytes);
+    const Run r = run({"--resave", project, work.file("out.txt")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("lines far shorter than those of a project file"), std::string::npos) << r.err;
+    EXPECT_LT(peakChildKilobytes() * 1024, 2 * static_cast<long>(bytes.size()) + (32l << 20));
+}
+
+TEST_F(ReportCommand, ResaveOfALargeProjectStaysWithinASmallMultipleOfTheFile)
+{
+    if (kSanitized)
+        GTEST_SKIP() << "memory is not measured under the address sanitizer";
+    const std::string project = work.file("project.txt");
+    std::string bytes = joinLines(header());
+    for (int c = 0; c < 40; ++c) {
+        bytes += joinLines(culvertStart("C" + std::to_string(c)));
+        for (int i = 0; i < 5000; ++i)
+            bytes += "Asphaltic,2.5 a,0.81,ditch\r\n";
+    }
+    writeBytes(project, bytes);
+    ASSERT_EQ(run({"--resave", project, work.file("out.txt")}).exitCode, 0);
+    EXPECT_EQ(readBytes(work.file("out.txt")), bytes);
+    EXPECT_LT(peakChildKilobytes() * 1024, 7 * static_cast<long>(bytes.size()) + (32l << 20));
+}
+
+// Whatever memory there is, running out ends with a message that says so, never with the name of
+// an exception.
+TEST_F(ReportCommand, RunningOutOfMemorySaysSo)
+{
+    if (kSanitized)
+        GTEST_SKIP() << "the address sanitizer cannot run under a memory limit";
+    const std::string project = work.file("project.txt");
+    std::string bytes = joinLines(header());
+    for (int c = 0; c < 40; ++c) {
+        bytes += joinLines(joined({culvertStart("C" + std::to_string(c)), intensityBlock()}));
+        for (int i = 0; i < 5000; ++i)
+            bytes += "Asphaltic,2.5 a,0.81,ditch\r\n";
+    }
+    writeBytes(project, bytes);
+    int refused = 0;
+    for (const int megabytes : {24, 48, 96}) {
+        const Run r = run({project, work.file("report.txt")}, "ulimit -v " + std::to_string(megabytes * 1024) + "; ");
+        EXPECT_EQ(r.err.find("bad_alloc"), std::string::npos) << r.err;
+        if (r.exitCode != 0) {
+            ++refused;
+            EXPECT_EQ(r.exitCode, 1) << megabytes;
+            EXPECT_TRUE(r.err.find("not enough memory") != std::string::npos ||
+                        r.err == std::string(msg::kBatchNoMemory) + "\n") << megabytes << " MB: " << r.err;
+        }
+    }
+    EXPECT_GT(refused, 0);
 }
 
 TEST_F(ReportCommand, WrongUsageExitsWithTwoAndTheUsage)

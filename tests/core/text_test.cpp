@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "core/encoding.h"
 #include "core/linehelpers.h"
 #include "core/text.h"
@@ -38,6 +42,21 @@ TEST(Text, DateAndMessageLines)
 {
     EXPECT_EQ(formatDate(2026, 3, 7), "03/07/2026");
     EXPECT_EQ(joinMessageLines({"a", "b", "c"}), "a\rb\rc");
+}
+
+// Values read from a file reach message boxes and terminals: a NUL or an escape must show, a long
+// value or a huge number must not flood the message.
+TEST(Text, MessagesShowValuesPrintableAndShort)
+{
+    EXPECT_EQ(printableText(std::string("E\0-1\x1B[2J\tx\x7F é", 14)), "E\\x00-1\\x1B[2J\\x09x\\x7F é");
+    EXPECT_EQ(messageValue(std::string(70, 'a')), std::string(60, 'a') + "...");
+    EXPECT_EQ(messageValue("éééé", 3), "ééé...");
+    EXPECT_EQ(messageValue(std::string("a\rb")), "a\\x0Db");
+    for (const auto& [value, text] : std::vector<std::pair<double, std::string>>{
+             {1440.01, "1440.01"}, {-0.5, "-0.5"}, {999999999999999.0, "999999999999999"}, {1e300, "1 x 10^300"},
+             {-2.5e17, "-2.5 x 10^17"}, {9.99999e20, "1 x 10^21"}, {1.7976931348623157e308, "1.7977 x 10^308"}})
+        EXPECT_EQ(messageNumber(value), text) << value;
+    EXPECT_EQ(fillMessage("Line {1}: \"{2}\"\r{3}", {"7", std::string("a\0b", 3)}), "Line 7: \"a\\x00b\"\r{3}");
 }
 
 TEST(LineHelpers, ValueKeyAndToken)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/messages.h"
+#include "core/text.h"
 #include "engine/discharge.h"
 #include "enginefixture.h"
 
@@ -99,6 +100,58 @@ TEST(CalCulvert, UnusableInputsAreReportedAndLeaveNoStaleIntensity)
     }
 }
 
+// A hand-edited file must not compute what the editors would refuse: the reason names the row and
+// the value, nothing is stored, and an earlier result is withdrawn.
+TEST(CalCulvert, StoredInputsTheEditorsWouldRefuseAreNotComputed)
+{
+    using Change = void (*)(CulvertRecord&);
+    const std::pair<Change, std::string> cases[] = {
+        {[](CulvertRecord& c) { c.Areas[1].C = -5; },
+         "Sub-area 2 (\"Grass\"): its runoff coefficient -5 is not a positive number."},
+        {[](CulvertRecord& c) { c.Areas[0].C = 0; },
+         "Sub-area 1 (\"Roof\"): its runoff coefficient 0 is not a positive number."},
+        {[](CulvertRecord& c) { c.Areas[0].AreaText = "1e309 a"; },
+         "Sub-area 1 (\"Roof\"): its area \"1e309 a\" is not a positive number of at most 99999999 followed by a "
+         "blank and the unit letter a, h, f or m."},
+        {[](CulvertRecord& c) { c.Areas[1].AreaText = "NaN a"; }, "Sub-area 2 (\"Grass\"): its area \"NaN a\""},
+        {[](CulvertRecord& c) { c.Areas[1].AreaText = "1e300 h"; }, "Sub-area 2 (\"Grass\"): its area \"1e300 h\""},
+        {[](CulvertRecord& c) { c.Areas[1].AreaText = "-3 a"; }, "Sub-area 2 (\"Grass\"): its area \"-3 a\""},
+        {[](CulvertRecord& c) { c.Areas[1].AreaText = "3 x"; }, "Sub-area 2 (\"Grass\"): its area \"3 x\""},
+        {[](CulvertRecord& c) { c.Areas[1].AreaText = "3"; }, "Sub-area 2 (\"Grass\"): its area \"3\""},
+        {[](CulvertRecord& c) { c.RetPeriod = "32768"; },
+         "The return period \"32768\" is longer than 32767 years: the rainfall intensity cannot be computed."},
+        {[](CulvertRecord& c) { c.RetPeriod = "2147483648"; }, "The return period \"2147483648\" is longer"},
+        {[](CulvertRecord& c) { c.RetPeriod = "99999999999999999999"; },
+         "The return period \"99999999999999999999\" is longer"},
+        {[](CulvertRecord& c) { c.NumOfAreas = "3"; }, "The culvert counts 3 sub-areas but holds only 2."},
+    };
+    for (const auto& [change, reason] : cases) {
+        CulvertRecord c = testing::completeCulvert();
+        c.Areas[0].Surface = "Roof";
+        c.Areas[1].Surface = "Grass";
+        AppState s = testing::stateWith({c});
+        ASSERT_TRUE(CalCulvert(s, 0).computed());
+        change(s.CulvertList[0]);
+        const CulvertRecord before = s.CulvertList[0];
+        const CulvertRun run = CalCulvert(s, 0);
+        EXPECT_EQ(run.status, CulvertRun::Status::NotComputable) << reason;
+        EXPECT_TRUE(run.Reason.starts_with(reason)) << run.Reason;
+        EXPECT_EQ(s.CulvertList[0].TotalArea, before.TotalArea) << reason;
+        EXPECT_EQ(s.CulvertList[0].Intensity, 0.0) << reason;
+        EXPECT_FALSE(s.CulvertList[0].Bracket.has_value()) << reason;
+    }
+    // What the editors take still computes: a typed 10.5 years, an area in square feet that
+    // rounds to 0 acres, the largest area the field holds.
+    for (const Change change : {Change([](CulvertRecord& c) { c.RetPeriod = "10.5"; }),
+                                Change([](CulvertRecord& c) { c.Areas[0].AreaText = "100 f"; }),
+                                Change([](CulvertRecord& c) { c.Areas[0].AreaText = "99999999 m"; }),
+                                Change([](CulvertRecord& c) { c.RetPeriod = "32767"; })}) {
+        AppState s = testing::stateWith({testing::completeCulvert()});
+        change(s.CulvertList[0]);
+        EXPECT_TRUE(CalCulvert(s, 0).computed()) << s.CulvertList[0].RetPeriod << s.CulvertList[0].Areas[0].AreaText;
+    }
+}
+
 TEST(CalCulvert, TimeBeyondTheTableNamesTheTimeAndLeavesNoStaleIntensity)
 {
     AppState s = testing::stateWith({testing::completeCulvert()});
@@ -113,7 +166,12 @@ TEST(CalCulvert, TimeBeyondTheTableNamesTheTimeAndLeavesNoStaleIntensity)
     EXPECT_EQ(c.Intensity, 0.0);
     EXPECT_FALSE(c.Bracket.has_value());
     EXPECT_NE(run.Reason.find("1440-minute"), std::string::npos) << run.Reason;
-    EXPECT_EQ(run.Reason.rfind(msg::kTcBeyondTable1, 0), 0u) << run.Reason;
+    EXPECT_EQ(run.Reason.rfind("The corrected time of concentration (", 0), 0u) << run.Reason;
+
+    // A factor of 1e300 makes a time of 301 digits: the message says it in a power of ten.
+    c = testing::completeCulvert();
+    c.CorFactor = 1e300;
+    EXPECT_EQ(CalCulvert(s, 0).Reason, fillMessage(msg::kTcBeyondTable, {"9.3777 x 10^300"}));
 }
 
 TEST(CalCulvert, RefusedWhileNoCulvertIsSelected)

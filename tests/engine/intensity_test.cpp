@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/messages.h"
+#include "core/text.h"
 #include "engine/intensity.h"
 #include "engine/tc.h"
 #include "enginefixture.h"
@@ -86,7 +87,7 @@ TEST(CalIntensity, NoZoneIsSilentAndChangesNothing)
 TEST(CalIntensity, UnusableInputsGiveNoLineAndWithdrawTheOldIntensity)
 {
     const std::string beyond =
-        std::string(msg::kTcBeyondTable1) + "1440.01" + std::string(msg::kTcBeyondTable2);
+        fillMessage(msg::kTcBeyondTable, {"1440.01"});
     struct Case {
         const char *zone, *period;
         double corTC;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/messages.h"
+#include "core/text.h"
 #include "tests/ui/editorsteps.h"
 
 using namespace sw;
@@ -144,7 +145,7 @@ void TestIntensity::intensityRefusals_data()
     QTest::newRow("return period 1") << QStringList{"cboretPeriod", "1"} << message(msg::kReturnPeriodTooShort) << "";
     QTest::newRow("Tc beyond 1440 minutes")
         << QStringList{"txtEleRemote", "2000", "txtLenTravel", "1000000"}
-        << message(msg::kTcBeyondTable1) + "4646.16" + message(msg::kTcBeyondTable2) << "";
+        << message(fillMessage(msg::kTcBeyondTable, {"4646.16"})) << "";
 }
 
 void TestIntensity::intensityRefusals()

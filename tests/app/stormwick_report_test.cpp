@@ -134,6 +134,17 @@ TEST_F(ReportCommand, HostileValuesAreRefusedWithAClearMessage)
     EXPECT_LT(huge.err.size(), 300u);
 }
 
+// No culvert has intensity inputs yet: the file has no correction-factor line, and still opens.
+TEST_F(ReportCommand, ProjectWithoutIntensityInputsIsResavedByteForByte)
+{
+    const std::string bytes = joinLines(joined({header(), culvertStart("C1"), {"Asphaltic,2.5 a,0.81,ditch"},
+                                                culvertStart("C2", "25")}));
+    writeBytes(work.file("project.txt"), bytes);
+    const Run r = run({"--resave", work.file("project.txt"), work.file("again.txt")});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(readBytes(work.file("again.txt")), bytes);
+}
+
 // A full disk must not pass for a summary printed.
 TEST_F(ReportCommand, OutputThatCannotBeWrittenIsAFailure)
 {

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <sstream>
 
 #include "../project/projectfixtures.h"
 #include "core/messages.h"
@@ -143,6 +144,37 @@ TEST_F(ReportCommand, ProjectWithoutIntensityInputsIsResavedByteForByte)
     const Run r = run({"--resave", work.file("project.txt"), work.file("again.txt")});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(readBytes(work.file("again.txt")), bytes);
+}
+
+// Every case of golden/cases.txt gives exactly the exit status, output and file recorded.
+TEST_F(ReportCommand, OutputsAreThoseRecordedForTheSampleProjects)
+{
+    const std::string golden = STORMWICK_APP_GOLDEN;
+    std::ifstream cases(golden + "/cases.txt");
+    std::string line;
+    int checked = 0;
+    while (std::getline(cases, line)) {
+        std::istringstream words(line);
+        std::string name, project, word;
+        if (!(words >> name >> project) || name.starts_with("#"))
+            continue;
+        writeBytes(work.file("project.txt"), readBytes(kData + "/" + project));
+        Lines args;
+        while (words >> word)
+            args.push_back(word == "PROJECT" ? work.file("project.txt") : word == "OUT" ? work.file("out.txt") : word);
+        const Run r = run(args);
+        const std::string expected = golden + "/" + name;
+        EXPECT_EQ(std::to_string(r.exitCode) + "\n", readBytes(expected + ".code")) << name;
+        EXPECT_EQ(r.out, readBytes(expected + ".out")) << name;
+        EXPECT_EQ(r.err, readBytes(expected + ".err")) << name;
+        EXPECT_EQ(fs::exists(work.file("out.txt")), fs::exists(expected + ".file")) << name;
+        if (fs::exists(expected + ".file")) {
+            EXPECT_EQ(readBytes(work.file("out.txt")), readBytes(expected + ".file")) << name;
+        }
+        fs::remove(work.file("out.txt"));
+        ++checked;
+    }
+    EXPECT_EQ(checked, 25);
 }
 
 // A full disk must not pass for a summary printed.

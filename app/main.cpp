@@ -8,7 +8,7 @@
 #include "platform/fonts.h"
 #include "platform/qtdesktop.h"
 #include "platform/windowregistry.h"
-#include "project/records.h"
+#include "model/appstate.h"
 #include "ui/main/frmfront.h"
 #include "ui/main/frmmain.h"
 

@@ -23,9 +23,11 @@
 #include "engine/discharge.h"
 #include "engine/summary.h"
 #include "engine/tables.h"
+#include "model/appstate.h"
 #include "project/projectreader.h"
 #include "project/projectwriter.h"
 #include "report/reportfile.h"
+#include "report/summaryfile.h"
 
 namespace {
 
@@ -177,7 +179,8 @@ int printSummary(const std::string& id, const std::string& project)
         return kExitRefused;
     }
     // The very bytes the summary file holds: Windows-1252 with CR LF.
-    return writeToStandardOutput(sw::textFileBytes(sw::summaryFileLines(state, *index)));
+    const std::string& retPeriod = state.CulvertList[static_cast<std::size_t>(*index)].RetPeriod;
+    return writeToStandardOutput(sw::textFileBytes(sw::summaryFileLines(outcome.Rows, retPeriod)));
 }
 
 int resave(const std::string& project, const std::string& out)
@@ -216,7 +219,7 @@ int run(const std::vector<std::string>& args)
         return resave(args[1], args[2]);
     }
     if (first.size() > 1 && first[0] == '-')
-        return usageError(std::string(sw::msg::kBatchUnknownOption) + first);
+        return usageError(sw::fillMessage(sw::msg::kBatchUnknownOption, {first}));
     if (args.size() != 2)
         return usageError(sw::msg::kBatchWrongArguments);
     return reportAll(args[0], args[1]);
@@ -233,7 +236,7 @@ int main(int argc, char* argv[])
         return kExitRefused;
     } catch (const std::exception& e) {
         // Nothing the program does should get here; say so rather than end without a word.
-        printMessage(std::string(sw::msg::kProgramError) + sw::printableText(e.what()) + std::string(sw::msg::kOccuredIn) + "stormwick-report");
+        printMessage(sw::fillMessage(sw::msg::kProgramError, {e.what(), "stormwick-report"}));
         return kExitRefused;
     }
 }

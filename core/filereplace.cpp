@@ -15,6 +15,9 @@
 #include <random>
 #include <system_error>
 
+#include "core/messages.h"
+#include "core/text.h"
+
 namespace sw {
 namespace {
 
@@ -177,6 +180,34 @@ void syncFolder(const fs::path& folder)
 }
 
 }  // namespace
+
+std::string describeReplaceFailure(std::string_view utf8Path, const FileReplace& r)
+{
+    const std::string reason = r.Reason.empty() ? std::string(msg::kReasonUnknown) : r.Reason;
+    switch (r.status) {
+    case FileReplace::Status::Replaced:
+        return {};
+    case FileReplace::Status::NoPath:
+        return std::string(msg::kFileNoLocation);
+    case FileReplace::Status::IsFolder:
+        return fillMessage(msg::kPathIsFolder, {utf8Path});
+    case FileReplace::Status::NotOrdinaryFile:
+        return fillMessage(msg::kPathNotOrdinaryFile, {utf8Path});
+    case FileReplace::Status::NoFolder:
+        return fillMessage(msg::kPathNoFolder, {utf8Path});
+    case FileReplace::Status::NotWritable:
+        return fillMessage(msg::kSaveCannotOpen, {utf8Path, reason});
+    case FileReplace::Status::NoTemporaryName:
+        return fillMessage(msg::kSaveNoTemporary, {utf8Path});
+    case FileReplace::Status::CannotCreate:
+        return fillMessage(msg::kSaveCannotCreate, {utf8Path, reason});
+    case FileReplace::Status::NotWhole:
+        return fillMessage(msg::kSaveNotWhole, {utf8Path, reason});
+    case FileReplace::Status::NotReplaced:
+        break;
+    }
+    return fillMessage(msg::kSaveNotReplaced, {utf8Path, reason});
+}
 
 bool FileReplace::accessRefused() const
 {

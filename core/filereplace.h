@@ -32,6 +32,9 @@ struct FileReplace {
     [[nodiscard]] bool accessRefused() const;
 };
 
+// What went wrong, naming the path: the one wording of every file the program writes.
+[[nodiscard]] std::string describeReplaceFailure(std::string_view utf8Path, const FileReplace& failure);
+
 // Writes `bytes` to the file at `utf8Path`. A link is followed: the file it names is replaced and
 // the link kept; the former file's permissions are kept.
 [[nodiscard]] FileReplace replaceFileContents(std::string_view utf8Path, std::string_view bytes);

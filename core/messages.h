@@ -1,16 +1,17 @@
 #pragma once
-// Every text the program shows in a message box, in one place. The wording, typing errors
-// included, is what designers have long known from this program; do not "correct" it.
+// Every text the program shows in a message box or on standard error, in one place. The wording,
+// typing errors included, is what designers have long known from this program; do not "correct"
+// it. A message of several lines joins them with a carriage return; "{1}", "{2}", ... stand for the
+// values fillMessage puts in.
 
 #include <string_view>
 
 namespace sw::msg {
 
 // Runoff coefficients
-inline constexpr std::string_view kCUpdateLine1 =
-    "Changing the return period affects the C values for the drainage areas";
-inline constexpr std::string_view kCUpdateLine2 = "(see drainage chapter of Design Manual).";
-inline constexpr std::string_view kCUpdateLine3 =
+inline constexpr std::string_view kCUpdate =
+    "Changing the return period affects the C values for the drainage areas\r"
+    "(see drainage chapter of Design Manual).\r"
     "The C values and Drainage Area information have been updated automatically.";
 
 // Intensity inputs
@@ -54,6 +55,15 @@ inline constexpr std::string_view kSubAreaAreaUnusable =
     "a blank and the unit letter a, h, f or m.";
 inline constexpr std::string_view kAreaCountBeyondList =
     "The culvert counts {1} sub-areas but holds only {2}.";
+// The first input a culvert lacks, for the calculation sheet.
+inline constexpr std::string_view kMissingZone = "The culvert has no intensity inputs (no rainfall zone).";
+inline constexpr std::string_view kMissingReturnPeriod = "The culvert has no return period.";
+inline constexpr std::string_view kMissingSubAreas = "The culvert has no drainage sub-areas.";
+inline constexpr std::string_view kMissingRemote = "The elevation of the most remote point is not given (0).";
+inline constexpr std::string_view kMissingInlet = "The elevation of the culvert inlet is not given (0).";
+inline constexpr std::string_view kMissingLength = "The maximum length of travel is not given (0).";
+inline constexpr std::string_view kMissingFactor =
+    "The time of concentration correction factor is not given (0).";
 inline constexpr std::string_view kReturnPeriodNotWhole16 =
     "The return period must be a whole number of years from 2 to 32767.";
 
@@ -114,16 +124,9 @@ inline constexpr std::string_view kSummaryNotComputed =
     "Summary is not available for this Culvert: its discharge has not been computed. Please "
     "complete its inputs and run it first.";
 inline constexpr std::string_view kSummaryNoCulvert = "Summary is not available: no culvert is selected.";
-// A file that cannot be written: kFileNotWritten1 + path + kFileNotWritten2 + reason + kFileNotWritten3.
-inline constexpr std::string_view kFileNotWritten1 = "The file \"";
-inline constexpr std::string_view kFileNotWritten2 = "\" cannot be written: ";
-inline constexpr std::string_view kFileNotWritten3 =
-    ". Nothing was written; a former file of that name is left as it was.";
 inline constexpr std::string_view kFileNoLocation = "Please give a file location: nothing was written.";
-inline constexpr std::string_view kFileIsFolder = "the location is a folder, not a file";
-inline constexpr std::string_view kFileNoFolder = "its folder does not exist";
-inline constexpr std::string_view kFileNoTempName = "no temporary file could be named in its folder";
-inline constexpr std::string_view kFileNotOrdinary = "the location is a device or a pipe, not a file";
+// A report or summary file that cannot be written: what went wrong (below), then this.
+inline constexpr std::string_view kFileNotWritten = "{1}. Nothing was written; a former file of that name is left as it was.";
 inline constexpr std::string_view kReportNoCulvert = "No culvert is selected: the report was not written.";
 inline constexpr std::string_view kInsufficientInfo = "Information for Culvert ID: \" {1} \"  is not sufficient";
 inline constexpr std::string_view kBatchNotInProject = "Culvert ID \"{1}\" is not in the project.";
@@ -137,7 +140,7 @@ inline constexpr std::string_view kBatchCulvertsWithoutId =
     "Some culverts of the project file have no culvert ID: no output is built on it.";
 inline constexpr std::string_view kBatchPartialLoad =
     "The project file could not be read completely: no output is built on it.";
-inline constexpr std::string_view kBatchUnknownOption = "Unknown option: ";
+inline constexpr std::string_view kBatchUnknownOption = "Unknown option: {1}";
 inline constexpr std::string_view kBatchWrongArguments = "Wrong number of arguments.";
 inline constexpr std::string_view kBatchUsage =
     "Usage: stormwick-report PROJECT REPORT\n"
@@ -156,17 +159,17 @@ inline constexpr std::string_view kBatchUsage =
 
 // Project file writer and reader. The first group is the program's long-known wording; the rest,
 // what went wrong with a file, is ours. "{1}" and "{2}" stand for a path, a line number or a text.
-inline constexpr std::string_view kSaveMissingInputsLine1 = "Please provide inputs for\"intensity info\" page";
-inline constexpr std::string_view kSaveMissingInputsLine2 = "Then save the file";
-inline constexpr std::string_view kAccessDeniedLine1 = "Access Denied";
-inline constexpr std::string_view kAccessDeniedLine2 = "Your file cannot be saved to the Engineering Apps. directory.";
-inline constexpr std::string_view kAccessDeniedLine3 = "Please choose a different directory.";
-inline constexpr std::string_view kProgramError = "Program Error : ";
-inline constexpr std::string_view kOccuredIn = " occured in ";
-inline constexpr std::string_view kHappenedInStoreInfo = "happened in StoreInfo_Culvert !";
+inline constexpr std::string_view kSaveMissingInputs = "Please provide inputs for\"intensity info\" page\rThen save the file";
+inline constexpr std::string_view kAccessDenied =
+    "Access Denied\rYour file cannot be saved to the Engineering Apps. directory.\rPlease choose a different directory.";
+// A failure that no check foresaw, in the procedure named.
+inline constexpr std::string_view kProgramError = "Program Error : {1} occured in {2}";
+inline constexpr std::string_view kStoreInfoFailed = "{1} happened in StoreInfo_Culvert !";
+// What went wrong with a file: {1} its path, {2} the system's reason.
 inline constexpr std::string_view kPathIsFolder = "The path \"{1}\" is a folder, not a file";
 inline constexpr std::string_view kPathNotOrdinaryFile = "The path \"{1}\" is a device or a pipe, not an ordinary file";
 inline constexpr std::string_view kReasonUnknown = "no reason given by the system";
+inline constexpr std::string_view kPathNoFolder = "The folder of \"{1}\" does not exist";
 inline constexpr std::string_view kSaveCannotOpen = "The file \"{1}\" cannot be opened for writing ({2})";
 inline constexpr std::string_view kSaveNoTemporary = "No temporary file could be named beside \"{1}\"";
 inline constexpr std::string_view kSaveCannotCreate = "No file can be created beside \"{1}\" ({2})";

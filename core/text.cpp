@@ -29,15 +29,6 @@ std::size_t offsetOfChar(std::string_view text, std::size_t n)
 
 }  // namespace
 
-std::string_view trimSpaces(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 std::size_t charCount(std::string_view text)
 {
     std::size_t n = 0;

@@ -10,7 +10,17 @@
 namespace sw {
 
 // Removes the space character (only that) at both ends.
-[[nodiscard]] std::string_view trimSpaces(std::string_view text);
+// Inline: the reader runs it several times on every line of a project file.
+[[nodiscard]] inline std::string_view trimSpaces(std::string_view text)
+{
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && text[first] == ' ')
+        ++first;
+    while (last > first && text[last - 1] == ' ')
+        --last;
+    return text.substr(first, last - first);
+}
 
 [[nodiscard]] std::size_t charCount(std::string_view text);
 

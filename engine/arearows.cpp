@@ -3,6 +3,8 @@
 #include "core/numbers.h"
 #include "core/text.h"
 #include "engine/runoff.h"
+#include "engine/subarealine.h"
+#include "model/units.h"
 
 namespace sw {
 namespace {
@@ -27,10 +29,9 @@ std::string cField(const AreaEntry& e)
 
 std::string unitLetter(int unitIndex)
 {
-    static constexpr const char* letters[] = {"a", "h", "f", "m"};
-    if (unitIndex < 0 || unitIndex >= 4)
+    if (unitIndex < 0 || static_cast<std::size_t>(unitIndex) >= units::kAreaLetters.size())
         return {};
-    return letters[unitIndex];
+    return std::string(units::kAreaLetters[static_cast<std::size_t>(unitIndex)]);
 }
 
 AreaEntryFault checkAreaEntry(const AreaEntry& e)
@@ -61,24 +62,13 @@ std::string BuildAreaRow(const AreaEntry& e)
 
 SubArea parseAreaRow(std::string_view row)
 {
-    std::string_view rest = trimSpaces(row);
-    std::string tokens[4];
-    for (std::string& token : tokens) {
-        const auto comma = rest.find(',');
-        if (comma == std::string_view::npos) {
-            token = std::string(trimSpaces(rest));
-            rest = {};
-        } else {
-            token = std::string(trimSpaces(rest.substr(0, comma)));
-            rest = rest.substr(comma + 1);
-        }
-    }
+    const SubAreaFields fields = splitSubAreaLine(trimSpaces(row), ShortLine::FieldsStayEmpty);
     SubArea a;
-    a.Surface = tokens[0];
-    a.AreaText = tokens[1];
+    a.Surface = std::string(fields.Surface);
+    a.AreaText = std::string(fields.Area);
     a.AreaAcres = CalAcres(a.AreaText);
-    a.C = numericValue(tokens[2]);
-    a.Description = tokens[3];
+    a.C = numericValue(fields.C);
+    a.Description = std::string(fields.Description);
     return a;
 }
 

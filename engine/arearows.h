@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "project/records.h"
+#include "model/records.h"
 
 namespace sw {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/intensity.h"
+#include "engine/compute.h"
 #include "engine/runoff.h"
-#include "project/records.h"
+#include "model/appstate.h"
 
 namespace sw {
 
@@ -25,6 +25,7 @@ struct CulvertRun {
     std::string Reason;
     std::optional<TotalsLabels> Totals;  // what the totals labels show after the run
     std::string IntensityLine;           // the intensity list line of a computed culvert
+    CulvertComputation Computation;      // every value the run computed with
 
     [[nodiscard]] bool computed() const { return status == Status::Computed; }
 };
@@ -42,7 +43,10 @@ struct Discharge {
 // Q from the stored (rounded) Intensity, WeightedC and TotalArea.
 [[nodiscard]] Discharge CalQ(const CulvertRecord& culvert);
 
-// "1000 ft", or "300 m (984.24 ft)" when the entered value differs from its feet.
-[[nodiscard]] std::string LengthDisplay(double value, std::string_view unit, double feet);
+// "1000 ft", or "300 m (984.24 ft)" when the entered value differs from its feet. The reports
+// write numbers below 1 without their leading "0" (".5 ft").
+enum class LeadingZero { Kept, Dropped };
+[[nodiscard]] std::string LengthDisplay(double value, std::string_view unit, double feet,
+                                        LeadingZero leadingZero = LeadingZero::Kept);
 
 }  // namespace sw

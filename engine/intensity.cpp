@@ -4,8 +4,7 @@
 
 #include "core/messages.h"
 #include "core/numbers.h"
-#include "core/text.h"
-#include "engine/tables.h"
+#include "engine/compute.h"
 
 namespace sw {
 
@@ -24,30 +23,6 @@ double InterpIntensity(double T, double Tc, double Dur1, double Dur2, double A1,
     return roundTo(i, 2);
 }
 
-std::string returnPeriodProblem(std::string_view retPeriod)
-{
-    const double T = numericValue(retPeriod);
-    if (!(T > 1.0) || !std::isfinite(T))
-        return std::string(msg::kReturnPeriodTooShort);
-    if (!wholePartInt16(T))
-        return fillMessage(msg::kReturnPeriodTooLong, {messageValue(retPeriod)});
-    return {};
-}
-
-namespace {
-
-IntensityResult notComputable(CulvertRecord& rec, std::string reason)
-{
-    rec.Intensity = 0.0;
-    rec.Bracket.reset();
-    IntensityResult r;
-    r.status = IntensityResult::Status::NotComputable;
-    r.Message = std::move(reason);
-    return r;
-}
-
-}  // namespace
-
 IntensityResult CalIntensity(AppState& state, int culvert)
 {
     IntensityResult r;
@@ -57,47 +32,32 @@ IntensityResult CalIntensity(AppState& state, int culvert)
         return r;
     }
     CulvertRecord* rec = culvertAt(state, culvert);
-    if (!rec || rec->RFZone.empty())
+    if (!rec)
         return r;  // NoZone: silent
-
-    const DesignTables& t = designTables();
-    std::size_t zone = t.ZoneNames.size();
-    for (std::size_t z = 0; z < t.ZoneNames.size(); ++z)
-        if (rec->RFZone == t.ZoneNames[z])
-            zone = z;
-    if (zone == t.ZoneNames.size())
-        return notComputable(*rec, std::string(msg::kZoneUnknown));
-
-    const ZoneIdf& idf = t.IDFTable[zone];
-    const double tc = rec->CorTC;
-    std::size_t k = 0;
-    bool found = false;
-    for (; k + 1 < idf.Durations.size() && k <= 8; ++k) {
-        if (idf.Durations[k] <= tc && tc <= idf.Durations[k + 1]) {
-            found = true;
-            break;
-        }
+    const IntensityOutcome i = computeIntensity(rec->RFZone, rec->RetPeriod, rec->CorTC);
+    switch (i.status) {
+    case IntensityOutcome::Status::NoZone:
+        return r;
+    case IntensityOutcome::Status::NotComputable:
+        rec->Intensity = 0.0;
+        rec->Bracket.reset();
+        r.status = IntensityResult::Status::NotComputable;
+        r.Message = i.Reason;
+        return r;
+    case IntensityOutcome::Status::Computed:
+        break;
     }
-    if (!found) {
-        return notComputable(*rec, fillMessage(msg::kTcBeyondTable, {messageNumber(tc)}));
-    }
-
-    if (std::string problem = returnPeriodProblem(rec->RetPeriod); !problem.empty())
-        return notComputable(*rec, std::move(problem));
-    const double T = numericValue(rec->RetPeriod);
-
-    const double i = InterpIntensity(T, tc, idf.Durations[k], idf.Durations[k + 1], idf.CoefA[k],
-                                     idf.CoefB[k], idf.CoefA[k + 1], idf.CoefB[k + 1]);
-    if (!std::isfinite(i))
-        return notComputable(*rec, std::string(msg::kReturnPeriodTooShort));
-    rec->Bracket = IntensityBracket{tc,           idf.Durations[k],     idf.Durations[k + 1],
-                                    idf.CoefA[k], idf.CoefB[k],         idf.CoefA[k + 1],
-                                    idf.CoefB[k + 1]};
-    rec->Intensity = roundTo(i, 1);
+    rec->Bracket = i.Step->Bracket;
+    rec->Intensity = i.Step->Intensity;
     r.status = IntensityResult::Status::Computed;
-    r.Line = "Intensity (in/hr): " + plainNumber(i) + " (" + plainNumber(wholePart(i * 25.4)) +
-             " mm/hr) ";
+    r.Line = intensityLine(i.Step->IListed);
     return r;
+}
+
+std::string intensityLine(double listed)
+{
+    return "Intensity (in/hr): " + plainNumber(listed) + " (" + plainNumber(wholePart(listed * 25.4)) +
+           " mm/hr) ";
 }
 
 std::vector<std::string> intensityInputLines(const CulvertRecord& c)
@@ -109,7 +69,7 @@ std::vector<std::string> intensityInputLines(const CulvertRecord& c)
         "Len. of Travel (ft): " + plainNumber(c.LenTravelFt),
         "Slope (ft/ft): " + plainNumber(c.Slope),
         "Corr. Factor: " + plainNumber(c.CorFactor) + " (" + c.CorFactorSource + ")",
-        "Corr. TC (min): " + plainNumber(c.CorTC),
+        std::string(kCorrTcLabel) + plainNumber(c.CorTC),
     };
 }
 

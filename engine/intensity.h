@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "project/records.h"
+#include "model/appstate.h"
 
 namespace sw {
 
@@ -30,17 +30,19 @@ struct IntensityResult {
     [[nodiscard]] bool computed() const { return status == Status::Computed; }
 };
 
-// Why a return period cannot be computed with: 1 year or less (or no number), or more years than
-// the editor takes (32767); empty when it can. A typed 10.5 can.
-[[nodiscard]] std::string returnPeriodProblem(std::string_view retPeriod);
-
 // Computes and stores the culvert's intensity (0.1 in/hr) and its IntensityBracket, and returns
 // the line for the intensity list. Refused while no culvert is selected. A zone other than A, B
-// or C, a return period of 1 year or less, or a CorTC outside the table gives no intensity: the
-// record's Intensity becomes 0 and its bracket is dropped, so nothing stale survives.
+// or C, a return period the editor would refuse, or a CorTC outside the table gives no intensity:
+// the record's Intensity becomes 0 and its bracket is dropped, so nothing stale survives.
 [[nodiscard]] IntensityResult CalIntensity(AppState& state, int culvert);
+
+// The line of the intensity list for an intensity listed to 0.01 in/hr.
+[[nodiscard]] std::string intensityLine(double listed);
 
 // Lines 1 to 7 of the intensity list, from the record.
 [[nodiscard]] std::vector<std::string> intensityInputLines(const CulvertRecord& culvert);
+
+// The start of line 7, which the list also shows when the time could not be computed.
+inline constexpr std::string_view kCorrTcLabel = "Corr. TC (min): ";
 
 }  // namespace sw

@@ -1,13 +1,13 @@
 #include "engine/runoff.h"
 
-#include <cmath>
-
 #include "core/linehelpers.h"
 #include "core/messages.h"
 #include "core/numbers.h"
 #include "core/text.h"
-#include "engine/arearows.h"
+#include "engine/compute.h"
+#include "engine/subarealine.h"
 #include "engine/tables.h"
+#include "model/units.h"
 
 namespace sw {
 
@@ -30,31 +30,32 @@ double GetCValue(std::string_view surface, int returnPeriod, std::string_view us
     return roundTo(numericValue(userC), 2);
 }
 
+bool isTableSurface(std::string_view surface)
+{
+    for (const SurfaceCoef& row : designTables().SurfaceTable)
+        if (row.SurfaceName == surface)
+            return true;
+    return false;
+}
+
 double UnitFactor(std::string_view unit)
 {
     const DesignTables& t = designTables();
-    static constexpr std::string_view letters[] = {"a", "h", "f", "m"};
-    for (std::size_t k = 0; k < std::size(letters); ++k)
-        if (unit == letters[k])
+    for (std::size_t k = 0; k < units::kAreaLetters.size(); ++k)
+        if (unit == units::kAreaLetters[k])
             return t.AreaUnitFactors[k];
     return 0.0;
 }
 
 double CalAcres(std::string_view areaText)
 {
-    const auto space = areaText.find(' ');
-    std::string_view number = areaText;
-    std::string_view unit;
-    if (space != std::string_view::npos) {
-        number = areaText.substr(0, space);
-        unit = areaText.substr(space + 1);
-    }
-    return roundTo(numericValue(trimSpaces(number)) * UnitFactor(trimSpaces(unit)), 1);
+    const AreaTextParts parts = splitAreaText(areaText);
+    return roundTo(numericValue(parts.Number) * UnitFactor(parts.Unit), 1);
 }
 
-std::optional<TotalsLabels> CalAC(AppState& state, int culvert)
+std::optional<TotalsLabels> CalAC(Document& document, int culvert)
 {
-    CulvertRecord* rec = culvertAt(state, culvert);
+    CulvertRecord* rec = culvertAt(document, culvert);
     if (!rec)
         return std::nullopt;
     const std::int64_t n = declaredAreaCount(*rec);
@@ -63,47 +64,28 @@ std::optional<TotalsLabels> CalAC(AppState& state, int culvert)
     if (static_cast<std::uint64_t>(n) > rec->Areas.size())
         return std::nullopt;  // a count beyond the list: passed over, as an index out of range
 
-    double sumCA = 0.0;
-    double sumA = 0.0;
-    double wc = 0.0;
-    for (std::size_t j = 0; j < static_cast<std::size_t>(n); ++j) {
-        const SubArea& a = rec->Areas[j];
-        sumCA += a.C * a.AreaAcres;
-        sumA += a.AreaAcres;
-        wc = sumCA != 0.0 ? sumCA / sumA : 0.0;
-    }
-    rec->TotalArea = roundTo(sumA, 1);
-    rec->WeightedC = roundTo(wc, 2);
-    return TotalsLabels{formatNumber(sumA, "0.0"), formatNumber(wc, "0.00")};
+    const RunoffStep r = computeRunoff(*rec);
+    rec->TotalArea = r.TotalArea;
+    rec->WeightedC = r.WeightedC;
+    // The labels show the sums themselves in their formats, as the records hold them rounded.
+    return TotalsLabels{formatNumber(r.Sums.SumA, "0.0"), formatNumber(r.Sums.WeightedC, "0.00")};
 }
 
-std::string storedAreaRow(const SubArea& area)
-{
-    return area.Surface + "," + area.AreaText + "," + formatNumber(area.C, "0.00") + "," +
-           area.Description;
-}
-
-CUpdate UpdateCValues(AppState& state, int culvert, int areaCount, int newReturnPeriod)
+CUpdate UpdateCValues(Document& document, int culvert, int areaCount, int newReturnPeriod)
 {
     CUpdate out;
-    CulvertRecord* rec = culvertAt(state, culvert);
+    CulvertRecord* rec = culvertAt(document, culvert);
     if (areaCount <= 0 || !rec)
         return out;
-    out.Message = joinMessageLines({std::string(msg::kCUpdateLine1), std::string(msg::kCUpdateLine2),
-                                    std::string(msg::kCUpdateLine3)});
-    const DesignTables& t = designTables();
+    out.Message = std::string(msg::kCUpdate);
     const std::size_t count = std::min(static_cast<std::size_t>(areaCount), rec->Areas.size());
     for (std::size_t i = 0; i < count; ++i) {
         SubArea& a = rec->Areas[i];
-        for (const SurfaceCoef& row : t.SurfaceTable) {
-            if (row.SurfaceName == a.Surface) {
-                a.C = GetCValue(a.Surface, newReturnPeriod, "");
-                break;
-            }
-        }
-        out.Rows.push_back(storedAreaRow(a));
+        if (isTableSurface(a.Surface))
+            a.C = GetCValue(a.Surface, newReturnPeriod, "");
+        out.Rows.push_back(subAreaLine(a));
     }
-    out.Totals = CalAC(state, culvert);
+    out.Totals = CalAC(document, culvert);
     return out;
 }
 
@@ -113,28 +95,14 @@ std::string AreaDisplay(std::string_view areaText, double acres)
     const std::optional<std::string> first = GetToken(areaText, " ", 1);
     std::string unit = first ? *GetToken(areaText, " ", 2) : std::string();
     const double number = numericValue(first ? *first : std::string(trimSpaces(areaText)));
-    if (unit == "hectares")
+    if (unit == units::kHectaresWord)
         unit = "Ha";
-    else if (unit == "acres")
+    else if (unit == units::kAcresWord)
         unit = "Ac";
     std::string out = plainNumber(number) + " " + unit;
     if (number != acres)
         out += " (" + plainNumber(acres) + " Ac)";
     return out;
-}
-
-std::string subAreaProblem(const SubArea& area, std::size_t row)
-{
-    const std::string rowText = std::to_string(row);
-    if (!(area.C > 0.0) || !std::isfinite(area.C))
-        return fillMessage(msg::kSubAreaCNotPositive, {rowText, messageValue(area.Surface), messageNumber(area.C)});
-    const auto space = area.AreaText.find(' ');
-    const std::string_view text(area.AreaText);
-    const double number = space == std::string::npos ? 0.0 : numericValue(trimSpaces(text.substr(0, space)));
-    const bool unitKnown = space != std::string::npos && UnitFactor(trimSpaces(text.substr(space + 1))) > 0.0;
-    if (!(number > 0.0 && number <= kMaxAreaValue) || !unitKnown)
-        return fillMessage(msg::kSubAreaAreaUnusable, {rowText, messageValue(area.Surface), messageValue(area.AreaText)});
-    return {};
 }
 
 std::optional<std::int16_t> returnPeriodYears(std::string_view retPeriod)

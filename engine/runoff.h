@@ -1,18 +1,22 @@
 #pragma once
 // Runoff coefficients, areas in acres, total area and area-weighted C.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "project/records.h"
+#include "model/document.h"
 
 namespace sw {
 
 // The runoff coefficient of a surface for a return period; a surface that is not in the table is
 // user-defined and takes the numeric value of userC. Rounded to 2 decimals.
 [[nodiscard]] double GetCValue(std::string_view surface, int returnPeriod, std::string_view userC);
+
+// Whether a surface is one of the design table's (exact, case-sensitive).
+[[nodiscard]] bool isTableSurface(std::string_view surface);
 
 // Acres per unit for a unit letter ("a", "h", "f", "m"); 0 for anything else.
 [[nodiscard]] double UnitFactor(std::string_view unit);
@@ -32,7 +36,7 @@ struct TotalsLabels {
 // Total area and weighted C of a culvert, stored into its record. Returns the label texts, or
 // nothing when the culvert index or its sub-area count does not match the list (then nothing is
 // stored or shown).
-[[nodiscard]] std::optional<TotalsLabels> CalAC(AppState& state, int culvert);
+[[nodiscard]] std::optional<TotalsLabels> CalAC(Document& document, int culvert);
 
 struct CUpdate {
     std::string Message;             // shown first; empty when nothing was updated
@@ -43,19 +47,10 @@ struct CUpdate {
 // After the culvert's RetPeriod has changed to newReturnPeriod: re-derives the C of every
 // sub-area whose surface is in the table, and rebuilds the rows of the drainage-area list.
 // Nothing happens (empty result) when areaCount is 0.
-[[nodiscard]] CUpdate UpdateCValues(AppState& state, int culvert, int areaCount, int newReturnPeriod);
-
-// The unpadded drainage-area row of a stored sub-area: Surface,AreaText,C,Description.
-[[nodiscard]] std::string storedAreaRow(const SubArea& area);
+[[nodiscard]] CUpdate UpdateCValues(Document& document, int culvert, int areaCount, int newReturnPeriod);
 
 // The area as the reports show it: "2.5 h (6.2 Ac)", or "12.5 a" when it is already in acres.
 [[nodiscard]] std::string AreaDisplay(std::string_view areaText, double acres);
-
-// Why a stored sub-area cannot be computed with, naming its row (1-based) and the value; empty
-// when it can. The editors never store such a sub-area: a C that is not positive, or an area that
-// is not a positive number of at most kMaxAreaValue followed by a unit letter a, h, f or m (any
-// other gives 0 acres without a word). A hand-edited file can.
-[[nodiscard]] std::string subAreaProblem(const SubArea& area, std::size_t row);
 
 // The whole part of the numeric value of a return-period text as a 16-bit integer; empty when it
 // does not fit.

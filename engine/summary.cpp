@@ -1,65 +1,60 @@
 #include "engine/summary.h"
 
+#include <utility>
 
-#include "core/encoding.h"
-#include "core/filereplace.h"
 #include "core/messages.h"
 #include "core/numbers.h"
 #include "core/text.h"
+#include "engine/compute.h"
 #include "engine/intensity.h"
+#include "engine/tables.h"
 
 namespace sw {
 
-void CalSummaryI(AppState& state, const IntensityBracket& b)
+SummaryRows CalSummaryI(const IntensityBracket& b)
 {
-    for (SummaryRow& row : state.SummaryRows)
-        row.SumI = InterpIntensity(row.Period, b.CorTC, b.Dur1, b.Dur2, b.A1, b.B1, b.A2, b.B2);
+    SummaryRows rows{};
+    const DesignTables& t = designTables();
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        rows[r].Period = t.SummaryPeriods[r];
+        rows[r].SumI = InterpIntensity(rows[r].Period, b.CorTC, b.Dur1, b.Dur2, b.A1, b.B1, b.A2, b.B2);
+    }
+    return rows;
 }
 
-AreaCoefs CalSummaryC(AppState& state, int culvert)
+SummaryCoefs CalSummaryC(const CulvertRecord& culvert)
 {
-    AreaCoefs coefs;
-    const CulvertRecord* rec = culvertAt(state, culvert);
-    if (!rec) {
-        state.SummaryFlag = kSummaryUserDefined;
-        return coefs;
-    }
-    const std::size_t n = validAreaCount(*rec);
-    coefs.resize(n);
-    const DesignTables& t = designTables();
+    SummaryCoefs out;
+    const std::size_t n = validAreaCount(culvert);
+    out.Coefs.resize(n);
     for (std::size_t j = 0; j < n; ++j) {
-        const std::string_view surface = trimSpaces(rec->Areas[j].Surface);
-        for (const SurfaceCoef& row : t.SurfaceTable)
+        const std::string_view surface = trimSpaces(culvert.Areas[j].Surface);
+        for (const SurfaceCoef& row : designTables().SurfaceTable)
             if (row.SurfaceName == surface)
-                coefs[j] = row;
+                out.Coefs[j] = row;
     }
-    state.SummaryFlag = kSummaryAvailable;
-    for (const auto& entry : coefs) {
+    out.SummaryFlag = kSummaryAvailable;
+    for (const auto& entry : out.Coefs) {
         if (!entry) {
-            state.SummaryFlag = kSummaryUserDefined;
+            out.SummaryFlag = kSummaryUserDefined;
             break;
         }
     }
-    return coefs;
+    return out;
 }
 
-void CalSummaryQ(AppState& state, int culvert, const AreaCoefs& coefs)
+void CalSummaryQ(const CulvertRecord& culvert, const AreaCoefs& coefs, SummaryRows& rows)
 {
-    const CulvertRecord* rec = culvertAt(state, culvert);
-    const std::size_t n = rec ? std::min(validAreaCount(*rec), coefs.size()) : 0;
-    for (std::size_t r = 0; r < state.SummaryRows.size(); ++r) {
-        double sumCA = 0.0;
-        double sumA = 0.0;
-        double wc = 0.0;
-        for (std::size_t j = 0; j < n; ++j) {
-            const double c = coefs[j] ? coefs[j]->CValues[r] : 0.0;
-            sumCA += c * rec->Areas[j].AreaAcres;
-            sumA += rec->Areas[j].AreaAcres;
-            wc = sumCA != 0.0 ? sumCA / sumA : 0.0;
-        }
-        SummaryRow& row = state.SummaryRows[r];
-        row.SumC = roundTo(wc, 2);
-        row.SumA = roundTo(sumA, 1);
+    const std::size_t n = std::min(validAreaCount(culvert), coefs.size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        std::vector<std::pair<double, double>> pairs;
+        pairs.reserve(n);
+        for (std::size_t j = 0; j < n; ++j)
+            pairs.emplace_back(coefs[j] ? coefs[j]->CValues[r] : 0.0, culvert.Areas[j].AreaAcres);
+        const WeightedSums sums = weightedSums(pairs);
+        SummaryRow& row = rows[r];
+        row.SumC = roundTo(sums.WeightedC, 2);
+        row.SumA = roundTo(sums.SumA, 1);
         row.SumQ = roundTo(roundTo(row.SumI, 1) * row.SumC * row.SumA, 1);
     }
 }
@@ -75,7 +70,7 @@ std::string summaryRowLine(const SummaryRow& row, bool marked)
     return line;
 }
 
-std::vector<std::string> summaryTableLines(const std::array<SummaryRow, 7>& rows, std::string_view retPeriod)
+std::vector<std::string> summaryTableLines(const SummaryRows& rows, std::string_view retPeriod)
 {
     const double design = numericValue(retPeriod);
     std::vector<std::string> lines{std::string(kSummaryHeader1), std::string(kSummaryHeader2),
@@ -85,12 +80,11 @@ std::vector<std::string> summaryTableLines(const std::array<SummaryRow, 7>& rows
     return lines;
 }
 
-SummaryOutcome prepareSummary(AppState& state, int culvert)
+SummaryOutcome prepareSummary(const Document& document, int culvert)
 {
     SummaryOutcome out;
-    const CulvertRecord* rec = culvertAt(state, culvert);
+    const CulvertRecord* rec = culvertAt(document, culvert);
     if (!rec) {
-        out.status = SummaryOutcome::Status::NoCulvert;
         out.Message = std::string(msg::kSummaryNoCulvert);
         return out;
     }
@@ -99,80 +93,22 @@ SummaryOutcome prepareSummary(AppState& state, int culvert)
         out.Message = std::string(msg::kSummaryNotComputed);
         return out;
     }
-    CalSummaryI(state, *rec->Bracket);
-    const AreaCoefs coefs = CalSummaryC(state, culvert);
-    if (state.SummaryFlag < 0) {
+    out.Rows = CalSummaryI(*rec->Bracket);
+    const SummaryCoefs coefs = CalSummaryC(*rec);
+    out.SummaryFlag = coefs.SummaryFlag;
+    if (coefs.SummaryFlag < 0) {
         out.status = SummaryOutcome::Status::UserDefined;
         out.Message = std::string(msg::kSummaryUserDefinedSurface);
         return out;
     }
-    CalSummaryQ(state, culvert, coefs);
+    CalSummaryQ(*rec, coefs.Coefs, out.Rows);
     out.status = SummaryOutcome::Status::Available;
     return out;
 }
 
-std::string textFileBytes(const std::vector<std::string>& lines)
+int summaryCulvert(bool lastRunSingle, int curCulvert, int boardCulvert)
 {
-    std::string bytes;
-    for (const std::string& line : lines) {
-        bytes += toWindows1252(line);
-        bytes += "\r\n";
-    }
-    return bytes;
-}
-
-FileWriteResult writeTextFile(std::string_view path, const std::vector<std::string>& lines)
-{
-    FileWriteResult result;
-    if (trimSpaces(path).empty()) {
-        result.Message = std::string(msg::kFileNoLocation);
-        return result;
-    }
-    const FileReplace r = replaceFileContents(path, textFileBytes(lines));
-    if (r.replaced()) {
-        result.status = FileWriteResult::Status::Written;
-        return result;
-    }
-    std::string reason;
-    switch (r.status) {
-    case FileReplace::Status::IsFolder: reason = msg::kFileIsFolder; break;
-    case FileReplace::Status::NotOrdinaryFile: reason = msg::kFileNotOrdinary; break;
-    case FileReplace::Status::NoFolder: reason = msg::kFileNoFolder; break;
-    case FileReplace::Status::NoTemporaryName: reason = msg::kFileNoTempName; break;
-    default: reason = r.Reason.empty() ? std::string(msg::kReasonUnknown) : r.Reason; break;
-    }
-    result.Message = std::string(msg::kFileNotWritten1) + std::string(path) + std::string(msg::kFileNotWritten2) +
-                     reason + std::string(msg::kFileNotWritten3);
-    return result;
-}
-
-std::vector<std::string> summaryFileLines(const AppState& state, int culvert)
-{
-    const CulvertRecord* rec = culvertAt(state, culvert);
-    return summaryTableLines(state.SummaryRows, rec ? std::string_view(rec->RetPeriod) : std::string_view());
-}
-
-FileWriteResult WriteSummary(const AppState& state, int culvert)
-{
-    return writeTextFile(state.SummaryFilePath, summaryFileLines(state, culvert));
-}
-
-int summaryCulvert(const AppState& state)
-{
-    return state.LastRunSingle ? state.CurCulvert : state.BoardCulvert;
-}
-
-SummaryOutcome ShowSummary(AppState& state, int culvert)
-{
-    SummaryOutcome out = prepareSummary(state, culvert);
-    if (!out.available())
-        return out;
-    const FileWriteResult written = WriteSummary(state, culvert);
-    if (!written.written()) {
-        out.status = SummaryOutcome::Status::WriteFailed;
-        out.Message = written.Message;
-    }
-    return out;
+    return lastRunSingle ? curCulvert : boardCulvert;
 }
 
 }  // namespace sw

@@ -116,11 +116,9 @@ const DesignTables& designTables()
     return tables;
 }
 
-void InitTables(AppState& state)
+void InitTables(WindowState& state)
 {
-    const DesignTables& t = designTables();
-    for (std::size_t r = 0; r < state.SummaryRows.size(); ++r)
-        state.SummaryRows[r] = SummaryRow{t.SummaryPeriods[r], 0, 0, 0, 0};
+    (void)designTables();
     state.CurCulvert = kNoCulvert;
     state.EditorsLive = true;
     state.IsPristine = true;

@@ -4,6 +4,7 @@
 
 #include "core/messages.h"
 #include "core/numbers.h"
+#include "engine/compute.h"
 #include "engine/tables.h"
 
 namespace sw {
@@ -35,45 +36,50 @@ std::optional<double> CalSlope(double remoteFt, double inletFt, double lengthFt)
     return slope;
 }
 
-TcResult CalTC(double slope, double lengthFt, double factor)
+TcFormula tcFormula(double slope, double lengthFt, double factor)
 {
+    TcFormula f;
     if (!(lengthFt > 0.0) || !std::isfinite(lengthFt))
-        return {std::nullopt, std::string(msg::kLengthNotPositive)};
-    if (!(slope > 0.0) || !std::isfinite(slope))
-        return {std::nullopt, std::string(msg::kSlopeNotPositive)};
-    if (!(factor > 0.0) || !std::isfinite(factor))
-        return {std::nullopt, std::string(msg::kFactorNotPositive)};
+        f.Reason = msg::kLengthNotPositive;
+    else if (!(slope > 0.0) || !std::isfinite(slope))
+        f.Reason = msg::kSlopeNotPositive;
+    else if (!(factor > 0.0) || !std::isfinite(factor))
+        f.Reason = msg::kFactorNotPositive;
+    if (!f.Reason.empty())
+        return f;
     double t = std::pow(lengthFt, 0.77) * 0.0078;
     t *= std::pow(slope, -0.385);
     t *= factor;
-    if (!std::isfinite(t))
-        return {std::nullopt, std::string(msg::kInputsNotFinite)};
-    t = roundTo(t, 2);
-    return {t < 5.0 ? 5.0 : t, {}};
+    if (!std::isfinite(t)) {
+        f.Reason = msg::kInputsNotFinite;
+        return f;
+    }
+    f.Exact = t;
+    f.Rounded = roundTo(t, 2);
+    f.Floored = f.Rounded < 5.0;
+    f.Minutes = f.Floored ? 5.0 : f.Rounded;
+    return f;
+}
+
+TcResult CalTC(double slope, double lengthFt, double factor)
+{
+    const TcFormula f = tcFormula(slope, lengthFt, factor);
+    if (!f.Reason.empty())
+        return {std::nullopt, f.Reason};
+    return {f.Minutes, {}};
 }
 
 TcOutcome computeSlopeAndTc(CulvertRecord& culvert)
 {
-    if (!isLengthUnit(culvert.EleRemoteUnit) || !isLengthUnit(culvert.EleCulvertUnit) ||
-        !isLengthUnit(culvert.LenTravelUnit)) {
-        culvert.Slope = 0.0;
-        culvert.CorTC = 0.0;
-        culvert.Intensity = 0.0;
-        culvert.Bracket.reset();
-        return {false, std::string(msg::kUnitUnknown)};
-    }
-    const std::optional<double> slope =
-        CalSlope(culvert.EleRemoteFt, culvert.EleCulvertFt, culvert.LenTravelFt);
-    culvert.Slope = slope.value_or(0.0);
-    const TcResult tc = slope ? CalTC(*slope, culvert.LenTravelFt, culvert.CorFactor)
-                              : TcResult{std::nullopt, std::string(msg::kLengthNotPositive)};
-    if (!tc.Minutes) {
+    const TcComputation tc = computeTc(culvert);
+    culvert.Slope = tc.Slope.value_or(0.0);
+    if (!tc.Step) {
         culvert.CorTC = 0.0;
         culvert.Intensity = 0.0;
         culvert.Bracket.reset();
         return {false, tc.Reason};
     }
-    culvert.CorTC = *tc.Minutes;
+    culvert.CorTC = tc.Step->CorTC;
     return {true, {}};
 }
 

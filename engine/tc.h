@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "project/records.h"
+#include "model/records.h"
 
 namespace sw {
 
@@ -20,8 +20,19 @@ namespace sw {
 // result is not a finite number.
 [[nodiscard]] std::optional<double> CalSlope(double remoteFt, double inletFt, double lengthFt);
 
-// 0.0078 x length^0.77 x slope^-0.385 x factor, rounded to 2 decimals, never below 5 minutes.
-// Empty, with the reason, when the slope, the length or the factor is not positive.
+// The time of concentration formula: 0.0078 x length^0.77 x slope^-0.385 x factor, evaluated in
+// this order, rounded to 2 decimals, never below 5 minutes. Reason says why there is none when
+// the slope, the length or the factor is not positive.
+struct TcFormula {
+    double Exact = 0.0;
+    double Rounded = 0.0;
+    bool Floored = false;
+    double Minutes = 0.0;  // the corrected time of concentration
+    std::string Reason;
+};
+[[nodiscard]] TcFormula tcFormula(double slope, double lengthFt, double factor);
+
+// The corrected time of concentration; empty, with the reason, when there is none.
 struct TcResult {
     std::optional<double> Minutes;
     std::string Reason;
@@ -36,7 +47,7 @@ struct TcOutcome {
     bool Computed = false;
     std::string Reason;
 };
-[[nodiscard]] TcOutcome computeSlopeAndTc(CulvertRecord& culvert);
+TcOutcome computeSlopeAndTc(CulvertRecord& culvert);
 
 // The box a failed input check puts the focus on.
 enum class IntensityInput { None, EleRemote, EleCulvert, LenTravel, EleRemoteUnit, EleCulvertUnit, LenTravelUnit };

@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fail("the format check could not read an ordinary file", check.Message);
 
     // Open reads only files the check accepts; the reader must stand any file all the same.
-    sw::AppState state;
+    sw::Document state;
     state.ProjectInfo.ProjectName = "project in memory before the read";
     const sw::LoadOutcome load = sw::readProjectFile(state, input);
     if (load.status == sw::LoadOutcome::Status::Refused) {
@@ -102,7 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return 0;
         previous = std::move(bytes);
 
-        sw::AppState again;
+        sw::Document again;
         const sw::LoadOutcome reload = sw::readProjectFile(again, path);
         if (!reload.loaded())
             fail("a file this program saved did not read back whole", reload.Message + "\n" + previous);

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "project/records.h"
+#include "model/records.h"
 
 namespace sw {
 

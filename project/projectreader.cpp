@@ -17,6 +17,7 @@
 #include "core/numbers.h"
 #include "core/text.h"
 #include "engine/runoff.h"
+#include "engine/subarealine.h"
 #include "engine/tc.h"
 #include "project/fileformat.h"
 #include "project/filetext.h"
@@ -31,12 +32,12 @@ constexpr std::size_t kNoIdNamesListed = 10;
 
 std::string programError(const std::string& description, std::string_view procedure)
 {
-    return std::string(msg::kProgramError) + description + std::string(msg::kOccuredIn) + std::string(procedure);
+    return fillMessage(msg::kProgramError, {description, procedure});
 }
 
 std::string storeInfoMessage(const std::string& description)
 {
-    return description + " " + std::string(msg::kHappenedInStoreInfo);
+    return fillMessage(msg::kStoreInfoFailed, {description});
 }
 
 // The key of a line as GetKey gives it, without building a string: only used to pass over the
@@ -329,45 +330,20 @@ private:
     std::size_t m_used = 0;
 };
 
-// trimSpaces, inline: it runs several times on every sub-area line.
-std::string_view trimmed(std::string_view text)
-{
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && text[first] == ' ')
-        ++first;
-    while (last > first && text[last - 1] == ' ')
-        --last;
-    return text.substr(first, last - first);
-}
-
 AreaLine parseAreaLine(std::string_view line, AcresByText* acresByText)
 {
-    // Each field ends at the next comma; a field without one is the whole rest, which then also
-    // stands for the fields after it.
-    std::array<std::string_view, 4> field{};
-    std::string_view rest = line;
-    for (std::string_view& f : field) {
-        const auto comma = rest.find(',');
-        if (comma == std::string_view::npos) {
-            f = trimmed(rest);
-        } else {
-            f = trimmed(rest.substr(0, comma));
-            rest = trimmed(rest.substr(comma + 1));
-        }
-    }
-
+    const SubAreaFields field = splitSubAreaLine(line, ShortLine::LastFieldRepeats);
     AreaLine out;
-    out.Area.Surface = std::string(field[0]);
-    out.Area.AreaText = std::string(field[1]);
+    out.Area.Surface = std::string(field.Surface);
+    out.Area.AreaText = std::string(field.Area);
     out.Area.AreaAcres = acresByText ? (*acresByText)(out.Area.AreaText) : CalAcres(out.Area.AreaText);
-    const std::optional<double> c = strictNumber(field[2]);
+    const std::optional<double> c = strictNumber(field.C);
     if (!c) {
-        out.CText = std::string(field[2]);
+        out.CText = std::string(field.C);
         return out;
     }
     out.Area.C = *c;
-    out.Area.Description = std::string(field[3]);
+    out.Area.Description = std::string(field.Description);
     out.status = AreaLine::Status::Parsed;
     return out;
 }
@@ -509,7 +485,7 @@ std::string nameCulvertsWithoutId(CulvertList& culverts)
 
 }  // namespace
 
-LoadOutcome LoadProjectFile(AppState& state, std::string_view text, const SectionScan& scan)
+LoadOutcome LoadProjectFile(Document& document, std::string_view text, const SectionScan& scan)
 {
     if (!scan.scanned())
         return refused(scan.Message);
@@ -530,13 +506,8 @@ LoadOutcome LoadProjectFile(AppState& state, std::string_view text, const Sectio
     std::string notice = nameCulvertsWithoutId(culverts.Culverts);
 
     // Only now does the project in memory change, all at once.
-    state.ProjectInfo = std::move(*info);
-    state.CulvertList = std::move(culverts.Culverts);
-    state.FileCulvertCount = scan.FileCulvertCount;
-    state.PosProjectInfo = *scan.PosProjectInfo;
-    state.PosCulverts = *scan.PosCulverts;
-    // The current culvert of the list just replaced means nothing in this one.
-    state.CurCulvert = kNoCulvert;
+    document.ProjectInfo = std::move(*info);
+    document.CulvertList = std::move(culverts.Culverts);
 
     LoadOutcome out;
     out.status = culverts.complete() ? LoadOutcome::Status::Loaded : LoadOutcome::Status::Partial;
@@ -545,14 +516,14 @@ LoadOutcome LoadProjectFile(AppState& state, std::string_view text, const Sectio
     return out;
 }
 
-LoadOutcome readProjectFile(AppState& state, const std::string& path)
+LoadOutcome readProjectFile(Document& document, const std::string& path)
 {
     try {
         const FileText file = readFileText(path);
         if (!file.read())
             return refused(programError(file.Description, "FindSecTitle"));
         const SectionScan scan = FindSecTitle(file.Text);
-        return LoadProjectFile(state, file.Text, scan);
+        return LoadProjectFile(document, file.Text, scan);
     } catch (const std::bad_alloc&) {
         return refused(programError(fillMessage(msg::kReadNoMemory, {path}), "FindSecTitle"));
     }

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "project/records.h"
+#include "model/document.h"
 
 namespace sw {
 
@@ -96,12 +96,11 @@ struct LoadOutcome {
 };
 
 // Reads the project and the culverts of an already scanned text into fresh records, and puts
-// them in place of the state's ProjectInfo and CulvertList unless the file is refused.
-[[nodiscard]] LoadOutcome LoadProjectFile(AppState& state, std::string_view text, const SectionScan& scan);
+// them in place of the document's unless the file is refused.
+[[nodiscard]] LoadOutcome LoadProjectFile(Document& document, std::string_view text, const SectionScan& scan);
 
 // The whole read of File > Open after the format check: the file read once, FindSecTitle,
-// LoadProjectFile. FileCulvertCount and the positions of the state are those of this file
-// (unless refused: then the state is left exactly as it was).
-[[nodiscard]] LoadOutcome readProjectFile(AppState& state, const std::string& path);
+// LoadProjectFile. A refused file leaves the document exactly as it was.
+[[nodiscard]] LoadOutcome readProjectFile(Document& document, const std::string& path);
 
 }  // namespace sw

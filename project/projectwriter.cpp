@@ -13,6 +13,7 @@
 #include "core/messages.h"
 #include "core/numbers.h"
 #include "core/text.h"
+#include "engine/subarealine.h"
 #include "project/fileformat.h"
 #include "project/filetext.h"
 
@@ -189,7 +190,7 @@ public:
         if (!e.used || e.bits != bits) {
             e.used = true;
             e.bits = bits;
-            e.text = formatNumber(c, "0.00");
+            e.text = subAreaCText(c);
         }
         return e.text;
     }
@@ -206,13 +207,7 @@ private:
 
 std::string programError(const std::string& description)
 {
-    return std::string(msg::kProgramError) + description + std::string(msg::kOccuredIn) + "Write2File";
-}
-
-std::string accessDeniedMessage()
-{
-    return joinMessageLines({std::string(msg::kAccessDeniedLine1), std::string(msg::kAccessDeniedLine2),
-                             std::string(msg::kAccessDeniedLine3)});
+    return fillMessage(msg::kProgramError, {description, "Write2File"});
 }
 
 WriteOutcome writtenAs(const std::string& fileName)
@@ -227,7 +222,7 @@ WriteOutcome accessDenied(const std::string& fileName)
 {
     WriteOutcome out;
     out.status = WriteOutcome::Status::AccessDenied;
-    out.Message = accessDeniedMessage();
+    out.Message = std::string(msg::kAccessDenied);
     out.FileName = fileName;
     return out;
 }
@@ -248,29 +243,13 @@ WriteOutcome replaceFile(const std::string& fileName, std::string_view bytes)
         return writtenAs(fileName);
     if (r.accessRefused())
         return accessDenied(fileName);
-    const std::string reason = r.Reason.empty() ? std::string(msg::kReasonUnknown) : r.Reason;
-    switch (r.status) {
-    case FileReplace::Status::IsFolder:
-        return failedWith(fileName, fillMessage(msg::kPathIsFolder, {fileName}));
-    case FileReplace::Status::NotOrdinaryFile:
-        return failedWith(fileName, fillMessage(msg::kPathNotOrdinaryFile, {fileName}));
-    case FileReplace::Status::NotWritable:
-        return failedWith(fileName, fillMessage(msg::kSaveCannotOpen, {fileName, reason}));
-    case FileReplace::Status::NoTemporaryName:
-        return failedWith(fileName, fillMessage(msg::kSaveNoTemporary, {fileName}));
-    case FileReplace::Status::CannotCreate:
-        return failedWith(fileName, fillMessage(msg::kSaveCannotCreate, {fileName, reason}));
-    case FileReplace::Status::NotWhole:
-        return failedWith(fileName, fillMessage(msg::kSaveNotWhole, {fileName, reason}));
-    default:
-        return failedWith(fileName, fillMessage(msg::kSaveNotReplaced, {fileName, reason}));
-    }
+    return failedWith(fileName, describeReplaceFailure(fileName, r));
 }
 
-void writeProject(const AppState& state, std::size_t culverts, FileTextSink& out)
+void writeProject(const Document& document, std::size_t culverts, FileTextSink& out)
 {
-    const CulvertList& list = state.CulvertList;
-    const ProjectInfo& info = state.ProjectInfo;
+    const CulvertList& list = document.CulvertList;
+    const ProjectInfo& info = document.ProjectInfo;
     out.putMarker(ff::kFirstLine);
     out.putMarker(ff::kProjectInfo);
     out.putLine(ff::kProjectName, info.ProjectName);
@@ -294,13 +273,12 @@ void writeProject(const AppState& state, std::size_t culverts, FileTextSink& out
         const auto n = static_cast<std::size_t>(declaredAreaCount(c));
         for (std::size_t j = 0; j < n; ++j) {
             const SubArea& a = c.Areas[j];
-            out.putValue(a.Surface);
-            out.put(',');
-            out.putValue(a.AreaText);
-            out.put(',');
-            out.put(cText(a.C));
-            out.put(',');
-            out.putValue(a.Description);
+            putSubAreaLine(a, cText(a.C), [&out](std::string_view piece, bool isValue) {
+                if (isValue)
+                    out.putValue(piece);
+                else
+                    out.put(piece);
+            });
             out.endLine();
         }
         if (!c.RFZone.empty()) {
@@ -317,9 +295,9 @@ void writeProject(const AppState& state, std::size_t culverts, FileTextSink& out
 
 // The file text; nothing when the project is refused for missing inputs (no culvert slots, or
 // a culvert to be written declaring more sub-areas than it holds).
-std::unique_ptr<FileTextSink> buildText(const AppState& state)
+std::unique_ptr<FileTextSink> buildText(const Document& document)
 {
-    const CulvertList& list = state.CulvertList;
+    const CulvertList& list = document.CulvertList;
     if (list.empty())
         return nullptr;
     const std::size_t culverts = usedCulvertCount(list);
@@ -335,20 +313,20 @@ std::unique_ptr<FileTextSink> buildText(const AppState& state)
     }
 
     auto copied = std::make_unique<FileTextSink>(estimate, false);
-    writeProject(state, culverts, *copied);
+    writeProject(document, culverts, *copied);
     if (!copied->needsConversion())
         return copied;
     auto converted = std::make_unique<FileTextSink>(estimate, true);
-    writeProject(state, culverts, *converted);
+    writeProject(document, culverts, *converted);
     return converted;
 }
 
 }  // namespace
 
-ProjectFileBytes buildProjectFile(const AppState& state)
+ProjectFileBytes buildProjectFile(const Document& document)
 {
     ProjectFileBytes result;
-    const std::unique_ptr<FileTextSink> text = buildText(state);
+    const std::unique_ptr<FileTextSink> text = buildText(document);
     if (!text)
         return result;
     result.Bytes = std::string(text->text());
@@ -356,15 +334,14 @@ ProjectFileBytes buildProjectFile(const AppState& state)
     return result;
 }
 
-WriteOutcome Write2File(const AppState& state, const std::string& fileName)
+WriteOutcome Write2File(const Document& document, const std::string& fileName)
 {
     try {
-        const std::unique_ptr<FileTextSink> text = buildText(state);
+        const std::unique_ptr<FileTextSink> text = buildText(document);
         if (!text) {
             WriteOutcome out;
             out.status = WriteOutcome::Status::MissingInputs;
-            out.Message = joinMessageLines(
-                {std::string(msg::kSaveMissingInputsLine1), std::string(msg::kSaveMissingInputsLine2)});
+            out.Message = std::string(msg::kSaveMissingInputs);
             out.FileName = std::string(msg::kUntitled);
             return out;
         }
@@ -372,7 +349,7 @@ WriteOutcome Write2File(const AppState& state, const std::string& fileName)
         // A file the reader would refuse is no save at all: the project stays where it was.
         const auto lines = static_cast<std::uintmax_t>(std::count(bytes.begin(), bytes.end(), '\n'));
         if (bytes.size() > kMaxProjectFileBytes ||
-            !readerAdmits(bytes.size(), lines, usedCulvertCount(state.CulvertList))) {
+            !readerAdmits(bytes.size(), lines, usedCulvertCount(document.CulvertList))) {
             WriteOutcome out;
             out.status = WriteOutcome::Status::TooLarge;
             out.Message = bytes.size() > kMaxProjectFileBytes

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "project/records.h"
+#include "model/document.h"
 
 namespace sw {
 
@@ -17,7 +17,7 @@ struct ProjectFileBytes {
 
     [[nodiscard]] bool built() const { return status == Status::Built; }
 };
-[[nodiscard]] ProjectFileBytes buildProjectFile(const AppState& state);
+[[nodiscard]] ProjectFileBytes buildProjectFile(const Document& document);
 
 struct WriteOutcome {
     enum class Status {
@@ -37,6 +37,6 @@ struct WriteOutcome {
 // Writes the project to fileName (UTF-8 path). The file is written whole to a temporary file in the
 // same folder and only then put in place of fileName, so a failed save never leaves a damaged or
 // shortened project behind: whatever was there before stays exactly as it was.
-[[nodiscard]] WriteOutcome Write2File(const AppState& state, const std::string& fileName);
+[[nodiscard]] WriteOutcome Write2File(const Document& document, const std::string& fileName);
 
 }  // namespace sw

@@ -6,6 +6,8 @@
 #include "core/numbers.h"
 #include "engine/discharge.h"
 #include "engine/runoff.h"
+#include "engine/subarealine.h"
+#include "engine/summary.h"
 #include "project/fileformat.h"
 
 namespace sw {
@@ -59,12 +61,17 @@ std::string millimetresText(double intensity, Layout layout)
     return plainNumber(std::nearbyint(mm));  // beyond any real intensity; still a whole number
 }
 
+std::string reportLengthText(double value, std::string_view unit, double feet)
+{
+    return LengthDisplay(value, unit, feet, LeadingZero::Dropped);
+}
+
 void appendCulvert(std::vector<std::string>& lines, const CulvertRecord& c, Layout layout)
 {
-    lines.emplace_back("[INTENSITY INFO]");
+    lines.emplace_back(fileformat::kIntensityInfo);
     lines.push_back("Culvert ID=" + c.CulvertNo);
     lines.push_back("Culvert STA/DESC=" + c.Description);
-    lines.push_back("Return Period=" + c.RetPeriod + " year");
+    lines.push_back(std::string(fileformat::kReturnPeriod) + c.RetPeriod + " year");
     lines.push_back("Vellmora Rainfall Zone=" + c.RFZone);
     lines.push_back("Elevation of Most Remote Point Above Inlet=" +
                     reportLengthText(c.EleRemote, c.EleRemoteUnit, c.EleRemoteFt));
@@ -83,7 +90,7 @@ void appendCulvert(std::vector<std::string>& lines, const CulvertRecord& c, Layo
     const std::size_t n = validAreaCount(c);
     for (std::size_t j = 0; j < n; ++j) {
         const SubArea& a = c.Areas[j];
-        lines.push_back(a.Surface + ", " + AreaDisplay(a.AreaText, a.AreaAcres) + ", " + formatNumber(a.C, "0.00"));
+        lines.push_back(a.Surface + ", " + AreaDisplay(a.AreaText, a.AreaAcres) + ", " + subAreaCText(a.C));
     }
     lines.emplace_back();
     lines.push_back("Total Area (A)=" + plainNumber(c.TotalArea) + " acres");
@@ -97,14 +104,15 @@ void appendCulvert(std::vector<std::string>& lines, const CulvertRecord& c, Layo
 
 // The summary section. The one-culvert file ends with it; in the all-culverts file the section's
 // own empty line follows it.
-void appendSummary(std::vector<std::string>& lines, AppState& state, int culvert, Layout layout)
+void appendSummary(std::vector<std::string>& lines, const Document& document, int culvert, Layout layout)
 {
-    const SummaryOutcome outcome = prepareSummary(state, culvert);
+    const SummaryOutcome outcome = prepareSummary(document, culvert);
     lines.emplace_back(kSummaryTitle);
     switch (outcome.status) {
     case SummaryOutcome::Status::Available: {
         lines.emplace_back();
-        for (std::string& line : summaryFileLines(state, culvert))
+        const CulvertRecord& c = *culvertAt(document, culvert);
+        for (std::string& line : summaryTableLines(outcome.Rows, c.RetPeriod))
             lines.push_back(std::move(line));
         lines.emplace_back(kSummaryRule);
         if (layout == Layout::OneCulvert)
@@ -116,7 +124,6 @@ void appendSummary(std::vector<std::string>& lines, AppState& state, int culvert
         return;
     case SummaryOutcome::Status::NotComputed:
     case SummaryOutcome::Status::NoCulvert:
-    case SummaryOutcome::Status::WriteFailed:
         lines.emplace_back(kReportSummaryNotComputed);
         return;
     }
@@ -132,50 +139,41 @@ FileWriteResult refused(std::string_view message)
 
 }  // namespace
 
-std::string reportLengthText(double value, std::string_view unit, double feet)
-{
-    std::string out = plainNumberNoLeadingZero(value) + " " + std::string(unit);
-    if (value != feet)
-        out += " (" + plainNumberNoLeadingZero(feet) + " ft)";
-    return out;
-}
-
-std::vector<std::string> culvertReportLines(AppState& state, int culvert)
+std::vector<std::string> culvertReportLines(const Document& document, int culvert)
 {
     std::vector<std::string> lines;
-    const CulvertRecord* rec = culvertAt(state, culvert);
+    const CulvertRecord* rec = culvertAt(document, culvert);
     if (!rec)
         return lines;
-    appendHeader(lines, state.ProjectInfo);
+    appendHeader(lines, document.ProjectInfo);
     appendCulvert(lines, *rec, Layout::OneCulvert);
-    appendSummary(lines, state, culvert, Layout::OneCulvert);
+    appendSummary(lines, document, culvert, Layout::OneCulvert);
     return lines;
 }
 
-std::vector<std::string> allCulvertsReportLines(AppState& state)
+std::vector<std::string> allCulvertsReportLines(const Document& document)
 {
     std::vector<std::string> lines;
-    appendHeader(lines, state.ProjectInfo);
-    const std::size_t count = usedCulvertCount(state.CulvertList);
+    appendHeader(lines, document.ProjectInfo);
+    const std::size_t count = usedCulvertCount(document.CulvertList);
     for (std::size_t i = 0; i < count; ++i) {
-        const int culvert = static_cast<int>(i);
-        appendCulvert(lines, state.CulvertList[i], Layout::AllCulverts);
-        appendSummary(lines, state, culvert, Layout::AllCulverts);
+        appendCulvert(lines, document.CulvertList[i], Layout::AllCulverts);
+        appendSummary(lines, document, static_cast<int>(i), Layout::AllCulverts);
         lines.emplace_back();
     }
     return lines;
 }
 
-FileWriteResult Report2File(AppState& state, std::string_view path, int culvert)
+FileWriteResult Report2File(const Document& document, std::string_view path, int culvert)
 {
-    if (!culvertAt(state, culvert))
+    if (!culvertAt(document, culvert))
         return refused(msg::kReportNoCulvert);
-    return writeTextFile(path, culvertReportLines(state, culvert));
+    return writeTextFile(path, culvertReportLines(document, culvert));
 }
 
-FileWriteResult ReportAll2File(AppState& state, std::string_view path)
+FileWriteResult ReportAll2File(const Document& document, std::string_view path)
 {
-    return writeTextFile(path, allCulvertsReportLines(state));
+    return writeTextFile(path, allCulvertsReportLines(document));
 }
 
 }  // namespace sw

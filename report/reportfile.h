@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "engine/summary.h"
-#include "project/records.h"
+#include "model/document.h"
+#include "report/textfile.h"
 
 namespace sw {
 
@@ -20,22 +21,18 @@ inline constexpr std::string_view kReportTcUnknown = "not available (correction 
 inline constexpr std::string_view kReportSummaryNotComputed =
     "Summary is not available because the culvert has not been computed";
 
-// A length as reports show it: ".5 ft", "365.8 m (1200.1 ft)".
-[[nodiscard]] std::string reportLengthText(double value, std::string_view unit, double feet);
-
-// The lines of the one-culvert report; runs the summary of the culvert. Empty when the index names
+// The lines of the one-culvert report, with the summary of the culvert. Empty when the index names
 // no culvert.
-[[nodiscard]] std::vector<std::string> culvertReportLines(AppState& state, int culvert);
+[[nodiscard]] std::vector<std::string> culvertReportLines(const Document& document, int culvert);
 
-// The lines of the all-culverts report, every culvert up to the first free slot; runs the summary
-// of each, so the summary rows hold the last culvert's afterwards.
-[[nodiscard]] std::vector<std::string> allCulvertsReportLines(AppState& state);
+// The lines of the all-culverts report, every culvert up to the first free slot.
+[[nodiscard]] std::vector<std::string> allCulvertsReportLines(const Document& document);
 
 // Writes the one-culvert report to `path` (UTF-8), replacing the file as a whole or leaving it as
 // it was. Refused, with nothing written, when the index names no culvert.
-[[nodiscard]] FileWriteResult Report2File(AppState& state, std::string_view path, int culvert);
+[[nodiscard]] FileWriteResult Report2File(const Document& document, std::string_view path, int culvert);
 
 // Writes the all-culverts report to `path`, as Report2File.
-[[nodiscard]] FileWriteResult ReportAll2File(AppState& state, std::string_view path);
+[[nodiscard]] FileWriteResult ReportAll2File(const Document& document, std::string_view path);
 
 }  // namespace sw

@@ -12,7 +12,7 @@
 #include <cstdio>
 
 #include "platform/fonts.h"
-#include "project/records.h"
+#include "model/appstate.h"
 #include "tests/platform/scripteddesktop.h"
 #include "ui/main/frmabout.h"
 #include "ui/main/frmfront.h"

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "../project/projectfixtures.h"
+#include "tests/project/projectfixtures.h"
 #include "core/messages.h"
 
 namespace sw {
@@ -76,7 +76,7 @@ TEST_F(ReportCommand, RefusalsExitWithOneAndWriteNothing)
                             "Asphaltic,1.0 a,0.86,lane", kRuler, "Culvert No=E-2"}, "\r\n"));
     // A sub-area whose C is not a number: the reader stops in the third culvert.
     const std::string damaged = replaced(east, "Asphaltic,0.6 a,0.95,farm road", "Asphaltic,0.6 a,zero,farm road");
-    const std::string partial = std::string(msg::kHappenedInStoreInfo) + "\n" + std::string(msg::kBatchPartialLoad);
+    const std::string partial = " happened in StoreInfo_Culvert !\n" + std::string(msg::kBatchPartialLoad);
     const std::string project = work.file("project.txt");
     const std::string report = work.file("report.txt");
     for (const auto& [bytes, args, error] : std::vector<std::tuple<std::string, Lines, std::string>>{

@@ -5,7 +5,7 @@
 
 #include "engine/runoff.h"
 #include "engine/tables.h"
-#include "project/records.h"
+#include "model/appstate.h"
 
 namespace sw::testing {
 

@@ -38,7 +38,6 @@ TEST(Records, InitTablesResetsTheApplicationValues)
     EXPECT_EQ(s.CurCulvert, kNoCulvert);
     EXPECT_TRUE(s.EditorsLive);
     EXPECT_TRUE(s.IsPristine);
-    EXPECT_EQ(s.SummaryRows[6].Period, 500);
     EXPECT_EQ(currentCulvert(s), nullptr);
 }
 

@@ -107,8 +107,9 @@ TEST(UpdateCValues, RederivesTableSurfacesAndKeepsUserDefinedOnes)
     AppState s = testing::stateWith({c});
 
     const CUpdate u = UpdateCValues(s, 0, 2, 25);
-    EXPECT_EQ(u.Message, std::string(msg::kCUpdateLine1) + "\r" + std::string(msg::kCUpdateLine2) + "\r" +
-                             std::string(msg::kCUpdateLine3));
+    EXPECT_EQ(u.Message, "Changing the return period affects the C values for the drainage areas\r(see drainage "
+                         "chapter of Design Manual).\rThe C values and Drainage Area information have been updated "
+                         "automatically.");
     EXPECT_EQ(u.Rows, (std::vector<std::string>{"Asphaltic,12.3 a,0.86,Ditch A", "Gravel,5 h,0.50,yard"}));
     EXPECT_EQ(s.CulvertList[0].Areas[0].C, 0.86);
     EXPECT_EQ(s.CulvertList[0].Areas[1].C, 0.5);

@@ -19,7 +19,7 @@
 #include "engine/runoff.h"
 #include "engine/tables.h"
 #include "engine/tc.h"
-#include "project/records.h"
+#include "model/appstate.h"
 
 namespace sw::testing {
 

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "../project/projectfixtures.h"
+#include "tests/project/projectfixtures.h"
 #include "core/messages.h"
 #include "engine/discharge.h"
 #include "engine/summary.h"
 #include "report/reportfile.h"
+#include "report/summaryfile.h"
 
 namespace sw {
 namespace {
@@ -46,7 +47,8 @@ TEST(ReportFile, UnwritablePathIsRefusedAndAnExistingReportKept)
     writeBytes(dir.file("all.txt"), "the report of last week\r\n");
     const Lines before = dir.entries();
     for (const auto& [path, reason] : std::vector<std::pair<std::string, std::string_view>>{
-             {dir.file("missing/report.txt"), msg::kFileNoFolder}, {dir.file("folder"), msg::kFileIsFolder}}) {
+             {dir.file("missing/report.txt"), "does not exist. Nothing was written"},
+             {dir.file("folder"), "is a folder, not a file. Nothing was written"}}) {
         const FileWriteResult r = ReportAll2File(s, path);
         EXPECT_FALSE(r.written());
         EXPECT_NE(r.Message.find("\"" + path + "\""), std::string::npos) << r.Message;
@@ -73,20 +75,19 @@ TEST(ReportSummary, FindsTableSurfacesAndFlagsUserDefinedOnes)
         std::vector<SubArea> areas;
         for (const std::string& surface : surfaces)
             areas.push_back(subArea(surface, "1.0 a", 0.5));
-        AppState s = stateWith({culvert("1", areas)});
-        const AreaCoefs coefs = CalSummaryC(s, 0);
-        EXPECT_EQ(s.SummaryFlag, found ? 987 : -987) << ::testing::PrintToString(surfaces);
-        EXPECT_EQ(coefs.size(), areas.size());
-        EXPECT_EQ(std::ranges::all_of(coefs, [](const auto& c) { return c.has_value(); }), found);
+        const SummaryCoefs coefs = CalSummaryC(culvert("1", areas));
+        EXPECT_EQ(coefs.SummaryFlag, found ? 987 : -987) << ::testing::PrintToString(surfaces);
+        EXPECT_EQ(coefs.Coefs.size(), areas.size());
+        EXPECT_EQ(std::ranges::all_of(coefs.Coefs, [](const auto& c) { return c.has_value(); }), found);
     }
 }
 
 TEST(ReportSummary, MarksTheRowOfTheDesignPeriodOnly)
 {
-    const AppState s = stateWith({});
+    const SummaryRows rows = CalSummaryI({10, 5, 10, 3.76, 1.31, 2.84, 1.08});
     for (const auto& [period, marked] : std::vector<std::pair<std::string, int>>{
              {"2", 0}, {"10", 2}, {"500", 6}, {" 2 5 ", 3}, {"3", -1}, {"10.5", -1}, {"", -1}}) {
-        const Lines lines = summaryTableLines(s.SummaryRows, period);
+        const Lines lines = summaryTableLines(rows, period);
         ASSERT_EQ(lines.size(), 11u);
         for (int r = 0; r < 7; ++r)
             EXPECT_EQ(lines[static_cast<std::size_t>(4 + r)][0] == '*', r == marked) << '"' << period << "\" row " << r;
@@ -100,10 +101,11 @@ TEST(ReportSummary, ComputedCulvertWritesTheTableReplacingAnOldFile)
     AppState s = stateWith({culvert("7", {subArea("Asphaltic", "4.0 a", 0.81), subArea("Own", "9.0 a", 0.5)})});
     s.CulvertList[0].NumOfAreas = "1";
     ASSERT_TRUE(CalCulvert(s, 0).computed());
-    s.SummaryFilePath = dir.file("summary.txt");
-    writeBytes(s.SummaryFilePath, "an old summary that is longer than nothing\r\n");
-    const SummaryOutcome out = ShowSummary(s, 0);
+    const std::string path = dir.file("summary.txt");
+    writeBytes(path, "an old summary that is longer than nothing\r\n");
+    const SummaryOutcome out = prepareSummary(s, 0);
     ASSERT_TRUE(out.available()) << out.Message;
+    ASSERT_TRUE(WriteSummary(path, out.Rows, s.CulvertList[0].RetPeriod).written());
     // Tc 9.38 min: i 3.36, 4.62, 5.45, 6.50, 7.28, 8.05, 9.84; Q = i(0.1) x C x 4 acres.
     const Lines table = {
         "Return  Weighted C     i       A           Q  ", "Period                                        ",
@@ -112,13 +114,14 @@ TEST(ReportSummary, ComputedCulvertWritesTheTableReplacingAnOldFile)
         "*  10        0.81     5.5       4.0      17.8", "   25        0.86     6.5       4.0      22.4",
         "   50        0.90     7.3       4.0      26.3", "  100        0.95     8.1       4.0      30.8",
         "  500        1.00     9.8       4.0      39.2"};
-    EXPECT_EQ(readBytes(s.SummaryFilePath), joinLines(table));
+    EXPECT_EQ(readBytes(path), joinLines(table));
     EXPECT_EQ(dir.entries(), Lines{"summary.txt"});
 
     // 100 ft*ft is 0.002 acres, held as 0.0: C is 0, not a division by zero.
     s.CulvertList[0].Areas = {subArea("Asphaltic", "100 f", 0.81)};
-    ASSERT_TRUE(prepareSummary(s, 0).available());
-    EXPECT_EQ(s.SummaryRows[6], (SummaryRow{500, 0, 9.84, 0, 0}));
+    const SummaryOutcome tiny = prepareSummary(s, 0);
+    ASSERT_TRUE(tiny.available());
+    EXPECT_EQ(tiny.Rows[6], (SummaryRow{500, 0, 9.84, 0, 0}));
 }
 
 TEST(ReportSummary, RefusalsSayWhyAndWriteNoFile)
@@ -133,21 +136,20 @@ TEST(ReportSummary, RefusalsSayWhyAndWriteNoFile)
     noLongerComputed.CulvertList[0].EleRemote = noLongerComputed.CulvertList[0].EleRemoteFt = 1000;
     EXPECT_FALSE(CalCulvert(noLongerComputed, 0).computed());
     const std::string notComputed(msg::kSummaryNotComputed);
-    TempDir dir;
     for (auto [state, status, message] : std::vector<std::tuple<AppState*, SummaryOutcome::Status, std::string>>{
              {&userDefined, SummaryOutcome::Status::UserDefined,
               "Summary is not available for this Culvert due to user-defined surface characters and C values !"},
              {&neverComputed, SummaryOutcome::Status::NotComputed, notComputed},
              {&noLongerComputed, SummaryOutcome::Status::NotComputed, notComputed}}) {
-        state->SummaryFilePath = dir.file("summary.txt");
-        const SummaryOutcome out = ShowSummary(*state, 0);
+        const SummaryOutcome out = prepareSummary(*state, 0);
         EXPECT_EQ(out.status, status);
         EXPECT_EQ(out.Message, message);
-        EXPECT_TRUE(dir.entries().empty());
+        EXPECT_EQ(out.SummaryFlag, -987);
+        if (status == SummaryOutcome::Status::NotComputed) {
+            for (const SummaryRow& row : out.Rows)
+                EXPECT_EQ(row, SummaryRow{});  // nothing computed from zeros
+        }
     }
-    EXPECT_EQ(userDefined.SummaryFlag, -987);
-    for (const SummaryRow& row : neverComputed.SummaryRows)
-        EXPECT_EQ(row, (SummaryRow{row.Period, 0, 0, 0, 0}));  // nothing computed from zeros
 }
 
 }  // namespace

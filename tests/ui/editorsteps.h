@@ -10,7 +10,7 @@
 
 #include <QtWidgets>
 
-#include "project/records.h"
+#include "model/appstate.h"
 #include "tests/ui/mainwindowharness.h"
 
 namespace sw::testing {

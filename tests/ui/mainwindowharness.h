@@ -10,7 +10,7 @@
 #include <QtTest/QtTest>
 
 #include "platform/windowregistry.h"
-#include "project/records.h"
+#include "model/appstate.h"
 #include "tests/platform/scripteddesktop.h"
 #include "ui/main/frmmain.h"
 

@@ -9,7 +9,7 @@
 #include "core/messages.h"
 #include "core/text.h"
 #include "platform/backcolour.h"
-#include "project/records.h"
+#include "model/appstate.h"
 #include "ui/main/comboboxtext.h"
 #include "ui/main/controlevents.h"
 #include "ui/main/frmmain.h"

@@ -11,6 +11,8 @@
 #include "core/messages.h"
 #include "core/numbers.h"
 #include "engine/arearows.h"
+#include "engine/runoff.h"
+#include "engine/subarealine.h"
 #include "engine/tables.h"
 #include "platform/backcolour.h"
 #include "ui/main/controlevents.h"
@@ -133,7 +135,7 @@ void DrainageEditor::loadCurrentCulvert()
     m_ui.txtCulvertDescrpt->setText(qs(culvert->Description));
     const std::size_t count = validAreaCount(*culvert);
     for (std::size_t j = 0; j < count; ++j)
-        m_ui.lstAreaInfo->addItem(qs(storedAreaRow(culvert->Areas[j])));
+        m_ui.lstAreaInfo->addItem(qs(subAreaLine(culvert->Areas[j])));
     m_ui.cboSurface->setEnabled(true);
 
     m_ui.lblLot->setText(qs(culvert->NumOfAreas));

@@ -131,6 +131,8 @@ bool FileCommands::openInto(FrmMain& target)
         desktop.messages().showMessage(load.Message);
     if (!load.Notice.empty())
         desktop.messages().showMessage(load.Notice);
+    // The current culvert of the list just replaced means nothing in this one.
+    state.CurCulvert = kNoCulvert;
 
     Ui::FrmMain& ui = target.controls();
     CulvertListEditor& culverts = target.culvertList();

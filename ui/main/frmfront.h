@@ -8,7 +8,7 @@
 
 #include "platform/desktop.h"
 #include "platform/windowregistry.h"
-#include "project/records.h"
+#include "model/appstate.h"
 
 class QTimer;
 

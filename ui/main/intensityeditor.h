@@ -10,7 +10,7 @@
 #include <QString>
 
 #include "engine/tc.h"
-#include "project/records.h"
+#include "model/appstate.h"
 
 namespace Ui {
 class FrmMain;

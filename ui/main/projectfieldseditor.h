@@ -12,7 +12,7 @@
 #include <QString>
 
 #include "platform/desktop.h"
-#include "project/records.h"
+#include "model/appstate.h"
 
 class QLineEdit;
 

@@ -1,4 +1,4 @@
-#include "project/records.h"
+#include "model/records.h"
 
 #include "core/numbers.h"
 
@@ -28,25 +28,6 @@ std::size_t usedCulvertCount(const CulvertList& list)
     while (n < list.size() && !list[n].CulvertNo.empty())
         ++n;
     return n;
-}
-
-const CulvertRecord* culvertAt(const AppState& state, int index)
-{
-    if (index < 0 || static_cast<std::size_t>(index) >= state.CulvertList.size())
-        return nullptr;
-    return &state.CulvertList[static_cast<std::size_t>(index)];
-}
-
-CulvertRecord* culvertAt(AppState& state, int index)
-{
-    if (index < 0 || static_cast<std::size_t>(index) >= state.CulvertList.size())
-        return nullptr;
-    return &state.CulvertList[static_cast<std::size_t>(index)];
-}
-
-CulvertRecord* currentCulvert(AppState& state)
-{
-    return culvertAt(state, state.CurCulvert);
 }
 
 }  // namespace sw

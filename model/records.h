@@ -1,9 +1,7 @@
 #pragma once
-// The one project held in memory: header, culverts and their drainage sub-areas, and the
-// application-wide values every window shares. Plain data; the rules about free slots and
-// NumOfAreas are kept by the helpers at the end.
+// The records of a project: its header, its culverts and their drainage sub-areas. Plain data;
+// the rules about free slots and NumOfAreas are kept by the helpers at the end.
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -80,45 +78,6 @@ struct CulvertRecord {
 
 using CulvertList = std::vector<CulvertRecord>;
 
-// One row of the multiple-return-period summary.
-struct SummaryRow {
-    std::int16_t Period = 0;
-    double SumC = 0.0;
-    double SumI = 0.0;
-    double SumA = 0.0;
-    double SumQ = 0.0;
-
-    bool operator==(const SummaryRow&) const = default;
-};
-
-inline constexpr std::int16_t kNoCulvert = -111;   // CurCulvert when none is selected
-inline constexpr std::int16_t kUnknownCulvert = -1;  // CurCulvert when the typed ID is in no entry
-
-// Everything application-wide. main owns one; every window gets a reference; each test makes its
-// own.
-struct AppState {
-    sw::ProjectInfo ProjectInfo;
-    sw::CulvertList CulvertList;
-
-    std::string ProjectFileName;
-    std::int16_t CurCulvert = kNoCulvert;
-    bool EditorsLive = true;
-    bool IsPristine = true;
-
-    std::int16_t FileCulvertCount = 0;
-    std::int32_t PosProjectInfo = 0;
-    std::int32_t PosCulverts = 0;
-
-    std::string PrinterIniPath;
-    std::string SummaryFilePath;
-
-    std::int16_t BoardCulvert = 0;
-    bool LastRunSingle = true;  // the last run was for one culvert ("Culvert ID")
-
-    std::array<SummaryRow, 7> SummaryRows{};  // the last summary computed
-    std::int16_t SummaryFlag = 0;             // 987 or -987 after a summary's surface check
-};
-
 // The number of sub-areas NumOfAreas declares: the whole part of its numeric value, 0 when that
 // is not positive. It may exceed what Areas holds in a damaged record; see validAreaCount.
 [[nodiscard]] std::int64_t declaredAreaCount(const CulvertRecord& culvert);
@@ -129,10 +88,5 @@ struct AppState {
 // The number of culverts before the first free slot: what the writer and the run over all
 // culverts cover.
 [[nodiscard]] std::size_t usedCulvertCount(const CulvertList& list);
-
-// The current culvert, or nothing when CurCulvert names no slot.
-[[nodiscard]] CulvertRecord* currentCulvert(AppState& state);
-[[nodiscard]] const CulvertRecord* culvertAt(const AppState& state, int index);
-[[nodiscard]] CulvertRecord* culvertAt(AppState& state, int index);
 
 }  // namespace sw

@@ -1,0 +1,27 @@
+#pragma once
+// The text files the program writes besides projects (reports, the summary): Windows-1252 with
+// CR LF line ends, replaced as a whole or not at all.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sw {
+
+struct FileWriteResult {
+    enum class Status { Written, Failed };
+    Status status = Status::Failed;
+    std::string Message;  // why it failed, naming the path
+
+    [[nodiscard]] bool written() const { return status == Status::Written; }
+};
+
+// The bytes of a text file made of these lines: Windows-1252, each line ended by CR LF.
+[[nodiscard]] std::string textFileBytes(const std::vector<std::string>& lines);
+
+// Writes the lines to `path` (UTF-8) as textFileBytes: through a temporary file beside it that then
+// replaces the target, so that a failure leaves any former file as it was and no partial file
+// behind. An existing file that may not be written to is not replaced.
+[[nodiscard]] FileWriteResult writeTextFile(std::string_view path, const std::vector<std::string>& lines);
+
+}  // namespace sw

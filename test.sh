@@ -31,8 +31,6 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # One line per stage for the recap, and whether any stage failed.
 stage_results=()
 any_stage_failed=0
-# Set by fuzz_stage when it had nothing to run, with the reason.
-fuzz_skipped=""
 
 run_ctest() {
   ctest --test-dir "$1" --output-on-failure -j "$STORMWICK_JOBS" \
@@ -88,11 +86,6 @@ run_fuzz_target() {
 }
 
 fuzz_stage() {
-  if [[ ! -f fuzz/CMakeLists.txt ]]; then
-    fuzz_skipped="there is no fuzz/CMakeLists.txt yet"
-    say "Stage: fuzz targets: skipped, $fuzz_skipped"
-    return 0
-  fi
   say "Stage: fuzz targets (clang, libFuzzer) in $FUZZ_BUILD_DIR"
   # ASan and UBSan on the whole fuzz build, so that a memory fault in the code under test stops
   # the fuzzer and not only an outright crash. Optimised, as fuzzing wants speed, but without
@@ -112,9 +105,8 @@ fuzz_stage() {
     mapfile -t programs < <(find "$FUZZ_BUILD_DIR/fuzz" -maxdepth 1 -type f -name 'fuzz_*' -perm -u+x | LC_ALL=C sort)
   fi
   if (( ${#programs[@]} == 0 )); then
-    fuzz_skipped="no fuzz_* program in $FUZZ_BUILD_DIR/fuzz"
-    say "Stage: fuzz targets: skipped, $fuzz_skipped"
-    return 0
+    say "fuzz: the build made no fuzz_* program in $FUZZ_BUILD_DIR/fuzz"
+    return 1
   fi
 
   local scratch
@@ -138,13 +130,11 @@ fuzz_stage() {
   return 1
 }
 
-# record_stage NAME STATUS [SKIP_REASON]
+# record_stage NAME STATUS
 record_stage() {
   if (( $2 != 0 )); then
     stage_results+=("$1: FAILED")
     any_stage_failed=1
-  elif [[ -n "${3:-}" ]]; then
-    stage_results+=("$1: skipped, $3")
   else
     stage_results+=("$1: passed")
   fi
@@ -165,7 +155,7 @@ main() {
 
   rc=0
   fuzz_stage || rc=$?
-  record_stage "fuzz targets" "$rc" "$fuzz_skipped"
+  record_stage "fuzz targets" "$rc"
 
   local line
   for line in "${stage_results[@]}"; do

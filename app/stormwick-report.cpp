@@ -153,13 +153,23 @@ int reportAll(const std::string& project, const std::string& report)
     return finish(written.written(), written.Message);
 }
 
+// The project read and the culvert ID computed; nothing when either is refused (its message
+// printed).
+std::optional<int> loadAndCompute(sw::AppState& state, const std::string& project, const std::string& id)
+{
+    if (!loadProject(state, project))
+        return std::nullopt;
+    const std::optional<int> index = findCulvert(state, id);
+    if (!index || !computeCulvert(state, *index))
+        return std::nullopt;
+    return index;
+}
+
 int reportCulvert(const std::string& id, const std::string& project, const std::string& report)
 {
     sw::AppState state;
-    if (!loadProject(state, project))
-        return kExitRefused;
-    const std::optional<int> index = findCulvert(state, id);
-    if (!index || !computeCulvert(state, *index))
+    const std::optional<int> index = loadAndCompute(state, project, id);
+    if (!index)
         return kExitRefused;
     const sw::FileWriteResult written = sw::Report2File(state, report, *index);
     return finish(written.written(), written.Message);
@@ -168,10 +178,8 @@ int reportCulvert(const std::string& id, const std::string& project, const std::
 int printSummary(const std::string& id, const std::string& project)
 {
     sw::AppState state;
-    if (!loadProject(state, project))
-        return kExitRefused;
-    const std::optional<int> index = findCulvert(state, id);
-    if (!index || !computeCulvert(state, *index))
+    const std::optional<int> index = loadAndCompute(state, project, id);
+    if (!index)
         return kExitRefused;
     const sw::SummaryOutcome outcome = sw::prepareSummary(state, *index);
     if (!outcome.available()) {

@@ -85,21 +85,15 @@ install_missing_packages() {
   say "Installed the missing packages."
 }
 
-# A fingerprint of the CMake options and of the list of files in the source tree (names, not
-# contents). Ninja reruns CMake by itself when a CMakeLists.txt changes, but not when a folder
-# or file appears that the build only picks up through if(EXISTS ...), so a change in the list
-# of files is what asks for a new configure step.
+# A fingerprint of the CMake options: a folder configured with other options is configured again.
+# (A change of a CMakeLists.txt makes Ninja run CMake by itself.)
 configure_fingerprint() {
-  {
-    printf '%s\n' "$@"
-    find . \( -path ./.git -o -path './build*' -o -path ./.cache -o -path ./fuzz-corpus \) -prune \
-      -o -type f -print | LC_ALL=C sort
-  } | sha256sum | cut -d' ' -f1
+  printf '%s\n' "$@" | sha256sum | cut -d' ' -f1
 }
 
 # configure_build DIR CMAKE_OPTION... : configures DIR with Ninja when it has never been
-# configured, or when its options or the list of source files changed since the last time;
-# an existing build folder is otherwise reused as it is.
+# configured, or when its options changed since the last time; an existing build folder is
+# otherwise reused as it is.
 configure_build() {
   local dir="$1"
   shift

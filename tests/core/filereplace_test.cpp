@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/core/files.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/resource.h>
@@ -23,39 +25,12 @@ namespace sw {
 namespace {
 
 namespace fs = std::filesystem;
-using Names = std::vector<std::string>;
+using Names = testing::Lines;
 using Status = FileReplace::Status;
 
-// A fresh folder under the system's temporary folder, removed with its contents at the end.
-class TempDir {
-public:
-    TempDir() { fs::create_directories(m_path); }
-    TempDir(const TempDir&) = delete;
-    ~TempDir() { std::error_code ec; fs::remove_all(m_path, ec); }
-    std::string file(const std::string& name) const { return (m_path / name).string(); }
-    const fs::path& path() const { return m_path; }
-    // The names in the folder, sorted: what a write may have left behind.
-    Names entries() const
-    {
-        Names names;
-        for (const auto& e : fs::directory_iterator(m_path))
-            names.push_back(e.path().filename().string());
-        std::ranges::sort(names);
-        return names;
-    }
-
-private:
-    const fs::path m_path = fs::temp_directory_path() / ("sw-core-" + std::to_string(std::random_device{}()) + "-" +
-                                                         std::to_string(std::random_device{}()));
-};
-
-std::string readBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+using testing::readBytes;
+using testing::TempDir;
+using testing::writeBytes;
 
 // A save killed part-way through its writing, as by a crash: a child process saving more than
 // its file size limit lets it write, with the signal for that left to end it.

@@ -1,17 +1,12 @@
 #pragma once
-// Shared by the project file, report and batch command tests: a temporary folder, raw file access
-// and records as the editors leave them.
+// Shared by the project file, report and batch command tests: pieces of project files and records
+// as the editors leave them.
 
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
 
-#include <algorithm>
 #include <csignal>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -20,44 +15,9 @@
 #include "engine/tables.h"
 #include "engine/tc.h"
 #include "model/appstate.h"
+#include "tests/core/files.h"
 
 namespace sw::testing {
-
-namespace fs = std::filesystem;
-using Lines = std::vector<std::string>;
-
-// A fresh folder under the system's temporary folder, removed with its contents at the end.
-class TempDir {
-public:
-    TempDir() { fs::create_directories(m_path); }
-    TempDir(const TempDir&) = delete;
-    ~TempDir() { std::error_code ec; fs::remove_all(m_path, ec); }
-    std::string file(const std::string& name) const { return (m_path / name).string(); }
-    // The names in the folder, sorted: what a write may have left behind.
-    Lines entries() const
-    {
-        Lines names;
-        for (const auto& e : fs::directory_iterator(m_path))
-            names.push_back(e.path().filename().string());
-        std::ranges::sort(names);
-        return names;
-    }
-
-private:
-    const fs::path m_path = fs::temp_directory_path() / ("sw-test-" + std::to_string(std::random_device{}()) + "-" +
-                                                         std::to_string(std::random_device{}()));
-};
-
-inline std::string readBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void writeBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 // Runs `write` with files limited to `bytes`, as on a disk that fills up half-way.
 template <class Write>

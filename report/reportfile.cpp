@@ -4,6 +4,7 @@
 
 #include "core/messages.h"
 #include "core/numbers.h"
+#include "engine/boardtext.h"
 #include "engine/discharge.h"
 #include "engine/runoff.h"
 #include "engine/subarealine.h"
@@ -37,28 +38,13 @@ void appendHeader(std::vector<std::string>& lines, const ProjectInfo& p)
     lines.emplace_back();
 }
 
-// The time of concentration before correction; the factor of a culvert that was never completed
-// may be 0, and then there is nothing to divide.
-std::string uncorrectedTcText(const CulvertRecord& c)
-{
-    if (c.CorFactor == 0.0)
-        return std::string(kReportTcUnknown);
-    const double t = c.CorTC / c.CorFactor;
-    if (!std::isfinite(t))
-        return std::string(kReportTcUnknown);
-    return formatNumber(t, "00.00") + " min";
-}
-
 // The millimetres per hour of the intensity line: the one-culvert file rounds them to a whole
 // number (halves to even), the all-culverts file shows them as they come.
 std::string millimetresText(double intensity, Layout layout)
 {
-    const double mm = intensity * 25.4;
     if (layout == Layout::AllCulverts)
-        return plainNumber(mm);
-    if (const auto whole = toInt16(mm))
-        return std::to_string(*whole);
-    return plainNumber(std::nearbyint(mm));  // beyond any real intensity; still a whole number
+        return plainNumber(intensity * 25.4);
+    return roundedMillimetresText(intensity);
 }
 
 std::string reportLengthText(double value, std::string_view unit, double feet)
@@ -79,7 +65,7 @@ void appendCulvert(std::vector<std::string>& lines, const CulvertRecord& c, Layo
                     reportLengthText(c.EleCulvert, c.EleCulvertUnit, c.EleCulvertFt));
     lines.push_back("Max. Length of Travel=" + reportLengthText(c.LenTravel, c.LenTravelUnit, c.LenTravelFt));
     lines.push_back("Slope of Channel=" + plainNumber(c.Slope) + " ft/ft");
-    lines.push_back("Time of Concentration=" + uncorrectedTcText(c));
+    lines.push_back("Time of Concentration=" + uncorrectedTcText(c.CorTC, c.CorFactor));
     lines.push_back("Time of Concentration Correction Factor=" + plainNumber(c.CorFactor) + " (" +
                     c.CorFactorSource + ")");
     lines.push_back("Corrected Time of Concentration=" + plainNumber(c.CorTC) + " min");

@@ -14,9 +14,6 @@ namespace sw {
 
 // Texts the report carries where the records give no value. Kept here so that the file and the
 // printed page say the same.
-// Line "Time of Concentration=" when the correction factor is 0 (the time before correction is the
-// corrected time divided by it).
-inline constexpr std::string_view kReportTcUnknown = "not available (correction factor is 0)";
 // The summary section of a culvert that has no computed intensity.
 inline constexpr std::string_view kReportSummaryNotComputed =
     "Summary is not available because the culvert has not been computed";

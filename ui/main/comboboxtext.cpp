@@ -59,4 +59,11 @@ void removeComboEntry(QComboBox* box, int index)
         box->setEditText(shown);
 }
 
+void fillComboEntries(QComboBox* box, const std::vector<std::string>& entries)
+{
+    for (const std::string& entry : entries)
+        box->addItem(QString::fromStdString(entry));
+    box->setCurrentIndex(-1);
+}
+
 }  // namespace sw

@@ -2,6 +2,9 @@
 // The text of a combo box as the editors use it: the typed text of an editable box, the chosen
 // entry of a drop-down list. Changing it from code never counts as the user picking an entry.
 
+#include <string>
+#include <vector>
+
 #include <QString>
 
 class QComboBox;
@@ -21,5 +24,9 @@ void appendComboEntry(QComboBox* box, const QString& text);
 
 // Removes the entry without changing what the box shows.
 void removeComboEntry(QComboBox* box, int index);
+
+// Adds the entries of a start-up list. Qt shows the first item of a box that was empty; the box
+// keeps its text instead, so that nothing looks chosen that the user did not choose.
+void fillComboEntries(QComboBox* box, const std::vector<std::string>& entries);
 
 }  // namespace sw

@@ -110,4 +110,10 @@ bool ControlEvents::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
+void disconnectControls(QWidget* page)
+{
+    for (QObject* control : page->findChildren<QObject*>())
+        control->disconnect(page);
+}
+
 }  // namespace sw

@@ -61,4 +61,8 @@ private:
     std::map<QObject*, Handlers> m_handlers;
 };
 
+// Cuts every signal of a page's controls that reaches the page itself: with its ControlEvents
+// unwatched too, nothing of the page runs while the window takes the controls down.
+void disconnectControls(QWidget* page);
+
 }  // namespace sw

@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 
 #include "core/messages.h"
@@ -12,52 +11,46 @@
 #include "model/appstate.h"
 #include "ui/main/comboboxtext.h"
 #include "ui/main/controlevents.h"
+#include "ui/main/drainagepage.h"
 #include "ui/main/frmmain.h"
-#include "ui/main/intensityeditor.h"
-#include "ui_frmmain.h"
+#include "ui/main/intensitypage.h"
 
 namespace sw {
 
-CulvertListEditor::CulvertListEditor(FrmMain& window, IntensityEditor& intensity)
+CulvertListEditor::CulvertListEditor(FrmMain& window, IntensityPage& intensity, DrainagePage& drainage)
     : m_window(window),
-      m_ui(window.controls()),
       m_state(window.state()),
       m_intensity(intensity),
+      m_drainage(drainage),
       m_events(new ControlEvents(this))
 {
-    if (m_ui.cboCulvertNo2->lineEdit())
-        connect(m_ui.cboCulvertNo2->lineEdit(), &QLineEdit::textEdited, this, &CulvertListEditor::culvertNo2Typed);
-    connect(m_ui.cboCulvertNo2, &QComboBox::activated, this, &CulvertListEditor::culvertNo2Picked);
-    m_events->onKeyPress(m_ui.cboCulvertNo2, [this](QKeyEvent& key) {
+    QComboBox* culvertNo2 = m_intensity.culvertBox();
+    if (culvertNo2->lineEdit())
+        connect(culvertNo2->lineEdit(), &QLineEdit::textEdited, this, &CulvertListEditor::culvertNo2Typed);
+    connect(culvertNo2, &QComboBox::activated, this, &CulvertListEditor::culvertNo2Picked);
+    m_events->onKeyPress(culvertNo2, [this, culvertNo2](QKeyEvent& key) {
         if (ControlEvents::isEnter(key)) {
             createCulvert(false);
             return true;
         }
         if (key.key() == Qt::Key_Tab) {
             // Tab creates as Enter does; refused, it keeps the focus in the box.
-            const int before = m_ui.cboCulvertNo2->count();
-            const bool existed = CulvertExists(m_ui.cboCulvertNo2->currentText());
+            const int before = culvertNo2->count();
+            const bool existed = CulvertExists(culvertNo2->currentText());
             createCulvert(false);
-            return existed && m_ui.cboCulvertNo2->count() == before;
+            return existed && culvertNo2->count() == before;
         }
         return false;
     });
-    m_events->onFocusOut(m_ui.cboCulvertNo2, [this] { createCulvert(true); });
+    m_events->onFocusOut(culvertNo2, [this] { createCulvert(true); });
 
-    if (m_ui.cboCulvertNo1->lineEdit())
-        connect(m_ui.cboCulvertNo1->lineEdit(), &QLineEdit::textEdited, this, &CulvertListEditor::culvertNo1Changed);
-    connect(m_ui.cboCulvertNo1, &QComboBox::activated, this, &CulvertListEditor::culvertNo1Picked);
-    connect(m_ui.cmdDelCulvertNo2, &QPushButton::clicked, this, &CulvertListEditor::deleteCulvert);
+    QComboBox* culvertNo1 = m_drainage.culvertBox();
+    if (culvertNo1->lineEdit())
+        connect(culvertNo1->lineEdit(), &QLineEdit::textEdited, this, &CulvertListEditor::culvertNo1Changed);
+    connect(culvertNo1, &QComboBox::activated, this, &CulvertListEditor::culvertNo1Picked);
+    connect(m_intensity.deleteCulvertButton(), &QPushButton::clicked, this, &CulvertListEditor::deleteCulvert);
 
-    connect(m_ui.txtCulvertDescrpt, &QLineEdit::textChanged, this, &CulvertListEditor::descriptionChanged);
-    m_events->onKeyPress(m_ui.txtCulvertDescrpt, [this](QKeyEvent& key) {
-        if (!ControlEvents::isEnter(key))
-            return false;
-        m_ui.cboSurface->setFocus(Qt::OtherFocusReason);
-        return true;
-    });
-    m_events->onFocusIn(m_ui.txtCulvertDescrpt, [this] { setBackColour(m_ui.txtCulvertDescrpt, BackColour::Entry); });
-    m_events->onFocusOut(m_ui.txtCulvertDescrpt, [this] { setBackColour(m_ui.txtCulvertDescrpt, BackColour::White); });
+    connect(m_drainage.descriptionBox(), &QLineEdit::textChanged, this, &CulvertListEditor::descriptionChanged);
 }
 
 CulvertListEditor::~CulvertListEditor()
@@ -72,11 +65,7 @@ void CulvertListEditor::setSelectorBoxFollower(std::function<void(const QString&
 
 int CulvertListEditor::FindCulvertIndex(const QString& id) const
 {
-    const QComboBox* box = m_ui.cboCulvertNo2;
-    for (int i = 0; i < box->count(); ++i)
-        if (box->itemText(i) == id)
-            return i;
-    return kUnknownCulvert;
+    return m_intensity.culvertIndexOf(id);
 }
 
 bool CulvertListEditor::CulvertExists(const QString& id) const
@@ -84,21 +73,26 @@ bool CulvertListEditor::CulvertExists(const QString& id) const
     return FindCulvertIndex(id) != kUnknownCulvert;
 }
 
+int CulvertListEditor::culvertCount() const
+{
+    return m_intensity.culvertBox()->count();
+}
+
 void CulvertListEditor::setCulvertNo1Text(const QString& text)
 {
-    if (replaceComboText(m_ui.cboCulvertNo1, text))
+    if (replaceComboText(m_drainage.culvertBox(), text))
         culvertNo1Changed();
 }
 
 void CulvertListEditor::setCulvertNo2Text(const QString& text)
 {
-    if (replaceComboText(m_ui.cboCulvertNo2, text))
+    if (replaceComboText(m_intensity.culvertBox(), text))
         culvertNo2Typed();
 }
 
 void CulvertListEditor::clearCulvertBoxes()
 {
-    for (QComboBox* box : {m_ui.cboCulvertNo1, m_ui.cboCulvertNo2}) {
+    for (QComboBox* box : {m_drainage.culvertBox(), m_intensity.culvertBox()}) {
         while (box->count() > 0)
             removeComboEntry(box, box->count() - 1);
     }
@@ -106,24 +100,24 @@ void CulvertListEditor::clearCulvertBoxes()
 
 void CulvertListEditor::addCulvertEntry(const QString& id)
 {
-    appendComboEntry(m_ui.cboCulvertNo1, id);
-    appendComboEntry(m_ui.cboCulvertNo2, id);
+    appendComboEntry(m_drainage.culvertBox(), id);
+    appendComboEntry(m_intensity.culvertBox(), id);
 }
 
 // --- choosing -------------------------------------------------------------------------------
 
 void CulvertListEditor::culvertNo2Typed()
 {
-    const QString id = m_ui.cboCulvertNo2->currentText();
+    const QString id = m_intensity.culvertBox()->currentText();
     if (!id.isEmpty())
         m_state.CurCulvert = static_cast<std::int16_t>(FindCulvertIndex(id));
     if (m_state.CurCulvert < 0)
         return;  // the editors keep what they show, but refuse to act
     const int culvert = m_state.CurCulvert;
-    m_window.setCulvertIdCaption(id);
+    m_drainage.setCulvertIdCaption(id);
     setCulvertNo1Text(id);
     if (culvertAt(m_state, culvert)->RFZone.empty()) {
-        clearIntensityValues();
+        m_intensity.clearValues();
     } else {
         // The load tells the user once if the stored inputs cannot be computed.
         m_intensity.LoadIntensityInputs(culvert);
@@ -136,14 +130,14 @@ void CulvertListEditor::culvertNo2Typed()
 
 void CulvertListEditor::culvertNo2Picked()
 {
-    const QString id = m_ui.cboCulvertNo2->currentText();
+    const QString id = m_intensity.culvertBox()->currentText();
     if (!id.isEmpty())
         m_state.CurCulvert = static_cast<std::int16_t>(FindCulvertIndex(id));
     if (m_state.CurCulvert < 0)
         return;
     const int culvert = m_state.CurCulvert;
     setCulvertNo1Text(id);
-    m_window.setCulvertIdCaption(id);
+    m_drainage.setCulvertIdCaption(id);
     if (static_cast<std::size_t>(culvert) >= m_state.CulvertList.size())
         m_state.CulvertList.resize(static_cast<std::size_t>(culvert) + 1);
     CulvertRecord& record = m_state.CulvertList[static_cast<std::size_t>(culvert)];
@@ -151,8 +145,8 @@ void CulvertListEditor::culvertNo2Picked()
     if (record.NumOfAreas.empty())
         record.NumOfAreas = "0";
     if (record.RFZone.empty()) {
-        clearIntensityValues();
-        m_ui.lstIntensity->clear();
+        m_intensity.clearValues();
+        m_intensity.clearResults();
     } else {
         m_intensity.LoadIntensityInputs(culvert);
     }
@@ -162,7 +156,7 @@ void CulvertListEditor::culvertNo2Picked()
 
 void CulvertListEditor::culvertNo1Changed()
 {
-    const QString id = m_ui.cboCulvertNo1->currentText();
+    const QString id = m_drainage.culvertBox()->currentText();
     setCulvertNo2Text(id);
     if (m_selectorFollower)
         m_selectorFollower(id);
@@ -170,21 +164,15 @@ void CulvertListEditor::culvertNo1Changed()
 
 void CulvertListEditor::culvertNo1Picked()
 {
-    setCulvertNo2Text(m_ui.cboCulvertNo1->currentText());
-}
-
-// A culvert whose intensity inputs were never given shows empty value boxes.
-void CulvertListEditor::clearIntensityValues()
-{
-    for (QLineEdit* box : {m_ui.txtLenTravel, m_ui.txtEleCulvert, m_ui.txtEleRemote, m_ui.txtCorFactor})
-        box->clear();
+    setCulvertNo2Text(m_drainage.culvertBox()->currentText());
 }
 
 // --- creating -------------------------------------------------------------------------------
 
 void CulvertListEditor::createCulvert(bool leavePath)
 {
-    const QString id = m_ui.cboCulvertNo2->currentText();
+    QComboBox* culvertNo2 = m_intensity.culvertBox();
+    const QString id = culvertNo2->currentText();
     if (id.isEmpty())
         return;
     if (leavePath) {
@@ -193,7 +181,7 @@ void CulvertListEditor::createCulvert(bool leavePath)
             return;
     } else if (CulvertExists(id)) {
         m_window.desktop().messages().showMessage(std::string(msg::kCulvertIdExists));
-        m_window.focusControl(m_ui.cboCulvertNo2);
+        m_window.focusControl(culvertNo2);
         return;
     }
 
@@ -201,36 +189,27 @@ void CulvertListEditor::createCulvert(bool leavePath)
     // A culvert is work worth saving: Open must offer to save it first.
     m_state.IsPristine = false;
     // Both paths name the new culvert at once: the label must never show the ID of another.
-    m_window.setCulvertIdCaption(id);
+    m_drainage.setCulvertIdCaption(id);
     setCulvertNo1Text(id);
     m_state.CurCulvert = static_cast<std::int16_t>(FindCulvertIndex(id));
 
-    const int count = m_ui.cboCulvertNo2->count();
+    const int count = culvertNo2->count();
     m_state.CulvertList.resize(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
-        m_state.CulvertList[static_cast<std::size_t>(i)].CulvertNo = m_ui.cboCulvertNo2->itemText(i).toStdString();
+        m_state.CulvertList[static_cast<std::size_t>(i)].CulvertNo = culvertNo2->itemText(i).toStdString();
 
     ResetCulvertEditors();
     m_intensity.setCulvertSelectedState(true);
-    m_ui.cboTCFactorList->setEnabled(true);
-    setBackColour(m_ui.txtCulvertDescrpt, BackColour::TitleBarText);
-    m_ui.cboretPeriod->setFocus(Qt::OtherFocusReason);
+    setBackColour(m_drainage.descriptionBox(), BackColour::TitleBarText);
+    m_intensity.returnPeriodBox()->setFocus(Qt::OtherFocusReason);
 }
 
 void CulvertListEditor::ResetCulvertEditors()
 {
-    for (QLineEdit* box : {m_ui.txtEleRemote, m_ui.txtEleCulvert, m_ui.txtLenTravel}) {
-        box->setEnabled(true);
-        setBackColour(box, BackColour::TitleBarText);
-    }
-    for (QLineEdit* box : {m_ui.txtEleRemote, m_ui.txtEleCulvert, m_ui.txtLenTravel, m_ui.txtCorFactor,
-                           m_ui.txtCulvertDescrpt, m_ui.txtArea, m_ui.txtDesCrption})
-        box->clear();
-    m_window.setCorFactorCaption(QString());
-    m_ui.lstAreaInfo->clear();
-    m_ui.lblLot->clear();
-    m_ui.lblTA->clear();
-    m_ui.lblWC->clear();
+    m_intensity.startNewCulvert();
+    m_drainage.clearCulvertEntries();
+    m_intensity.setCorFactorCaption(QString());
+    m_drainage.clearSubAreas();
     m_intensity.selectFactorFromList();
 }
 
@@ -241,8 +220,9 @@ void CulvertListEditor::descriptionChanged()
     CulvertRecord* culvert = currentCulvert(m_state);
     if (culvert == nullptr || !m_state.EditorsLive)
         return;
-    m_ui.txtCulvertDescrpt->setEnabled(true);
-    const std::string typed = m_ui.txtCulvertDescrpt->text().toStdString();
+    QLineEdit* box = m_drainage.descriptionBox();
+    box->setEnabled(true);
+    const std::string typed = box->text().toStdString();
     // A change of letter case alone is not stored.
     if (upperCase(typed) != upperCase(culvert->Description))
         culvert->Description = typed;
@@ -260,11 +240,11 @@ void CulvertListEditor::deleteCulvert()
     if (messages.askYesNo(std::string(msg::kDeleteCulvert)) == YesNo::No)
         return;
     const int culvert = m_state.CurCulvert;
-    removeComboEntry(m_ui.cboCulvertNo1, culvert);
-    removeComboEntry(m_ui.cboCulvertNo2, culvert);
-    m_window.setCulvertIdCaption(QString());
+    removeComboEntry(m_drainage.culvertBox(), culvert);
+    removeComboEntry(m_intensity.culvertBox(), culvert);
+    m_drainage.setCulvertIdCaption(QString());
 
-    if (m_ui.cboCulvertNo2->count() == 0) {
+    if (culvertCount() == 0) {
         m_state.CulvertList.clear();
         m_state.CurCulvert = kNoCulvert;
         ResetAfterDelete();
@@ -272,7 +252,7 @@ void CulvertListEditor::deleteCulvert()
         // The culverts after it move up one slot, each with everything it holds.
         if (static_cast<std::size_t>(culvert) < m_state.CulvertList.size())
             m_state.CulvertList.erase(m_state.CulvertList.begin() + culvert);
-        m_state.CulvertList.resize(static_cast<std::size_t>(m_ui.cboCulvertNo2->count()));
+        m_state.CulvertList.resize(static_cast<std::size_t>(culvertCount()));
         m_state.CurCulvert = kNoCulvert;
         // No culvert is current: the boxes no longer show the deleted ID.
         setCulvertNo1Text(QString());
@@ -281,26 +261,22 @@ void CulvertListEditor::deleteCulvert()
 
     // The page in its no-culvert state.
     m_intensity.setNoCulvertState();
-    m_ui.txtCulvertDescrpt->setEnabled(false);
-    setBackColour(m_ui.txtCulvertDescrpt, BackColour::ButtonFace);
-    m_ui.lstAreaInfo->clear();
-    m_ui.lblLot->clear();
-    m_ui.lblTA->clear();
-    m_ui.lblWC->clear();
+    QLineEdit* description = m_drainage.descriptionBox();
+    description->setEnabled(false);
+    setBackColour(description, BackColour::ButtonFace);
+    m_drainage.clearSubAreas();
 }
 
 void CulvertListEditor::ResetAfterDelete()
 {
-    setCulvertNo2Text(m_ui.cboCulvertNo2->itemText(0));
-    m_intensity.setReturnPeriodText(m_ui.cboretPeriod->itemText(0));
-    m_intensity.setZoneText(m_ui.cboRFzone->itemText(0));
-    for (QLineEdit* box : {m_ui.txtEleRemote, m_ui.txtEleCulvert, m_ui.txtLenTravel, m_ui.txtCulvertDescrpt,
-                           m_ui.txtArea, m_ui.txtDesCrption})
-        box->clear();
-    m_window.setCorFactorCaption(QString());
-    m_window.setCulvertIdCaption(QString());
-    m_ui.lstIntensity->clear();
-    m_ui.lstAreaInfo->clear();
+    setCulvertNo2Text(m_intensity.culvertBox()->itemText(0));
+    m_intensity.resetReturnPeriodAndZone();
+    m_intensity.clearValueBoxes();
+    m_drainage.clearCulvertEntries();
+    m_intensity.setCorFactorCaption(QString());
+    m_drainage.setCulvertIdCaption(QString());
+    m_intensity.clearResults();
+    m_drainage.clearRows();
 }
 
 }  // namespace sw

@@ -2,29 +2,27 @@
 // The culvert list: the two culvert boxes (cboCulvertNo1 on the drainage page, cboCulvertNo2 on
 // the intensity page) that always hold the same IDs in the order of the project's culvert slots,
 // choosing the current culvert, creating culverts by typing a new ID, deleting them, and the
-// station/description box.
+// station/description box. It spans both pages, and works their controls through the pages'
+// accessors.
 
 #include <functional>
 
 #include <QObject>
 #include <QString>
 
-namespace Ui {
-class FrmMain;
-}
-
 namespace sw {
 
 class ControlEvents;
+class DrainagePage;
 class FrmMain;
-class IntensityEditor;
+class IntensityPage;
 struct AppState;
 
 class CulvertListEditor final : public QObject {
     Q_OBJECT
 
 public:
-    CulvertListEditor(FrmMain& window, IntensityEditor& intensity);
+    CulvertListEditor(FrmMain& window, IntensityPage& intensity, DrainagePage& drainage);
     ~CulvertListEditor() override;
 
     // Setting a box's text runs its change handling, as typing would.
@@ -38,6 +36,8 @@ public:
     // Position of the first entry of cboCulvertNo2 equal to the ID; -1 when there is none.
     [[nodiscard]] int FindCulvertIndex(const QString& id) const;
     [[nodiscard]] bool CulvertExists(const QString& id) const;
+    // The entries of the boxes, whether or not they have records yet.
+    [[nodiscard]] int culvertCount() const;
 
     // Delete, with its question.
     void deleteCulvert();
@@ -55,12 +55,11 @@ private:
     void ResetCulvertEditors();
     void ResetAfterDelete();
     void descriptionChanged();
-    void clearIntensityValues();
 
     FrmMain& m_window;
-    Ui::FrmMain& m_ui;
     AppState& m_state;
-    IntensityEditor& m_intensity;
+    IntensityPage& m_intensity;
+    DrainagePage& m_drainage;
     ControlEvents* m_events;
     std::function<void(const QString&)> m_selectorFollower;
 };

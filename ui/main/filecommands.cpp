@@ -2,17 +2,15 @@
 
 #include <filesystem>
 
-#include <QAction>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "core/messages.h"
 #include "project/projectreader.h"
 #include "project/projectwriter.h"
 #include "ui/main/culvertlisteditor.h"
+#include "ui/main/drainagepage.h"
 #include "ui/main/frmmain.h"
-#include "ui/main/projectfieldseditor.h"
-#include "ui_frmmain.h"
+#include "ui/main/projectpage.h"
 
 namespace sw {
 namespace {
@@ -25,14 +23,7 @@ bool fileExists(const std::string& path)
 
 }  // namespace
 
-FileCommands::FileCommands(FrmMain& window) : QObject(&window), m_window(window)
-{
-    Ui::FrmMain& ui = window.controls();
-    connect(ui.mnuNew, &QAction::triggered, this, [this] { runNew(); });
-    connect(ui.mnuOpen, &QAction::triggered, this, [this] { runOpen(); });
-    connect(ui.mnuSave, &QAction::triggered, this, [this] { runSave(); });
-    connect(ui.mnuSaveAs, &QAction::triggered, this, [this] { runSaveAs(); });
-}
+FileCommands::FileCommands(FrmMain& window) : QObject(&window), m_window(window) {}
 
 bool FileCommands::untitled() const
 {
@@ -134,7 +125,6 @@ bool FileCommands::openInto(FrmMain& target)
     // The current culvert of the list just replaced means nothing in this one.
     state.CurCulvert = kNoCulvert;
 
-    Ui::FrmMain& ui = target.controls();
     CulvertListEditor& culverts = target.culvertList();
     culverts.clearCulvertBoxes();
     // A file read only in part keeps the caption "Untitled": Save then asks for a name instead of
@@ -144,14 +134,14 @@ bool FileCommands::openInto(FrmMain& target)
 
     // retrieveProject
     const ProjectInfo info = state.ProjectInfo;
-    ProjectFieldsEditor& fields = target.projectFields();
-    fields.setFieldText(ProjectFieldsEditor::Field::ProjectName, QString::fromStdString(info.ProjectName));
-    fields.setFieldText(ProjectFieldsEditor::Field::ProjectNo, QString::fromStdString(info.ProjectNo));
-    fields.setFieldText(ProjectFieldsEditor::Field::ControlNo, QString::fromStdString(info.ControlNo));
-    fields.setFieldText(ProjectFieldsEditor::Field::ProDescrpt, QString::fromStdString(info.ProDescrpt));
-    fields.setFieldText(ProjectFieldsEditor::Field::ProjectDate, QString::fromStdString(info.ProjectDate));
-    fields.setFieldText(ProjectFieldsEditor::Field::Designer, QString::fromStdString(info.Designer));
-    target.setTimeCaption(QString::fromStdString(info.ProjectTime));
+    ProjectPage& fields = target.projectPage();
+    fields.setFieldText(ProjectPage::Field::ProjectName, QString::fromStdString(info.ProjectName));
+    fields.setFieldText(ProjectPage::Field::ProjectNo, QString::fromStdString(info.ProjectNo));
+    fields.setFieldText(ProjectPage::Field::ControlNo, QString::fromStdString(info.ControlNo));
+    fields.setFieldText(ProjectPage::Field::ProDescrpt, QString::fromStdString(info.ProDescrpt));
+    fields.setFieldText(ProjectPage::Field::ProjectDate, QString::fromStdString(info.ProjectDate));
+    fields.setFieldText(ProjectPage::Field::Designer, QString::fromStdString(info.Designer));
+    fields.setTimeCaption(QString::fromStdString(info.ProjectTime));
     // A value longer than its box accepts brought the limit message; the value read stays.
     state.ProjectInfo = info;
 
@@ -164,8 +154,7 @@ bool FileCommands::openInto(FrmMain& target)
         culverts.setCulvertNo2Text(first);
     }
 
-    for (QPushButton* button : {ui.cmdAdd, ui.cmdRemove, ui.cmdRemoveAll})
-        button->setEnabled(true);
+    target.drainagePage().enableRowButtons();
     state.IsPristine = false;
     return true;
 }
@@ -177,13 +166,14 @@ bool FileCommands::runSave()
 
 bool FileCommands::runSaveAs()
 {
-    Ui::FrmMain& ui = m_window.controls();
-    const std::pair<QLineEdit*, std::string_view> required[] = {
-        {ui.txtProjectName, msg::kNoProjectName}, {ui.txtProjectNo, msg::kNoProjectNo},
-        {ui.txtControlNo, msg::kNoControlNo},     {ui.txtProDescrpt, msg::kNoProDescrpt},
-        {ui.txtDate, msg::kNoDate},               {ui.txtDesigner, msg::kNoDesigner},
+    using Field = ProjectPage::Field;
+    const std::pair<Field, std::string_view> required[] = {
+        {Field::ProjectName, msg::kNoProjectName}, {Field::ProjectNo, msg::kNoProjectNo},
+        {Field::ControlNo, msg::kNoControlNo},     {Field::ProDescrpt, msg::kNoProDescrpt},
+        {Field::ProjectDate, msg::kNoDate},        {Field::Designer, msg::kNoDesigner},
     };
-    for (const auto& [box, message] : required) {
+    for (const auto& [field, message] : required) {
+        QLineEdit* box = m_window.projectPage().box(field);
         if (box->text().isEmpty()) {
             m_window.desktop().messages().showMessage(std::string(message));
             m_window.focusControl(box);
@@ -198,7 +188,8 @@ bool FileCommands::runExit()
     Desktop& desktop = m_window.desktop();
     // Culverts entered without a project name are work too: the question comes for them as well.
     const bool somethingToSave =
-        !m_window.controls().txtProjectName->text().isEmpty() || !m_window.state().CulvertList.empty();
+        !m_window.projectPage().box(ProjectPage::Field::ProjectName)->text().isEmpty() ||
+        !m_window.state().CulvertList.empty();
     if (somethingToSave && desktop.messages().askYesNo(std::string(msg::kSaveCurrentFile)) == YesNo::Yes &&
         saveCurrent(Overwrite::OnNewOrExit, true) != SaveResult::Written)
         return false;  // cancelled or failed: the project stays open

@@ -4,42 +4,25 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontMetrics>
-#include <QListWidget>
-#include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
 
-#include "core/numbers.h"
 #include "core/text.h"
 #include "engine/tables.h"
-#include "platform/backcolour.h"
 #include "platform/fonts.h"
-#include "ui/main/artwork.h"
 #include "ui/main/comboboxtext.h"
 #include "ui/main/culvertlisteditor.h"
-#include "ui/main/drainageeditor.h"
+#include "ui/main/drainagepage.h"
 #include "ui/main/filecommands.h"
-#include "ui/main/intensityeditor.h"
 #include "ui/main/frmabout.h"
-#include "ui/main/projectfieldseditor.h"
+#include "ui/main/intensitypage.h"
+#include "ui/main/projectpage.h"
 #include "ui_frmmain.h"
 
 namespace sw {
 namespace {
 
 constexpr int kRunMenuTimerMs = 500;
-// The sub-area rows are 62 characters; the intensity lines are shorter but carry the culvert ID.
-constexpr int kFixedPitchListColumns = 66;
-
-void addItems(QComboBox* box, const std::vector<std::string>& items)
-{
-    for (const std::string& item : items)
-        box->addItem(QString::fromStdString(item));
-    // Qt shows the first item of a box that was empty; the box keeps its text instead, so that
-    // nothing looks chosen that the user did not choose.
-    box->setCurrentIndex(-1);
-}
 
 }  // namespace
 
@@ -53,9 +36,13 @@ FrmMain::FrmMain(AppState& state, Desktop& desktop, QWidget* parent)
     ensureFontSubstitutions();
     setAttribute(Qt::WA_DeleteOnClose);
     m_ui->setupUi(this);
+    m_project = m_ui->tabProjectInfo;
+    m_intensity = m_ui->tabIntensityInfo;
+    m_drainage = m_ui->tabDrainageInfo;
 
     // Typed culvert IDs, return periods and units are taken exactly as typed: no completion
-    // that would turn "1" into "12", no entry added by Enter.
+    // that would turn "1" into "12", no entry added by Enter. Before the pages' own handling, so
+    // that a typed text has chosen its entry by the time a page reads it.
     for (QComboBox* box : findChildren<QComboBox*>()) {
         if (box->isEditable()) {
             box->setCompleter(nullptr);
@@ -63,15 +50,6 @@ FrmMain::FrmMain(AppState& state, Desktop& desktop, QWidget* parent)
             followTypedText(box);
         }
     }
-    // Shown only once a culvert exists, or in the other mode of their page.
-    for (QWidget* hidden : std::initializer_list<QWidget*>{m_ui->cmdFqyTable, m_ui->cmdRFMap, m_ui->txtCorFactor, m_ui->txtUserSurface, m_ui->Label31, m_ui->lblCU, m_ui->txtUserC})
-        hidden->hide();
-    m_ui->cmdFqyTable->setIcon(frequencyTableIcon());
-    m_ui->cmdRFMap->setIcon(rainfallMapIcon());
-    fitFixedPitchLists();
-    // The value boxes start with the off colour until a culvert is chosen.
-    for (QWidget* box : std::initializer_list<QWidget*>{m_ui->txtEleRemote, m_ui->txtEleCulvert, m_ui->txtLenTravel})
-        setBackColour(box, BackColour::ButtonFace);
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -84,26 +62,41 @@ FrmMain::FrmMain(AppState& state, Desktop& desktop, QWidget* parent)
     connect(m_ui->cmdClose, &QPushButton::clicked, this, [this] { runExit(); });
     connect(m_ui->mnuRun, &QAction::triggered, this, &FrmMain::runRequested);
     connect(m_ui->cmdRunApp, &QPushButton::clicked, this, &FrmMain::runRequested);
-    // mnuBeta only shows the version; New, Open, Save and Save As are the File commands'.
+    // mnuBeta only shows the version.
 
-    // The editors exist before the load, so that the texts the load sets run their handling.
-    m_projectFields = std::make_unique<ProjectFieldsEditor>(*m_ui, m_state, m_desktop);
-    m_drainage = std::make_unique<DrainageEditor>(*this);
-    m_intensity = std::make_unique<IntensityEditor>(*this, *m_drainage);
-    m_culvertList = std::make_unique<CulvertListEditor>(*this, *m_intensity);
-    connect(this, &FrmMain::culvertIdCaptionChanged, m_drainage.get(), &DrainageEditor::loadCurrentCulvert);
+    // The pages handle from before the load, so that the texts the load sets run their handling.
+    m_project->bind(m_state, m_desktop);
+    IntensityPage* intensity = m_intensity;
+    m_drainage->bind(m_state, m_desktop, [intensity] { return intensity->returnPeriodText(); });
+    m_intensity->bind(m_state, m_desktop);
+    m_culvertList = std::make_unique<CulvertListEditor>(*this, *m_intensity, *m_drainage);
+
+    // What one page asks of another, or of the window.
+    connect(m_intensity, &IntensityPage::focusRequested, this, &FrmMain::focusControl);
+    connect(m_drainage, &DrainagePage::focusRequested, this, &FrmMain::focusControl);
+    connect(m_drainage, &DrainagePage::returnPeriodFocusRequested, this,
+            [this] { focusControl(m_intensity->returnPeriodBox()); });
+    connect(m_drainage, &DrainagePage::returnPeriodLoaded, m_intensity, &IntensityPage::setReturnPeriodText);
+    connect(m_intensity, &IntensityPage::returnPeriodGiven, m_drainage, &DrainagePage::returnPeriodGiven);
+    connect(m_intensity, &IntensityPage::returnPeriodChanged, m_drainage, &DrainagePage::updateCValues);
+    connect(m_intensity, &IntensityPage::returnPeriodLeft, m_drainage, &DrainagePage::reconcileCValues);
+
     m_fileCommands = new FileCommands(*this);
+    connect(m_ui->mnuNew, &QAction::triggered, m_fileCommands, [this] { m_fileCommands->runNew(); });
+    connect(m_ui->mnuOpen, &QAction::triggered, m_fileCommands, [this] { m_fileCommands->runOpen(); });
+    connect(m_ui->mnuSave, &QAction::triggered, m_fileCommands, [this] { m_fileCommands->runSave(); });
+    connect(m_ui->mnuSaveAs, &QAction::triggered, m_fileCommands, [this] { m_fileCommands->runSaveAs(); });
 
     load();
 }
 
 FrmMain::~FrmMain()
 {
-    // The editors go first: the controls they watch send focus events while they are destroyed.
+    // The handling goes first: the controls it watches send focus events while they are destroyed.
     m_culvertList.reset();
-    m_intensity.reset();
-    m_drainage.reset();
-    m_projectFields.reset();
+    m_intensity->unbind();
+    m_drainage->unbind();
+    m_project->unbind();
 }
 
 void FrmMain::centreOnScreen()
@@ -111,16 +104,6 @@ void FrmMain::centreOnScreen()
     const ScreenArea screen = m_desktop.system().screen();
     resize(std::min(width(), screen.width), std::min(height(), screen.height));
     move(screen.left + (screen.width - width()) / 2, screen.top + (screen.height - height()) / 2);
-}
-
-void FrmMain::fitFixedPitchLists()
-{
-    for (QListWidget* list : {m_ui->lstAreaInfo, m_ui->lstIntensity}) {
-        const QFontMetrics metrics(list->font());
-        const int text = metrics.horizontalAdvance(QString(kFixedPitchListColumns, QLatin1Char('0')));
-        list->setMinimumWidth(text + 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width());
-        list->setMinimumHeight(metrics.lineSpacing() * 8 + 2 * list->frameWidth());
-    }
 }
 
 void FrmMain::load()
@@ -133,71 +116,42 @@ void FrmMain::load()
     // InitTables: the date and time first, through their change handling, then the tables and
     // the flags.
     const CalendarDate today = m_desktop.clock().today();
-    m_projectFields->setFieldText(ProjectFieldsEditor::Field::ProjectDate,
-                                  QString::fromStdString(formatDate(today.year, today.month, today.day)));
-    setTimeCaption(QString::fromStdString(m_desktop.clock().timeOfDay()));
+    m_project->setFieldText(ProjectPage::Field::ProjectDate,
+                            QString::fromStdString(formatDate(today.year, today.month, today.day)));
+    m_project->setTimeCaption(QString::fromStdString(m_desktop.clock().timeOfDay()));
     InitTables(m_state);
 
     m_ui->mnuRun->setEnabled(false);
-    m_ui->cboSurface->setEnabled(true);
 
-    addItems(m_ui->cboSurface, surfaceNames());
+    // The lists and their first entries, page by page in the order the window has always filled
+    // them.
+    m_drainage->fillSurfaceList(surfaceNames());
     const std::vector<std::string> periods = returnPeriodTexts();
-    addItems(m_ui->cboretPeriod, periods);
-    addItems(m_ui->cboAreaUnit, tables.AreaUnitNames);
-    replaceComboText(m_ui->cboretPeriod, QString::fromStdString(periods.front()));
-    replaceComboText(m_ui->cboAreaUnit, QString::fromStdString(tables.AreaUnitNames.front()));
-
-    m_ui->lblTA->setText(QString::fromStdString(formatNumber(0, "0.00")));
-    m_ui->lblWC->setText(QString::fromStdString(formatNumber(0, "0.00")));
-    m_ui->lblLot->setText(QString::number(m_ui->lstAreaInfo->count()));
-
+    m_intensity->fillReturnPeriodList(periods);
+    m_drainage->fillAreaUnitList(tables.AreaUnitNames);
+    m_intensity->showStartReturnPeriod(QString::fromStdString(periods.front()));
+    m_drainage->showStartValues(QString::fromStdString(tables.AreaUnitNames.front()));
     const std::size_t zones = std::min<std::size_t>(3, tables.ZoneNames.size());
-    addItems(m_ui->cboRFzone, std::vector<std::string>(tables.ZoneNames.begin(),
-                                                       tables.ZoneNames.begin() + static_cast<std::ptrdiff_t>(zones)));
-    for (QComboBox* unit : {m_ui->cboRemoteUnit, m_ui->cboCulvertUnit, m_ui->cboTravelUnit})
-        addItems(unit, tables.LengthUnitNames);
-    addItems(m_ui->cboTCFactorList, tables.TCFactorNames);
-
-    const QString feet = QString::fromStdString(tables.LengthUnitNames.front());
-    for (QComboBox* unit : {m_ui->cboRemoteUnit, m_ui->cboCulvertUnit, m_ui->cboTravelUnit})
-        replaceComboText(unit, feet);
-    replaceComboText(m_ui->cboRFzone, QString::fromStdString(tables.ZoneNames.front()));
+    m_intensity->fillStartLists(std::vector<std::string>(tables.ZoneNames.begin(),
+                                                         tables.ZoneNames.begin() + static_cast<std::ptrdiff_t>(zones)),
+                                tables.LengthUnitNames, tables.TCFactorNames);
 
     m_timer1->start();
     // Where the typing starts once the window shows.
-    m_ui->txtProjectName->setFocus(Qt::OtherFocusReason);
-}
-
-void FrmMain::setTimeCaption(const QString& caption)
-{
-    m_ui->lblTime->setText(caption);
-    m_projectFields->timeCaptionChanged(caption);
-}
-
-void FrmMain::setCulvertIdCaption(const QString& caption)
-{
-    m_ui->lblCulvertID->setText(caption);
-    emit culvertIdCaptionChanged(caption);
-}
-
-void FrmMain::setCorFactorCaption(const QString& caption)
-{
-    m_ui->lblCorFactor->setText(caption);
-    emit corFactorCaptionChanged(caption);
+    m_project->focusFirstBox(Qt::OtherFocusReason);
 }
 
 void FrmMain::onTabChanged(int index)
 {
     switch (index) {
     case 0:
-        m_ui->txtProjectName->setFocus(Qt::TabFocusReason);
+        m_project->focusFirstBox(Qt::TabFocusReason);
         break;
     case 1:
-        m_ui->cboCulvertNo2->setFocus(Qt::TabFocusReason);
+        m_intensity->focusFirstBox(Qt::TabFocusReason);
         break;
     case 2:
-        m_ui->txtCulvertDescrpt->setFocus(Qt::TabFocusReason);
+        m_drainage->focusFirstBox(Qt::TabFocusReason);
         break;
     default:
         break;
@@ -218,7 +172,7 @@ void FrmMain::focusControl(QWidget* control)
 void FrmMain::onRunMenuTimer()
 {
     // Once a culvert has existed the menu stays enabled, until the window is loaded anew.
-    if (m_ui->cboCulvertNo2->count() >= 1) {
+    if (m_culvertList->culvertCount() >= 1) {
         m_ui->mnuRun->setEnabled(true);
         m_timer1->stop();
     }

@@ -3,15 +3,14 @@
 // that enables the Run menu. Its load (the constructor) runs the start-up initialisation; File,
 // New destroys the window and creates a new one through createMainWindow, which loads again.
 //
-// The tab editors are objects of their own that work on the window's controls (controls()); the
-// labels whose caption change has a handler are set only through the setters below, which run the
-// handler.
+// Each tab is a page of its own form and behaviour (ProjectPage, IntensityPage, DrainagePage);
+// the window composes them: it binds them to the project, carries what one page asks of another,
+// and keeps the culvert list that spans the intensity and drainage pages.
 
 #include <memory>
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QString>
 
 #include "platform/desktop.h"
 #include "platform/windowregistry.h"
@@ -26,11 +25,11 @@ class FrmMain;
 namespace sw {
 
 class CulvertListEditor;
-class DrainageEditor;
+class DrainagePage;
 class FileCommands;
 class FrmAbout;
-class IntensityEditor;
-class ProjectFieldsEditor;
+class IntensityPage;
+class ProjectPage;
 
 class FrmMain final : public QMainWindow {
     Q_OBJECT
@@ -39,19 +38,13 @@ public:
     FrmMain(AppState& state, Desktop& desktop, QWidget* parent = nullptr);
     ~FrmMain() override;
 
-    [[nodiscard]] Ui::FrmMain& controls() { return *m_ui; }
     [[nodiscard]] AppState& state() { return m_state; }
     [[nodiscard]] Desktop& desktop() { return m_desktop; }
-    [[nodiscard]] ProjectFieldsEditor& projectFields() { return *m_projectFields; }
-    [[nodiscard]] DrainageEditor& drainage() { return *m_drainage; }
-    [[nodiscard]] IntensityEditor& intensity() { return *m_intensity; }
+    [[nodiscard]] ProjectPage& projectPage() { return *m_project; }
+    [[nodiscard]] IntensityPage& intensityPage() { return *m_intensity; }
+    [[nodiscard]] DrainagePage& drainagePage() { return *m_drainage; }
     [[nodiscard]] CulvertListEditor& culvertList() { return *m_culvertList; }
     [[nodiscard]] FileCommands& fileCommands() { return *m_fileCommands; }
-
-    // Caption setters of the labels whose change has a handler.
-    void setTimeCaption(const QString& caption);       // lblTime: the project's time
-    void setCulvertIdCaption(const QString& caption);  // lblCulvertID: culvertIdCaptionChanged
-    void setCorFactorCaption(const QString& caption);  // lblCorFactor: corFactorCaptionChanged
 
     // Puts the focus into a control the way a refusal does, showing the control's tab first when
     // another one is up: what the user types next must land in the box the message named.
@@ -65,10 +58,6 @@ public:
     [[nodiscard]] FrmAbout* aboutBox() const;
 
 signals:
-    // The caption of lblCulvertID has been set: the drainage editor loads the current culvert.
-    void culvertIdCaptionChanged(const QString& caption);
-    // The caption of lblCorFactor has been set.
-    void corFactorCaptionChanged(const QString& caption);
     // The Run menu or the Run button.
     void runRequested();
 
@@ -78,7 +67,6 @@ protected:
 private:
     void load();
     void centreOnScreen();
-    void fitFixedPitchLists();
     void onTabChanged(int index);
     void onRunMenuTimer();
 
@@ -87,9 +75,10 @@ private:
     std::unique_ptr<Ui::FrmMain> m_ui;
     WindowRegistration m_registration;
     QTimer* m_timer1 = nullptr;
-    std::unique_ptr<ProjectFieldsEditor> m_projectFields;
-    std::unique_ptr<DrainageEditor> m_drainage;
-    std::unique_ptr<IntensityEditor> m_intensity;
+    // The pages are the tab widget's; the window only points at them.
+    ProjectPage* m_project = nullptr;
+    IntensityPage* m_intensity = nullptr;
+    DrainagePage* m_drainage = nullptr;
     std::unique_ptr<CulvertListEditor> m_culvertList;
     FileCommands* m_fileCommands = nullptr;
     QPointer<FrmAbout> m_about;

@@ -1,4 +1,4 @@
-#include "ui/main/projectfieldseditor.h"
+#include "ui/main/projectpage.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -10,33 +10,42 @@
 #include "platform/backcolour.h"
 #include "platform/windowregistry.h"
 #include "ui/main/controlevents.h"
-#include "ui_frmmain.h"
+#include "ui_projectpage.h"
 
 namespace sw {
 
-ProjectFieldsEditor::ProjectFieldsEditor(Ui::FrmMain& controls, AppState& state, Desktop& desktop)
-    : m_controls(controls),
-      m_state(state),
-      m_desktop(desktop),
-      m_events(new ControlEvents(this)),
-      m_boxes{{
-          {Field::ProjectName, controls.txtProjectName, &ProjectInfo::ProjectName, 60, msg::kProjectNameTooLong,
-           Field::ProjectNo, true},
-          {Field::ProjectNo, controls.txtProjectNo, &ProjectInfo::ProjectNo, 30, msg::kProjectNoTooLong,
-           Field::ControlNo, true},
-          {Field::ControlNo, controls.txtControlNo, &ProjectInfo::ControlNo, 30, msg::kControlNoTooLong,
-           Field::ProDescrpt, true},
-          {Field::ProDescrpt, controls.txtProDescrpt, &ProjectInfo::ProDescrpt, 60, msg::kProDescrptTooLong,
-           Field::ProjectDate, true},
-          // A date typed in does not make the project worth saving on its own.
-          {Field::ProjectDate, controls.txtDate, &ProjectInfo::ProjectDate, 0, {}, Field::Designer, false},
-          {Field::Designer, controls.txtDesigner, &ProjectInfo::Designer, 0, {}, Field::ProjectName, true},
-      }}
+ProjectPage::ProjectPage(QWidget* parent)
+    : QWidget(parent), m_ui(std::make_unique<Ui::ProjectPage>()), m_events(new ControlEvents(this))
 {
+    m_ui->setupUi(this);
+    m_boxes = {{
+        {Field::ProjectName, m_ui->txtProjectName, &ProjectInfo::ProjectName, 60, msg::kProjectNameTooLong,
+         Field::ProjectNo, true},
+        {Field::ProjectNo, m_ui->txtProjectNo, &ProjectInfo::ProjectNo, 30, msg::kProjectNoTooLong,
+         Field::ControlNo, true},
+        {Field::ControlNo, m_ui->txtControlNo, &ProjectInfo::ControlNo, 30, msg::kControlNoTooLong,
+         Field::ProDescrpt, true},
+        {Field::ProDescrpt, m_ui->txtProDescrpt, &ProjectInfo::ProDescrpt, 60, msg::kProDescrptTooLong,
+         Field::ProjectDate, true},
+        // A date typed in does not make the project worth saving on its own.
+        {Field::ProjectDate, m_ui->txtDate, &ProjectInfo::ProjectDate, 0, {}, Field::Designer, false},
+        {Field::Designer, m_ui->txtDesigner, &ProjectInfo::Designer, 0, {}, Field::ProjectName, true},
+    }};
+}
+
+ProjectPage::~ProjectPage()
+{
+    unbind();
+}
+
+void ProjectPage::bind(AppState& state, Desktop& desktop)
+{
+    m_state = &state;
+    m_desktop = &desktop;
     for (const Box& b : m_boxes) {
         m_events->onKeyPress(b.edit, [this, &b](QKeyEvent& key) {
             if (b.keysTouchProject && ControlEvents::isTypingKey(key))
-                m_state.IsPristine = false;
+                m_state->IsPristine = false;
             if (!ControlEvents::isEnter(key))
                 return false;
             boxOf(b.next).edit->setFocus(Qt::OtherFocusReason);
@@ -49,34 +58,40 @@ ProjectFieldsEditor::ProjectFieldsEditor(Ui::FrmMain& controls, AppState& state,
             // focus in (a refused Save As) keeps it.
             m_events->onLeave(b.edit, [this] {
                 if (onlyMainWindowLoaded())
-                    m_controls.txtProjectName->setFocus(Qt::OtherFocusReason);
+                    m_ui->txtProjectName->setFocus(Qt::OtherFocusReason);
             });
         }
         connect(b.edit, &QLineEdit::textChanged, this, [this, &b] { textChanged(b); });
         if (b.keysTouchProject) {
             // Edits made with the mouse (paste or undo from the context menu) touch the project as
             // keys do, or Open would replace it without offering to save.
-            connect(b.edit, &QLineEdit::textEdited, this, [this] { m_state.IsPristine = false; });
+            connect(b.edit, &QLineEdit::textEdited, this, [this] { m_state->IsPristine = false; });
         }
     }
 }
 
-ProjectFieldsEditor::~ProjectFieldsEditor()
+void ProjectPage::unbind()
 {
     m_events->unwatchAll();
+    disconnectControls(this);
 }
 
-const ProjectFieldsEditor::Box& ProjectFieldsEditor::boxOf(Field field) const
+const ProjectPage::Box& ProjectPage::boxOf(Field field) const
 {
     return m_boxes[static_cast<std::size_t>(field)];
 }
 
-QLineEdit* ProjectFieldsEditor::box(Field field) const
+QLineEdit* ProjectPage::box(Field field) const
 {
     return boxOf(field).edit;
 }
 
-void ProjectFieldsEditor::setFieldText(Field field, const QString& text)
+void ProjectPage::focusFirstBox(Qt::FocusReason reason)
+{
+    m_ui->txtProjectName->setFocus(reason);
+}
+
+void ProjectPage::setFieldText(Field field, const QString& text)
 {
     const Box& b = boxOf(field);
     if (b.edit->text() == text)
@@ -85,12 +100,13 @@ void ProjectFieldsEditor::setFieldText(Field field, const QString& text)
         b.edit->setText(text);
 }
 
-void ProjectFieldsEditor::timeCaptionChanged(const QString& caption)
+void ProjectPage::setTimeCaption(const QString& caption)
 {
-    m_state.ProjectInfo.ProjectTime = caption.toStdString();
+    m_ui->lblTime->setText(caption);
+    m_state->ProjectInfo.ProjectTime = caption.toStdString();
 }
 
-void ProjectFieldsEditor::textChanged(const Box& box)
+void ProjectPage::textChanged(const Box& box)
 {
     const std::string text = box.edit->text().toStdString();
     if (box.limit > 0 && charCount(text) > box.limit) {
@@ -98,22 +114,22 @@ void ProjectFieldsEditor::textChanged(const Box& box)
         // while the message is still open must not stack a second message on it.
         if (!m_showingLimitMessage) {
             m_showingLimitMessage = true;
-            m_desktop.messages().showMessage(std::string(box.limitMessage));
+            m_desktop->messages().showMessage(std::string(box.limitMessage));
             m_showingLimitMessage = false;
         }
         return;
     }
-    m_state.ProjectInfo.*box.target = text;
+    m_state->ProjectInfo.*box.target = text;
 }
 
-bool ProjectFieldsEditor::onlyMainWindowLoaded() const
+bool ProjectPage::onlyMainWindowLoaded() const
 {
-    return m_desktop.windows().count() == 1;
+    return m_desktop->windows().count() == 1;
 }
 
-void ProjectFieldsEditor::handFocusToVisibleSelector()
+void ProjectPage::handFocusToVisibleSelector()
 {
-    const WindowRegistry& windows = m_desktop.windows();
+    const WindowRegistry& windows = m_desktop->windows();
     if (windows.count() != 2 || !equalsIgnoringCase(windows.nameAt(0), "frmMain") ||
         !equalsIgnoringCase(windows.nameAt(1), "frmCulvertSelector") || !windows.isVisibleAt(1))
         return;
@@ -124,14 +140,14 @@ void ProjectFieldsEditor::handFocusToVisibleSelector()
     target->setFocus(Qt::OtherFocusReason);
 }
 
-void ProjectFieldsEditor::gotFocus(const Box& box)
+void ProjectPage::gotFocus(const Box& box)
 {
     setBackColour(box.edit, BackColour::Entry);
     if (box.field == Field::ProjectName)
         handFocusToVisibleSelector();
 }
 
-void ProjectFieldsEditor::lostFocus(const Box& box)
+void ProjectPage::lostFocus(const Box& box)
 {
     if (!onlyMainWindowLoaded())
         return;

@@ -2,14 +2,18 @@
 // The "Project Info" page: the six boxes of the project header and the time label. Each box copies
 // its text into its ProjectInfo field as it changes, four of them only up to a length limit; Enter
 // moves through the boxes in a cycle; the box being typed into is tinted.
+//
+// The main window's form creates the page; the window then binds it to the project, and only from
+// then on does the page handle anything.
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
-#include <QObject>
 #include <QString>
+#include <QWidget>
 
 #include "platform/desktop.h"
 #include "model/appstate.h"
@@ -17,30 +21,38 @@
 class QLineEdit;
 
 namespace Ui {
-class FrmMain;
+class ProjectPage;
 }
 
 namespace sw {
 
 class ControlEvents;
 
-class ProjectFieldsEditor final : public QObject {
+class ProjectPage final : public QWidget {
     Q_OBJECT
 
 public:
     enum class Field { ProjectName, ProjectNo, ControlNo, ProDescrpt, ProjectDate, Designer };
 
-    ProjectFieldsEditor(Ui::FrmMain& controls, AppState& state, Desktop& desktop);
-    ~ProjectFieldsEditor() override;
+    explicit ProjectPage(QWidget* parent = nullptr);
+    ~ProjectPage() override;
+
+    // Starts the page's handling on the project.
+    void bind(AppState& state, Desktop& desktop);
+    // Stops it, before the window takes its controls down: they send focus events as they go.
+    void unbind();
 
     // Sets a box's text and runs its change handling, also when the box already holds that text
     // (Qt reports no change then). Loading, Open and New fill the boxes through here.
     void setFieldText(Field field, const QString& text);
 
-    // The change handling of the time label: its caption is the project's time.
-    void timeCaptionChanged(const QString& caption);
+    // lblTime, whose caption is the project's time.
+    void setTimeCaption(const QString& caption);
 
     [[nodiscard]] QLineEdit* box(Field field) const;
+
+    // Where the typing starts on this page.
+    void focusFirstBox(Qt::FocusReason reason);
 
 private:
     struct Box {
@@ -60,11 +72,11 @@ private:
     [[nodiscard]] bool onlyMainWindowLoaded() const;
     void handFocusToVisibleSelector();
 
-    Ui::FrmMain& m_controls;
-    AppState& m_state;
-    Desktop& m_desktop;
+    std::unique_ptr<Ui::ProjectPage> m_ui;
+    AppState* m_state = nullptr;
+    Desktop* m_desktop = nullptr;
     ControlEvents* m_events;
-    std::array<Box, 6> m_boxes;
+    std::array<Box, 6> m_boxes{};
     bool m_showingLimitMessage = false;
 };
 

@@ -1,0 +1,481 @@
+#include "ui/main/drainagepage.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include "core/messages.h"
+#include "core/numbers.h"
+#include "engine/arearows.h"
+#include "engine/runoff.h"
+#include "engine/subarealine.h"
+#include "engine/tables.h"
+#include "platform/backcolour.h"
+#include "ui/main/comboboxtext.h"
+#include "ui/main/controlevents.h"
+#include "ui/main/fixedpitchlist.h"
+#include "ui_drainagepage.h"
+
+namespace sw {
+namespace {
+
+QString qs(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+std::string text(const QLineEdit* box)
+{
+    return box->text().toStdString();
+}
+
+void enableEditable(QWidget* box)
+{
+    box->setEnabled(true);
+    setBackColour(box, BackColour::WindowBackground);
+}
+
+}  // namespace
+
+DrainagePage::DrainagePage(QWidget* parent)
+    : QWidget(parent), m_ui(std::make_unique<Ui::DrainagePage>()), m_events(new ControlEvents(this))
+{
+    m_ui->setupUi(this);
+    // The user-defined entry shows only in its mode.
+    for (QWidget* hidden : std::initializer_list<QWidget*>{m_ui->txtUserSurface, m_ui->Label31, m_ui->lblCU, m_ui->txtUserC})
+        hidden->hide();
+    fitFixedPitchList(m_ui->lstAreaInfo);
+}
+
+DrainagePage::~DrainagePage()
+{
+    unbind();
+}
+
+void DrainagePage::bind(AppState& state, Desktop& desktop, std::function<QString()> shownReturnPeriod)
+{
+    m_state = &state;
+    m_desktop = &desktop;
+    m_shownReturnPeriod = std::move(shownReturnPeriod);
+
+    QComboBox* surface = m_ui->cboSurface;
+    connect(surface, &QComboBox::activated, this, &DrainagePage::surfacePicked);
+    if (surface->lineEdit())
+        connect(surface->lineEdit(), &QLineEdit::textEdited, this, &DrainagePage::surfaceTyped);
+    connect(m_ui->cboAreaUnit, &QComboBox::activated, this, [this] { m_ui->cmdAdd->setEnabled(true); });
+    connect(m_ui->txtUserSurface, &QLineEdit::textChanged, this, [this] {
+        for (QWidget* box : std::initializer_list<QWidget*>{m_ui->txtArea, m_ui->txtDesCrption})
+            enableEditable(box);
+        m_ui->cboAreaUnit->setEnabled(true);
+    });
+    connect(m_ui->optManualC, &QRadioButton::clicked, this, &DrainagePage::applyDesignManualMode);
+    connect(m_ui->optUserC, &QRadioButton::clicked, this, &DrainagePage::applyUserDefinedMode);
+    connect(m_ui->lstAreaInfo, &QListWidget::itemClicked, this, &DrainagePage::rowClicked);
+    connect(m_ui->cmdAdd, &QPushButton::clicked, this, &DrainagePage::addSubArea);
+    connect(m_ui->cmdRemove, &QPushButton::clicked, this, &DrainagePage::removeSubArea);
+    connect(m_ui->cmdRemoveAll, &QPushButton::clicked, this, &DrainagePage::removeAllSubAreas);
+
+    // Enter moves along the page's chain of boxes.
+    const std::pair<QWidget*, QWidget*> enterChain[] = {
+        {m_ui->txtCulvertDescrpt, m_ui->cboSurface},
+        {m_ui->cboSurface, m_ui->txtArea},        {m_ui->txtArea, m_ui->cboAreaUnit},
+        {m_ui->cboAreaUnit, m_ui->txtDesCrption}, {m_ui->txtDesCrption, m_ui->cmdAdd},
+        {m_ui->txtUserC, m_ui->txtUserSurface},   {m_ui->txtUserSurface, m_ui->txtArea},
+    };
+    for (const auto& [from, to] : enterChain) {
+        m_events->onKeyPress(from, [to = to](QKeyEvent& key) {
+            if (!ControlEvents::isEnter(key))
+                return false;
+            to->setFocus(Qt::OtherFocusReason);
+            return true;
+        });
+    }
+    for (QWidget* box : std::initializer_list<QWidget*>{m_ui->txtCulvertDescrpt, m_ui->txtArea, m_ui->txtDesCrption,
+                                                        m_ui->txtUserC, m_ui->txtUserSurface}) {
+        m_events->onFocusIn(box, [box] { setBackColour(box, BackColour::Entry); });
+        m_events->onFocusOut(box, [box] { setBackColour(box, BackColour::White); });
+    }
+    m_events->onLeave(m_ui->txtUserSurface, [this] { m_ui->txtArea->setFocus(Qt::OtherFocusReason); });
+}
+
+void DrainagePage::unbind()
+{
+    m_events->unwatchAll();
+    disconnectControls(this);
+}
+
+QComboBox* DrainagePage::culvertBox() const
+{
+    return m_ui->cboCulvertNo1;
+}
+
+QLineEdit* DrainagePage::descriptionBox() const
+{
+    return m_ui->txtCulvertDescrpt;
+}
+
+void DrainagePage::focusFirstBox(Qt::FocusReason reason)
+{
+    m_ui->txtCulvertDescrpt->setFocus(reason);
+}
+
+int DrainagePage::rowCount() const
+{
+    return m_ui->lstAreaInfo->count();
+}
+
+void DrainagePage::enableRowButtons()
+{
+    for (QPushButton* button : {m_ui->cmdAdd, m_ui->cmdRemove, m_ui->cmdRemoveAll})
+        button->setEnabled(true);
+}
+
+void DrainagePage::clearRows()
+{
+    m_ui->lstAreaInfo->clear();
+}
+
+void DrainagePage::clearSubAreas()
+{
+    m_ui->lstAreaInfo->clear();
+    m_ui->lblLot->clear();
+    m_ui->lblTA->clear();
+    m_ui->lblWC->clear();
+}
+
+void DrainagePage::clearCulvertEntries()
+{
+    for (QLineEdit* box : {m_ui->txtCulvertDescrpt, m_ui->txtArea, m_ui->txtDesCrption})
+        box->clear();
+}
+
+// --- start-up lists -------------------------------------------------------------------------
+
+void DrainagePage::fillSurfaceList(const std::vector<std::string>& surfaces)
+{
+    m_ui->cboSurface->setEnabled(true);
+    fillComboEntries(m_ui->cboSurface, surfaces);
+}
+
+void DrainagePage::fillAreaUnitList(const std::vector<std::string>& units)
+{
+    fillComboEntries(m_ui->cboAreaUnit, units);
+}
+
+void DrainagePage::showStartValues(const QString& areaUnit)
+{
+    replaceComboText(m_ui->cboAreaUnit, areaUnit);
+    m_ui->lblTA->setText(qs(formatNumber(0, "0.00")));
+    m_ui->lblWC->setText(qs(formatNumber(0, "0.00")));
+    m_ui->lblLot->setText(QString::number(rowCount()));
+}
+
+// --- the current culvert --------------------------------------------------------------------
+
+void DrainagePage::setCulvertIdCaption(const QString& caption)
+{
+    m_ui->lblCulvertID->setText(caption);
+    loadCurrentCulvert();
+}
+
+void DrainagePage::showTotals(const std::optional<TotalsLabels>& totals)
+{
+    if (!totals)
+        return;
+    m_ui->lblTA->setText(qs(totals->TotalArea));
+    m_ui->lblWC->setText(qs(totals->WeightedC));
+}
+
+void DrainagePage::loadCurrentCulvert()
+{
+    const CulvertRecord* culvert = currentCulvert(*m_state);
+    if (culvert == nullptr)
+        return;
+
+    if (declaredAreaCount(*culvert) == 0) {
+        {
+            // Emptied for the view only: the culvert keeps its stored station/description.
+            const QSignalBlocker keepDescription(m_ui->txtCulvertDescrpt);
+            m_ui->txtCulvertDescrpt->clear();
+        }
+        m_ui->txtArea->clear();
+        m_ui->txtDesCrption->clear();
+        clearSubAreas();
+        return;
+    }
+
+    // LoadAreaList
+    m_ui->lstAreaInfo->clear();
+    // Showing the period runs its change handling, which writes into this same record.
+    emit returnPeriodLoaded(qs(culvert->RetPeriod));
+    enableEditable(m_ui->txtCulvertDescrpt);
+    m_ui->txtCulvertDescrpt->setText(qs(culvert->Description));
+    const std::size_t count = validAreaCount(*culvert);
+    for (std::size_t j = 0; j < count; ++j)
+        m_ui->lstAreaInfo->addItem(qs(subAreaLine(culvert->Areas[j])));
+    m_ui->cboSurface->setEnabled(true);
+
+    m_ui->lblLot->setText(qs(culvert->NumOfAreas));
+    showTotals(CalAC(*m_state, m_state->CurCulvert));
+}
+
+// --- return period --------------------------------------------------------------------------
+
+void DrainagePage::returnPeriodGiven(bool picked)
+{
+    enableEditable(m_ui->txtCulvertDescrpt);
+    if (picked)
+        m_ui->cboSurface->setEnabled(true);
+}
+
+void DrainagePage::updateCValues(std::int16_t years)
+{
+    const CUpdate update = UpdateCValues(*m_state, m_state->CurCulvert, rowCount(), years);
+    if (!update.Message.empty())
+        m_desktop->messages().showMessage(update.Message);
+    showCUpdate(update);
+}
+
+void DrainagePage::reconcileCValues()
+{
+    const CulvertRecord* culvert = currentCulvert(*m_state);
+    if (culvert == nullptr || rowCount() == 0)
+        return;
+    const std::optional<std::int16_t> years = returnPeriodYears(culvert->RetPeriod);
+    if (!years || *years <= 0)
+        return;
+    bool stale = false;
+    for (std::size_t j = 0; j < validAreaCount(*culvert); ++j) {
+        const SubArea& a = culvert->Areas[j];
+        if (isTableSurface(a.Surface) && GetCValue(a.Surface, *years, "") != a.C)
+            stale = true;
+    }
+    if (stale)
+        updateCValues(*years);
+}
+
+void DrainagePage::showCUpdate(const CUpdate& update)
+{
+    if (update.Rows.empty())
+        return;
+    m_ui->lstAreaInfo->clear();
+    for (const std::string& row : update.Rows)
+        m_ui->lstAreaInfo->addItem(qs(row));
+    showTotals(update.Totals);
+}
+
+// --- surface and source of C ----------------------------------------------------------------
+
+void DrainagePage::showSurfaceC()
+{
+    CulvertRecord* culvert = currentCulvert(*m_state);
+    if (m_state->EditorsLive)
+        culvert->RetPeriod = m_shownReturnPeriod().toStdString();
+    const std::optional<std::int16_t> years = returnPeriodYears(culvert->RetPeriod);
+    if (!years) {
+        m_ui->lblCValue->clear();
+        m_desktop->messages().showMessage(std::string(msg::kReturnPeriodNotWhole16));
+        return;
+    }
+    const double c = GetCValue(m_ui->cboSurface->currentText().toStdString(), *years, text(m_ui->txtUserC));
+    m_ui->lblCValue->setText(qs(plainNumber(c)));
+}
+
+void DrainagePage::surfacePicked()
+{
+    if (currentCulvert(*m_state) == nullptr)
+        return;
+    for (QWidget* box : std::initializer_list<QWidget*>{m_ui->txtArea, m_ui->txtDesCrption})
+        enableEditable(box);
+    m_ui->cboAreaUnit->setEnabled(true);
+    showSurfaceC();
+}
+
+void DrainagePage::surfaceTyped()
+{
+    if (currentCulvert(*m_state) == nullptr)
+        return;
+    showSurfaceC();
+}
+
+void DrainagePage::showCSource(CSource source)
+{
+    const bool manual = source == CSource::DesignManual;
+    m_ui->optManualC->setChecked(manual);
+    m_ui->optUserC->setChecked(!manual);
+    QWidget* const designManual[] = {m_ui->cboSurface, m_ui->lblCD, m_ui->lblCValue, m_ui->Label27, m_ui->Label28, m_ui->Label9};
+    for (QWidget* w : designManual)
+        w->setVisible(manual);
+    QWidget* const userDefined[] = {m_ui->lblCU, m_ui->txtUserC, m_ui->txtUserSurface, m_ui->Label31};
+    for (QWidget* w : userDefined)
+        w->setVisible(!manual);
+}
+
+void DrainagePage::applyDesignManualMode()
+{
+    showCSource(CSource::DesignManual);
+    m_ui->cboSurface->setFocus(Qt::OtherFocusReason);
+}
+
+void DrainagePage::applyUserDefinedMode()
+{
+    showCSource(CSource::UserDefined);
+    m_ui->txtUserC->clear();
+    m_ui->txtUserSurface->clear();
+    m_ui->txtUserC->setFocus(Qt::OtherFocusReason);
+}
+
+// --- rows -----------------------------------------------------------------------------------
+
+void DrainagePage::addSubArea()
+{
+    MessageBoxes& messages = m_desktop->messages();
+    auto refuse = [this, &messages](std::string_view message, QWidget* focus) {
+        messages.showMessage(std::string(message));
+        if (focus != nullptr)
+            emit focusRequested(focus);
+    };
+    if (currentCulvert(*m_state) == nullptr)
+        return refuse(msg::kNoCulvertId, nullptr);
+
+    AreaEntry entry;
+    entry.Source = m_ui->optManualC->isChecked() ? CSource::DesignManual : CSource::UserDefined;
+    entry.Surface = m_ui->cboSurface->currentText().toStdString();
+    entry.CCaption = m_ui->lblCValue->text().toStdString();
+    entry.UserSurface = text(m_ui->txtUserSurface);
+    entry.UserC = text(m_ui->txtUserC);
+    entry.Area = text(m_ui->txtArea);
+    entry.UnitIndex = m_ui->cboAreaUnit->currentIndex();
+    entry.Description = text(m_ui->txtDesCrption);
+
+    if (entry.Source == CSource::DesignManual) {
+        // A surface typed in that is not one of the table's would take its C from the hidden
+        // user-defined box: only a surface of the list has a design-manual C.
+        if (entry.Surface.empty() || !isTableSurface(entry.Surface))
+            return refuse(msg::kSelectSurface, m_ui->cboSurface);
+        if (numericValue(entry.CCaption) <= 0) {
+            messages.showMessage(std::string(msg::kReturnPeriodNotWhole16));
+            emit returnPeriodFocusRequested();
+            return;
+        }
+        if (numericValue(entry.Area) <= 0)
+            return refuse(msg::kAreaNotPositive, m_ui->txtArea);
+    } else {
+        if (numericValue(entry.UserC) <= 0)
+            return refuse(msg::kUserCNotPositive, m_ui->txtUserC);
+        if (entry.UserSurface.empty())
+            return refuse(msg::kNoUserSurface, m_ui->txtUserSurface);
+        if (numericValue(entry.Area) <= 0)
+            return refuse(msg::kAreaNotPositive, m_ui->txtArea);
+    }
+    switch (checkAreaEntry(entry)) {
+    case AreaEntryFault::None:
+        break;
+    case AreaEntryFault::CommaInUserSurface:
+        return refuse(msg::kCommaInUserSurface, m_ui->txtUserSurface);
+    case AreaEntryFault::CommaInUserC:
+        return refuse(msg::kCommaInUserC, m_ui->txtUserC);
+    case AreaEntryFault::AreaNotPlainNumber:
+        return refuse(msg::kAreaNotPlainNumber, m_ui->txtArea);
+    case AreaEntryFault::AreaTooLarge:
+        return refuse(msg::kAreaTooLarge, m_ui->txtArea);
+    case AreaEntryFault::AreaTooWide:
+        return refuse(msg::kAreaTooWide, m_ui->txtArea);
+    }
+
+    m_ui->lstAreaInfo->addItem(qs(BuildAreaRow(entry)));
+    m_ui->lblLot->setText(QString::number(rowCount()));
+    storeRowsIntoCulvert();
+
+    m_ui->txtArea->clear();
+    m_ui->txtDesCrption->clear();
+    m_ui->cmdRemove->setEnabled(true);
+    m_ui->cmdRemoveAll->setEnabled(true);
+    applyDesignManualMode();
+}
+
+void DrainagePage::storeRowsIntoCulvert()
+{
+    CulvertRecord* culvert = currentCulvert(*m_state);
+    if (culvert == nullptr)
+        return;
+    const int rows = rowCount();
+    culvert->NumOfAreas = std::to_string(rows);
+    culvert->Areas.resize(static_cast<std::size_t>(rows));
+    for (int i = 0; i < rows; ++i)  // StoreAreaList
+        culvert->Areas[static_cast<std::size_t>(i)] = parseAreaRow(m_ui->lstAreaInfo->item(i)->text().toStdString());
+    showTotals(CalAC(*m_state, m_state->CurCulvert));
+}
+
+void DrainagePage::rowClicked()
+{
+    const QListWidgetItem* item = m_ui->lstAreaInfo->currentItem();
+    if (item == nullptr)
+        return;
+    const QString row = item->text();
+    const int comma = row.lastIndexOf(QLatin1Char(','));
+    if (row.isEmpty() || comma < 0)
+        return;
+    m_ui->txtDesCrption->setText(row.mid(comma + 1).trimmed());
+    m_ui->txtDesCrption->setEnabled(true);
+    m_ui->txtDesCrption->show();
+}
+
+void DrainagePage::removeSubArea()
+{
+    // The rows on show may still be those of a culvert that is no longer current.
+    if (currentCulvert(*m_state) == nullptr) {
+        m_desktop->messages().showMessage(std::string(msg::kNoCulvertId));
+        return;
+    }
+    QListWidget* list = m_ui->lstAreaInfo;
+    const int row = list->currentRow();
+    if (row < 0 || list->selectedItems().isEmpty()) {
+        m_desktop->messages().showMessage(std::string(msg::kSelectRowToRemove));
+        return;
+    }
+    delete list->takeItem(row);
+    if (rowCount() == 0) {
+        m_ui->cmdRemove->setEnabled(false);
+        m_ui->cmdRemoveAll->setEnabled(false);
+    }
+    m_ui->lblLot->setText(QString::number(rowCount()));
+    currentCulvert(*m_state)->NumOfAreas = std::to_string(rowCount());
+    if (rowCount() > 0) {
+        storeRowsIntoCulvert();
+        m_ui->cboSurface->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    clearAllRows();
+}
+
+void DrainagePage::removeAllSubAreas()
+{
+    if (currentCulvert(*m_state) == nullptr) {
+        m_desktop->messages().showMessage(std::string(msg::kNoCulvertId));
+        return;
+    }
+    clearAllRows();
+}
+
+void DrainagePage::clearAllRows()
+{
+    m_ui->lstAreaInfo->clear();
+    m_ui->lblTA->setText(QStringLiteral("0.00"));
+    m_ui->lblWC->setText(QStringLiteral("0.00"));
+    m_ui->lblLot->setText(QStringLiteral("0"));
+    // The station/description belongs to the culvert, not to its sub-areas: it stays.
+    m_ui->cmdRemove->setEnabled(false);
+    m_ui->cmdRemoveAll->setEnabled(false);
+    if (CulvertRecord* culvert = currentCulvert(*m_state)) {
+        culvert->NumOfAreas = "0";
+        culvert->Areas.clear();
+    }
+    m_ui->cboSurface->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace sw

@@ -1,0 +1,147 @@
+#pragma once
+// The "Intensity Info" page: the intensity inputs of the current culvert (return period, zone,
+// elevations, length of travel, correction factor), stored into its record as they change, and
+// the list of results the Intensity button computes.
+//
+// The culvert box and the Delete button belong to the culvert list, which works them through
+// culvertBox() and deleteCulvertButton(). What the return period means for the sub-areas is the
+// drainage page's business: the page only reports the return period's changes.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QString>
+#include <QWidget>
+
+#include "engine/tc.h"
+#include "platform/desktop.h"
+#include "model/appstate.h"
+
+namespace Ui {
+class IntensityPage;
+}
+
+class QComboBox;
+class QKeyEvent;
+class QLineEdit;
+class QPushButton;
+
+namespace sw {
+
+class ControlEvents;
+
+class IntensityPage final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit IntensityPage(QWidget* parent = nullptr);
+    ~IntensityPage() override;
+
+    // Starts the page's handling on the project.
+    void bind(AppState& state, Desktop& desktop);
+    // Stops it, before the window takes its controls down: they send focus events as they go.
+    void unbind();
+
+    // Fills the page from the culvert's record and lists its results; stores nothing back.
+    void LoadIntensityInputs(int culvert);
+    // Stores the page into the culvert's record, computes slope and time of concentration and
+    // lists lines 1 to 7. Says whether the time could be computed, and why not.
+    TcOutcome StoreIntensityInputs(int culvert);
+    // The intensity of the culvert: its line added to the list; the reason it has none is shown
+    // when `reportProblems` (a choice that already told the user passes false).
+    void showIntensity(int culvert, bool reportProblems = true);
+
+    // The Intensity button.
+    void computeIntensity();
+
+    // Sets the text of a box of this page and runs its change handling, as typing would.
+    void setReturnPeriodText(const QString& text);
+    void setZoneText(const QString& text);
+    // Back to the first return period and zone of the lists, with their change handling.
+    void resetReturnPeriodAndZone();
+
+    // lblCorFactor, whose caption is the current culvert's correction factor.
+    void setCorFactorCaption(const QString& caption);
+
+    // The factor comes from the list: as if optManual had been clicked.
+    void selectFactorFromList();
+
+    // The page's states around the current culvert.
+    void setCulvertSelectedState(bool enableDelete);
+    void setNoCulvertState();
+    // A new culvert: the value boxes open and empty, the typed factor empty.
+    void startNewCulvert();
+    // A culvert whose intensity inputs were never given shows empty value boxes and factor.
+    void clearValues();
+    // The elevation and length boxes emptied, the factor left.
+    void clearValueBoxes();
+    void clearResults();
+
+    // The start-up lists: the return periods; then the zones, the length units and the factors,
+    // the first zone and unit shown. The start-up return period is shown without change handling.
+    void fillReturnPeriodList(const std::vector<std::string>& periods);
+    void showStartReturnPeriod(const QString& period);
+    void fillStartLists(const std::vector<std::string>& zones, const std::vector<std::string>& lengthUnits,
+                        const std::vector<std::string>& factors);
+
+    // The culvert list's controls on this page.
+    [[nodiscard]] QComboBox* culvertBox() const;
+    [[nodiscard]] QPushButton* deleteCulvertButton() const;
+    // Position of the first entry of the culvert box equal to the ID; kUnknownCulvert when none.
+    [[nodiscard]] int culvertIndexOf(const QString& id) const;
+
+    [[nodiscard]] QWidget* returnPeriodBox() const;
+    [[nodiscard]] QString returnPeriodText() const;
+    void focusFirstBox(Qt::FocusReason reason);
+
+signals:
+    // A refusal named a box of this page: the window shows the page and puts the focus there.
+    void focusRequested(QWidget* control);
+    // The current culvert's return period was typed (picked false) or picked from the list.
+    void returnPeriodGiven(bool picked);
+    // A pick changed the current culvert's return period to a whole number of years.
+    void returnPeriodChanged(std::int16_t years);
+    // The user left the return period box.
+    void returnPeriodLeft();
+
+private:
+    // A value box with its unit box and the three fields they fill.
+    struct ValueBox {
+        QLineEdit* edit;
+        QComboBox* unit;
+        double CulvertRecord::*value;
+        std::string CulvertRecord::*unitField;
+        double CulvertRecord::*feet;
+        QWidget* nextOnEnter;
+        QWidget* nextAfterUnit;
+        bool unitWritesWhileLoading;
+    };
+
+    void listInputLines(const CulvertRecord& culvert, const TcOutcome& tc);
+    void returnPeriodTyped();
+    void returnPeriodPicked();
+    void zoneTyped();
+    void zonePicked();
+    void valueChanged(const ValueBox& box);
+    bool valueKey(const ValueBox& box, const QKeyEvent& key);
+    void unitTextChanged(const ValueBox& box);
+    void unitPicked(const ValueBox& box);
+    void factorPicked();
+    void factorFromListClicked();
+    void typedFactorClicked();
+    void typedFactorChanged();
+    void corFactorCaptionChanged(const QString& caption);
+    void setComboText(QComboBox* box, const QString& text, void (IntensityPage::*handler)());
+    [[nodiscard]] bool culvertSelected() const;
+
+    std::unique_ptr<Ui::IntensityPage> m_ui;
+    AppState* m_state = nullptr;
+    Desktop* m_desktop = nullptr;
+    ControlEvents* m_events;
+    std::array<ValueBox, 3> m_values{};
+};
+
+}  // namespace sw

@@ -117,6 +117,13 @@ inline constexpr std::string_view kNoProDescrpt =
 inline constexpr std::string_view kNoDate = "Date is not provided, please check your input !";
 inline constexpr std::string_view kNoDesigner = "Designer is not provided, please check your input !";
 
+// Run, culvert selector and results board
+inline constexpr std::string_view kRunIncomplete = "Please enter all information for Culvert ID: \" {1} \"  before running";
+inline constexpr std::string_view kRunNoCulvert =
+    "There is no culvert to run yet: please add a culvert on the \"Intensity Info\" page first.";
+inline constexpr std::string_view kRunNoCulvertChosen = "Please choose a culvert in the list, or choose \"All\".";
+inline constexpr std::string_view kBoardAtStart = "You are at the end of culvert list in this project";
+
 // Multiple-return-period summary, report text files and the batch report command
 inline constexpr std::string_view kSummaryUserDefinedSurface =
     "Summary is not available for this Culvert due to user-defined surface characters and C values !";

@@ -106,9 +106,4 @@ SummaryOutcome prepareSummary(const Document& document, int culvert)
     return out;
 }
 
-int summaryCulvert(bool lastRunSingle, int curCulvert, int boardCulvert)
-{
-    return lastRunSingle ? curCulvert : boardCulvert;
-}
-
 }  // namespace sw

@@ -83,8 +83,4 @@ struct SummaryOutcome {
 // of zeros.
 [[nodiscard]] SummaryOutcome prepareSummary(const Document& document, int culvert);
 
-// The culvert a summary of the board is for: the current culvert after a run of one culvert,
-// otherwise the one shown on the board.
-[[nodiscard]] int summaryCulvert(bool lastRunSingle, int curCulvert, int boardCulvert);
-
 }  // namespace sw

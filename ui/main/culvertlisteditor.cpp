@@ -202,6 +202,7 @@ void CulvertListEditor::createCulvert(bool leavePath)
     m_intensity.setCulvertSelectedState(true);
     setBackColour(m_drainage.descriptionBox(), BackColour::TitleBarText);
     m_intensity.returnPeriodBox()->setFocus(Qt::OtherFocusReason);
+    emit culvertsChanged();
 }
 
 void CulvertListEditor::ResetCulvertEditors()
@@ -265,6 +266,7 @@ void CulvertListEditor::deleteCulvert()
     description->setEnabled(false);
     setBackColour(description, BackColour::ButtonFace);
     m_drainage.clearSubAreas();
+    emit culvertsChanged();
 }
 
 void CulvertListEditor::ResetAfterDelete()

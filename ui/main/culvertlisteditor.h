@@ -46,6 +46,10 @@ public:
     // it while the selector is loaded).
     void setSelectorBoxFollower(std::function<void(const QString&)> follower);
 
+signals:
+    // A culvert was added to the list or deleted from it.
+    void culvertsChanged();
+
 private:
     void culvertNo2Typed();
     void culvertNo2Picked();

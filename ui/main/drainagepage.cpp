@@ -182,6 +182,11 @@ void DrainagePage::setCulvertIdCaption(const QString& caption)
     loadCurrentCulvert();
 }
 
+void DrainagePage::refreshTotals(int culvert)
+{
+    showTotals(CalAC(*m_state, culvert));
+}
+
 void DrainagePage::showTotals(const std::optional<TotalsLabels>& totals)
 {
     if (!totals)

@@ -92,6 +92,9 @@ public:
 
     void focusFirstBox(Qt::FocusReason reason);
 
+    // CalAC for the culvert, its totals shown.
+    void refreshTotals(int culvert);
+
 signals:
     // A refusal named a box of this page: the window shows the page and puts the focus there.
     void focusRequested(QWidget* control);

@@ -10,6 +10,7 @@
 #include "ui/main/culvertlisteditor.h"
 #include "ui/main/drainagepage.h"
 #include "ui/main/frmmain.h"
+#include "ui/results/resultswindows.h"
 #include "ui/main/projectpage.h"
 
 namespace sw {
@@ -118,6 +119,8 @@ bool FileCommands::openInto(FrmMain& target)
         desktop.messages().showMessage(load.Message);
         return false;
     }
+    // The windows of a run showed the project just replaced.
+    target.results().projectChanged();
     if (load.status == LoadOutcome::Status::Partial)
         desktop.messages().showMessage(load.Message);
     if (!load.Notice.empty())

@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -17,6 +18,7 @@
 #include "ui/main/frmabout.h"
 #include "ui/main/intensitypage.h"
 #include "ui/main/projectpage.h"
+#include "ui/results/resultswindows.h"
 #include "ui_frmmain.h"
 
 namespace sw {
@@ -81,6 +83,14 @@ FrmMain::FrmMain(AppState& state, Desktop& desktop, QWidget* parent)
     connect(m_intensity, &IntensityPage::returnPeriodChanged, m_drainage, &DrainagePage::updateCValues);
     connect(m_intensity, &IntensityPage::returnPeriodLeft, m_drainage, &DrainagePage::reconcileCValues);
 
+    m_results = new ResultsWindows(m_state, m_desktop, *this, this);
+    connect(this, &FrmMain::runRequested, m_results, &ResultsWindows::run);
+    connect(m_culvertList.get(), &CulvertListEditor::culvertsChanged, m_results, &ResultsWindows::projectChanged);
+    m_culvertList->setSelectorBoxFollower([this](const QString& id) {
+        if (FrmCulvertSelector* selector = m_results->selector())
+            selector->setCulvertText(id);
+    });
+
     m_fileCommands = new FileCommands(*this);
     connect(m_ui->mnuNew, &QAction::triggered, m_fileCommands, [this] { m_fileCommands->runNew(); });
     connect(m_ui->mnuOpen, &QAction::triggered, m_fileCommands, [this] { m_fileCommands->runOpen(); });
@@ -92,6 +102,8 @@ FrmMain::FrmMain(AppState& state, Desktop& desktop, QWidget* parent)
 
 FrmMain::~FrmMain()
 {
+    // The windows of a run go with the window they ran from.
+    delete m_results;
     // The handling goes first: the controls it watches send focus events while they are destroyed.
     m_culvertList.reset();
     m_intensity->unbind();
@@ -176,6 +188,45 @@ void FrmMain::onRunMenuTimer()
         m_ui->mnuRun->setEnabled(true);
         m_timer1->stop();
     }
+}
+
+QStringList FrmMain::culvertIds() const
+{
+    QStringList ids;
+    const QComboBox* box = m_intensity->culvertBox();
+    for (int i = 0; i < box->count(); ++i)
+        ids << box->itemText(i);
+    return ids;
+}
+
+QString FrmMain::culvertText() const
+{
+    return m_intensity->culvertBox()->currentText();
+}
+
+QString FrmMain::caption() const
+{
+    return windowTitle();
+}
+
+void FrmMain::focusProjectName()
+{
+    m_project->box(ProjectPage::Field::ProjectName)->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmMain::showCulvert(int culvert)
+{
+    const QComboBox* box = m_intensity->culvertBox();
+    if (culvert >= 0 && culvert < box->count())
+        m_culvertList->setCulvertNo2Text(box->itemText(culvert));
+}
+
+void FrmMain::refreshCulvertDisplays(int culvert)
+{
+    m_drainage->refreshTotals(culvert);
+    m_intensity->LoadIntensityInputs(culvert);
+    m_intensity->StoreIntensityInputs(culvert);
+    m_intensity->showIntensity(culvert);
 }
 
 bool FrmMain::runExit()

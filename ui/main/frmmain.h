@@ -12,9 +12,10 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "model/appstate.h"
 #include "platform/desktop.h"
 #include "platform/windowregistry.h"
-#include "model/appstate.h"
+#include "ui/results/resultshost.h"
 
 class QTimer;
 
@@ -30,8 +31,9 @@ class FileCommands;
 class FrmAbout;
 class IntensityPage;
 class ProjectPage;
+class ResultsWindows;
 
-class FrmMain final : public QMainWindow {
+class FrmMain final : public QMainWindow, public ResultsHost {
     Q_OBJECT
 
 public:
@@ -45,6 +47,16 @@ public:
     [[nodiscard]] DrainagePage& drainagePage() { return *m_drainage; }
     [[nodiscard]] CulvertListEditor& culvertList() { return *m_culvertList; }
     [[nodiscard]] FileCommands& fileCommands() { return *m_fileCommands; }
+    // Run and the windows it opens.
+    [[nodiscard]] ResultsWindows& results() { return *m_results; }
+
+    // What the results windows ask of this window.
+    [[nodiscard]] QStringList culvertIds() const override;
+    [[nodiscard]] QString culvertText() const override;
+    [[nodiscard]] QString caption() const override;
+    void focusProjectName() override;
+    void showCulvert(int culvert) override;
+    void refreshCulvertDisplays(int culvert) override;
 
     // Puts the focus into a control the way a refusal does, showing the control's tab first when
     // another one is up: what the user types next must land in the box the message named.
@@ -81,6 +93,7 @@ private:
     DrainagePage* m_drainage = nullptr;
     std::unique_ptr<CulvertListEditor> m_culvertList;
     FileCommands* m_fileCommands = nullptr;
+    ResultsWindows* m_results = nullptr;
     QPointer<FrmAbout> m_about;
 };
 

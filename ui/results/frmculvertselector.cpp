@@ -1,0 +1,124 @@
+#include "ui/results/frmculvertselector.h"
+
+#include <QSignalBlocker>
+
+#include "core/messages.h"
+#include "core/text.h"
+#include "engine/discharge.h"
+#include "ui/results/resultshost.h"
+#include "ui_frmculvertselector.h"
+
+namespace sw {
+
+FrmCulvertSelector::FrmCulvertSelector(AppState& state, Desktop& desktop, ResultsHost& host, ShowResults showResults)
+    : QWidget(nullptr, Qt::Window),
+      m_state(state),
+      m_desktop(desktop),
+      m_host(host),
+      m_showResults(std::move(showResults)),
+      m_ui(std::make_unique<Ui::FrmCulvertSelector>()),
+      m_registration(desktop.windows(), this, "frmCulvertSelector")
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_ui->setupUi(this);
+    connect(m_ui->cboCulvertNo3, &QComboBox::currentIndexChanged, this, &FrmCulvertSelector::culvertChosen);
+    connect(m_ui->Option1, &QRadioButton::clicked, m_ui->cboCulvertNo3, [this] { m_ui->cboCulvertNo3->setEnabled(true); });
+    connect(m_ui->Option2, &QRadioButton::clicked, m_ui->cboCulvertNo3, [this] { m_ui->cboCulvertNo3->setEnabled(false); });
+    connect(m_ui->cmdOK, &QPushButton::clicked, this, &FrmCulvertSelector::runChosen);
+    connect(m_ui->cmdCancel, &QPushButton::clicked, this, [this] {
+        m_ui->cboCulvertNo3->clear();
+        close();
+    });
+    load();
+}
+
+FrmCulvertSelector::~FrmCulvertSelector() = default;
+
+void FrmCulvertSelector::load()
+{
+    adjustSize();
+    const ScreenArea screen = m_desktop.system().screen();
+    move(screen.left + (screen.width - width()) / 2, screen.top + (screen.height - height()) / 2);
+    {
+        // Filling the list chooses nothing: only its text, set next, does.
+        const QSignalBlocker quiet(m_ui->cboCulvertNo3);
+        m_ui->cboCulvertNo3->clear();
+        m_ui->cboCulvertNo3->addItems(m_host.culvertIds());
+        m_ui->cboCulvertNo3->setCurrentIndex(-1);
+    }
+    setCulvertText(m_host.culvertText());
+    if (m_ui->cboCulvertNo3->count() == 1)
+        m_ui->Option2->setEnabled(false);
+}
+
+void FrmCulvertSelector::setCulvertText(const QString& text)
+{
+    // A list without typing shows only its entries: a text that is none of them chooses nothing.
+    m_ui->cboCulvertNo3->setCurrentIndex(m_ui->cboCulvertNo3->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+void FrmCulvertSelector::culvertChosen(int entry)
+{
+    if (entry < 0)
+        return;
+    m_state.CurCulvert = static_cast<std::int16_t>(entry);
+    m_host.showCulvert(entry);
+}
+
+bool FrmCulvertSelector::runChosen()
+{
+    const bool ran = m_ui->Option1->isChecked() ? runOne() : runAll();
+    if (ran)
+        hide();
+    return ran;
+}
+
+// A culvert that cannot be computed stops the run with the message naming it, and the reason the
+// engine knows in a line of its own: a board must never open on numbers of earlier inputs.
+bool FrmCulvertSelector::computed(int culvert)
+{
+    const CulvertRun run = CalCulvert(m_state, culvert);
+    if (run.computed())
+        return true;
+    const std::string& id = m_state.CulvertList[static_cast<std::size_t>(culvert)].CulvertNo;
+    std::string message = fillMessage(msg::kRunIncomplete, {messageValue(id)});
+    const std::string& reason = run.Reason.empty() ? run.Computation.Reason : run.Reason;
+    if (!reason.empty())
+        message += "\r" + reason;
+    m_desktop.messages().showMessage(message);
+    return false;
+}
+
+bool FrmCulvertSelector::runOne()
+{
+    // The list may show a culvert that is not chosen (none yet): there is nothing to run then.
+    const int culvert = m_state.CurCulvert;
+    if (culvertAt(m_state, culvert) == nullptr || m_ui->cboCulvertNo3->currentIndex() < 0) {
+        m_desktop.messages().showMessage(std::string(msg::kRunNoCulvertChosen));
+        return false;
+    }
+    if (!computed(culvert))
+        return false;
+    m_host.refreshCulvertDisplays(culvert);
+    m_showResults(culvert, true);
+    return true;
+}
+
+bool FrmCulvertSelector::runAll()
+{
+    const std::size_t count = usedCulvertCount(m_state.CulvertList);
+    if (count == 0) {
+        m_desktop.messages().showMessage(std::string(msg::kRunNoCulvert));
+        return false;
+    }
+    m_state.BoardCulvert = 0;
+    m_state.CurCulvert = 0;
+    m_host.showCulvert(0);
+    for (std::size_t i = 0; i < count; ++i)
+        if (!computed(static_cast<int>(i)))
+            return false;
+    m_showResults(0, false);
+    return true;
+}
+
+}  // namespace sw

@@ -1,0 +1,53 @@
+#pragma once
+// frmCulvertSelector, "Culvert Selector": one culvert or all of them for a run. Loaded by Run, it
+// stays loaded (hidden) after a run, and loads anew only after Cancel or New.
+
+#include <functional>
+#include <memory>
+
+#include <QWidget>
+
+#include "model/appstate.h"
+#include "platform/desktop.h"
+#include "platform/windowregistry.h"
+
+namespace Ui {
+class FrmCulvertSelector;
+}
+
+namespace sw {
+
+class ResultsHost;
+
+class FrmCulvertSelector final : public QWidget {
+    Q_OBJECT
+
+public:
+    // A run that went through: the board shows culvert `culvert` (of the document as it was run).
+    using ShowResults = std::function<void(int culvert, bool single)>;
+
+    FrmCulvertSelector(AppState& state, Desktop& desktop, ResultsHost& host, ShowResults showResults);
+    ~FrmCulvertSelector() override;
+
+    // The culvert list's text (the culvert list sets it when its other box changes).
+    void setCulvertText(const QString& text);
+
+    // OK: runs the chosen culvert, or all; false when the run stopped (its message shown).
+    bool runChosen();
+
+private:
+    void load();
+    void culvertChosen(int entry);
+    bool runOne();
+    bool runAll();
+    bool computed(int culvert);
+
+    AppState& m_state;
+    Desktop& m_desktop;
+    ResultsHost& m_host;
+    ShowResults m_showResults;
+    std::unique_ptr<Ui::FrmCulvertSelector> m_ui;
+    WindowRegistration m_registration;
+};
+
+}  // namespace sw

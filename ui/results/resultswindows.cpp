@@ -1,0 +1,170 @@
+#include "ui/results/resultswindows.h"
+
+#include <QPushButton>
+
+#include "core/messages.h"
+#include "engine/summary.h"
+#include "report/summaryfile.h"
+#include "ui/results/frmculvertselector.h"
+#include "ui/results/frmdisplayboard.h"
+#include "ui/results/frmsummary.h"
+#include "ui/results/resultshost.h"
+
+namespace sw {
+namespace {
+
+int areaCount(const CulvertRecord& culvert)
+{
+    return static_cast<int>(std::min<std::int64_t>(declaredAreaCount(culvert), INT16_MAX));
+}
+
+void closeNow(QWidget* window)
+{
+    if (window == nullptr)
+        return;
+    window->close();
+    delete window;
+}
+
+}  // namespace
+
+ResultsWindows::ResultsWindows(AppState& state, Desktop& desktop, ResultsHost& host, QObject* parent)
+    : QObject(parent), m_state(state), m_desktop(desktop), m_host(host)
+{
+}
+
+ResultsWindows::~ResultsWindows()
+{
+    projectChanged();
+}
+
+void ResultsWindows::run()
+{
+    m_host.focusProjectName();
+    if (m_host.culvertIds().isEmpty()) {
+        m_desktop.messages().showMessage(std::string(msg::kRunNoCulvert));
+        return;
+    }
+    if (!m_selector)
+        m_selector = new FrmCulvertSelector(m_state, m_desktop, m_host,
+                                            [this](int culvert, bool single) { resultsReady(culvert, single); });
+    m_selector->show();
+    m_selector->raise();
+    m_selector->activateWindow();
+}
+
+void ResultsWindows::projectChanged()
+{
+    closeNow(m_summary);
+    closeNow(m_board);
+    closeNow(m_selector);
+}
+
+void ResultsWindows::resultsReady(int culvert, bool single)
+{
+    m_run = static_cast<const Document&>(m_state);
+    m_state.LastRunSingle = single;
+    m_state.BoardCulvert = static_cast<std::int16_t>(culvert);
+    showBoardCulvert();
+}
+
+QString ResultsWindows::title() const
+{
+    return m_state.ProjectFileName.empty() ? m_host.caption() : QString::fromStdString(m_state.ProjectFileName);
+}
+
+void ResultsWindows::ShowCulvertResult(int culvert, int areas)
+{
+    const CulvertRecord* record = culvertAt(m_run, culvert);
+    if (record == nullptr)
+        return;
+    // Every board starts afresh, both step buttons enabled. The old one may be the sender of the
+    // step that got here: it goes once its handler has returned.
+    if (m_board) {
+        m_board->hide();
+        m_board->deleteLater();
+        m_board->disconnect(this);
+    }
+    m_board = new FrmDisplayBoard(m_desktop, m_run.ProjectInfo, *record, areas, title());
+    connect(m_board, &FrmDisplayBoard::nextClicked, this, &ResultsWindows::stepNext);
+    connect(m_board, &FrmDisplayBoard::previousClicked, this, &ResultsWindows::stepPrevious);
+    connect(m_board, &FrmDisplayBoard::summaryRequested, this, &ResultsWindows::ShowSummary);
+    if (m_state.LastRunSingle)
+        m_board->hideSteps();
+    m_board->show();
+}
+
+void ResultsWindows::showBoardCulvert()
+{
+    const CulvertRecord* record = culvertAt(m_run, m_state.BoardCulvert);
+    if (record != nullptr)
+        ShowCulvertResult(m_state.BoardCulvert, areaCount(*record));
+}
+
+// The main window's current culvert follows the board, found by its ID in the culvert list.
+void ResultsWindows::followBoardCulvert()
+{
+    const CulvertRecord* record = culvertAt(m_run, m_state.BoardCulvert);
+    if (record == nullptr)
+        return;
+    const int entry = m_host.culvertIds().indexOf(QString::fromStdString(record->CulvertNo));
+    if (entry >= 0) {
+        m_state.CurCulvert = static_cast<std::int16_t>(entry);
+        m_host.showCulvert(entry);
+    }
+}
+
+void ResultsWindows::stepNext()
+{
+    const int last = static_cast<int>(usedCulvertCount(m_run.CulvertList)) - 1;
+    // One past the last culvert is as far as it goes: nothing is shown there, and "<<" comes back.
+    if (m_state.BoardCulvert > last)
+        return;
+    ++m_state.BoardCulvert;
+    followBoardCulvert();
+    if (m_state.BoardCulvert > last)
+        return;
+    showBoardCulvert();
+    if (m_state.BoardCulvert == last && m_board)
+        m_board->nextButton()->setEnabled(false);
+}
+
+void ResultsWindows::stepPrevious()
+{
+    if (m_state.BoardCulvert <= 0) {
+        // Nothing before the first culvert: the board stays where it is.
+        m_desktop.messages().showMessage(std::string(msg::kBoardAtStart));
+        return;
+    }
+    --m_state.BoardCulvert;
+    followBoardCulvert();
+    if (m_state.BoardCulvert == 0) {
+        m_state.CurCulvert = 0;
+        m_host.showCulvert(0);
+    }
+    showBoardCulvert();
+    if (m_state.BoardCulvert == 0 && m_board)
+        m_board->previousButton()->setEnabled(false);
+}
+
+void ResultsWindows::ShowSummary()
+{
+    // The summary is of the culvert the board shows, as the run computed it.
+    const int culvert = m_state.BoardCulvert;
+    const SummaryOutcome outcome = prepareSummary(m_run, culvert);
+    if (!outcome.available()) {
+        m_desktop.messages().showMessage(outcome.Message);
+        return;
+    }
+    closeNow(m_summary);  // its file goes with it
+    const std::string& retPeriod = culvertAt(m_run, culvert)->RetPeriod;
+    const FileWriteResult written = WriteSummary(m_state.SummaryFilePath, outcome.Rows, retPeriod);
+    if (!written.written()) {
+        m_desktop.messages().showMessage(written.Message);
+        return;
+    }
+    m_summary = new FrmSummary(m_desktop, m_state.SummaryFilePath, title());
+    m_summary->show();
+}
+
+}  // namespace sw

@@ -1,0 +1,61 @@
+#pragma once
+// Run and its windows: the culvert selector, the results board and the summary window, and what
+// moves between them. The board shows the culverts as the run computed them, so that stepping
+// never presents numbers of inputs changed since as the results.
+
+#include <QObject>
+#include <QPointer>
+
+#include "model/appstate.h"
+#include "platform/desktop.h"
+#include "ui/results/frmculvertselector.h"
+#include "ui/results/frmdisplayboard.h"
+#include "ui/results/frmsummary.h"
+
+namespace sw {
+
+class ResultsHost;
+
+class ResultsWindows final : public QObject {
+    Q_OBJECT
+
+public:
+    ResultsWindows(AppState& state, Desktop& desktop, ResultsHost& host, QObject* parent = nullptr);
+    // The windows it opened go with the main window.
+    ~ResultsWindows() override;
+
+    // Run (menu or button): the focus to the project name, then the culvert selector, loaded anew
+    // unless it is still loaded from an earlier run.
+    void run();
+    // The project changed under the windows (a culvert added or deleted, another project opened,
+    // a new one started): the board and the summary showed a project no longer there, and the
+    // selector's list is out of date. They are closed.
+    void projectChanged();
+
+    // The board for a culvert of the run; the step buttons enabled (the caller disables one).
+    void ShowCulvertResult(int culvert, int areas);
+    // The multiple-return-period summary of the culvert on the board, in its window.
+    void ShowSummary();
+
+    [[nodiscard]] FrmCulvertSelector* selector() const { return m_selector; }
+    [[nodiscard]] FrmDisplayBoard* board() const { return m_board; }
+    [[nodiscard]] FrmSummary* summary() const { return m_summary; }
+
+private:
+    void resultsReady(int culvert, bool single);
+    void stepNext();
+    void stepPrevious();
+    void showBoardCulvert();
+    void followBoardCulvert();
+    [[nodiscard]] QString title() const;
+
+    AppState& m_state;
+    Desktop& m_desktop;
+    ResultsHost& m_host;
+    Document m_run;  // the project as the last run computed it
+    QPointer<FrmCulvertSelector> m_selector;
+    QPointer<FrmDisplayBoard> m_board;
+    QPointer<FrmSummary> m_summary;
+};
+
+}  // namespace sw

@@ -1,11 +1,15 @@
 // Writes pictures of the windows for the documentation: the main window on each of its tabs, the
-// About box and the splash, drawn offscreen on the scripted desktop (no dialogs, fixed clock).
+// About box and the splash, and the results board and summary window of a sample project run for
+// all culverts; drawn offscreen on the scripted desktop (no dialogs, fixed clock).
 //
 //   stormwick-screenshots [output folder]     (default: the docs folder of the source tree)
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTest>
@@ -82,7 +86,28 @@ int main(int argc, char* argv[])
 
     window->showAbout();
     ok = save(window->aboutBox(), folder, "about.png") && ok;
+    delete window;
 
+    // A sample project opened and run for all its culverts: the board on its third culvert, and the
+    // summary of it.
+    sw::AppState project;
+    project.SummaryFilePath = QDir(QDir::tempPath()).filePath(QStringLiteral("stormwick-screenshot-summary.txt")).toStdString();
+    window = new sw::FrmMain(project, desktop);
+    window->show();
+    desktop.fileDialogs().queuePath(STORMWICK_SAMPLE_PROJECT);
+    window->findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
+    window->findChild<QPushButton*>(QStringLiteral("cmdRunApp"))->click();
+    QWidget* selector = desktop.windows().find("frmCulvertSelector");
+    selector->findChild<QRadioButton*>(QStringLiteral("Option2"))->click();
+    selector->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    for (int step = 0; step < 2; ++step) {
+        desktop.windows().find("frmDisplayBoard")->findChild<QPushButton*>(QStringLiteral("lblNext"))->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QWidget* board = desktop.windows().find("frmDisplayBoard");
+    ok = save(board, folder, "board.png") && ok;
+    board->findChild<QPushButton*>(QStringLiteral("cmdViewSummary"))->click();
+    ok = save(desktop.windows().find("frmSummary"), folder, "summary.png") && ok;
     delete window;
     return ok ? 0 : 1;
 }

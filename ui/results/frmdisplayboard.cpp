@@ -1,11 +1,19 @@
 #include "ui/results/frmdisplayboard.h"
 
 #include <QListWidget>
+#include <QScrollBar>
+
+#include <algorithm>
 
 #include "engine/boardtext.h"
 #include "ui_frmdisplayboard.h"
 
 namespace sw {
+namespace {
+
+constexpr int kWidestList = 640;
+
+}  // namespace
 
 FrmDisplayBoard::FrmDisplayBoard(Desktop& desktop, const ProjectInfo& project, const CulvertRecord& culvert,
                                  int areas, const QString& title)
@@ -32,6 +40,19 @@ FrmDisplayBoard::FrmDisplayBoard(Desktop& desktop, const ProjectInfo& project, c
         label->setText(QString::fromStdString(text));
     for (const std::string& row : b.AreaRows)
         m_ui->lstArea->addItem(QString::fromStdString(row));
+    // The rows are read whole: the list is as wide as its longest row, within reason.
+    const QFontMetrics metrics(m_ui->lstArea->font());
+    int widest = metrics.horizontalAdvance(QString(40, QLatin1Char('0')));
+    for (const std::string& row : b.AreaRows)
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(row)));
+    m_ui->lstArea->setMinimumWidth(std::min(widest + 2 * metrics.averageCharWidth(), kWidestList) +
+                                   2 * m_ui->lstArea->frameWidth() +
+                                   m_ui->lstArea->verticalScrollBar()->sizeHint().width());
+    // Q is what the designer comes for.
+    QFont q = m_ui->lblQ->font();
+    q.setBold(true);
+    q.setPointSizeF(q.pointSizeF() * 1.25);
+    m_ui->lblQ->setFont(q);
 
     // Printing comes with the printer selector.
     m_ui->mnuPrint->setEnabled(false);

@@ -93,8 +93,7 @@ FrmAbout::FrmAbout(Desktop& desktop, QWidget* parent)
 void FrmAbout::placeOnScreen()
 {
     const ScreenArea screen = m_desktop.system().screen();
-    move(screen.left + (screen.width - width()) / 2 - twipsToPixels(kLeftOfCentreTwips, screen.logicalDpi),
-         screen.top + (screen.height - height()) / 2 - twipsToPixels(kAboveCentreTwips, screen.logicalDpi));
+    centreOnScreen(*this, screen, -kLeftOfCentreTwips, -kAboveCentreTwips);
 }
 
 void FrmAbout::closeEvent(QCloseEvent* event)

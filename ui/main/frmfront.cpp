@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "platform/screenunits.h"
 #include "ui/main/artwork.h"
 
 namespace sw {
@@ -43,7 +44,7 @@ FrmFront::FrmFront(AppState& state, Desktop& desktop, std::function<void()> show
     setFixedSize(sizeHint());
 
     const ScreenArea screen = m_desktop.system().screen();
-    move(screen.left + (screen.width - width()) / 2, screen.top + (screen.height - height()) / 2);
+    centreOnScreen(*this, screen);
 
     state.PrinterIniPath = printerIniPathIn(m_desktop.system().applicationFolder());
     state.SummaryFilePath = defaultSummaryFilePath();

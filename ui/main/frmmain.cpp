@@ -11,6 +11,7 @@
 #include "core/text.h"
 #include "engine/tables.h"
 #include "platform/fonts.h"
+#include "platform/screenunits.h"
 #include "ui/main/comboboxtext.h"
 #include "ui/main/culvertlisteditor.h"
 #include "ui/main/drainagepage.h"
@@ -115,7 +116,7 @@ void FrmMain::centreOnScreen()
 {
     const ScreenArea screen = m_desktop.system().screen();
     resize(std::min(width(), screen.width), std::min(height(), screen.height));
-    move(screen.left + (screen.width - width()) / 2, screen.top + (screen.height - height()) / 2);
+    sw::centreOnScreen(*this, screen);
 }
 
 void FrmMain::load()

@@ -6,6 +6,7 @@
 #include "core/text.h"
 #include "engine/discharge.h"
 #include "ui/results/resultshost.h"
+#include "platform/screenunits.h"
 #include "ui_frmculvertselector.h"
 
 namespace sw {
@@ -38,7 +39,7 @@ void FrmCulvertSelector::load()
 {
     adjustSize();
     const ScreenArea screen = m_desktop.system().screen();
-    move(screen.left + (screen.width - width()) / 2, screen.top + (screen.height - height()) / 2);
+    centreOnScreen(*this, screen);
     {
         // Filling the list chooses nothing: only its text, set next, does.
         const QSignalBlocker quiet(m_ui->cboCulvertNo3);

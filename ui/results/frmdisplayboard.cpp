@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "engine/boardtext.h"
+#include "platform/screenunits.h"
 #include "ui_frmdisplayboard.h"
 
 namespace sw {
@@ -66,7 +67,7 @@ FrmDisplayBoard::FrmDisplayBoard(Desktop& desktop, const ProjectInfo& project, c
 
     const ScreenArea screen = desktop.system().screen();
     adjustSize();
-    move(screen.left + (screen.width - width()) / 2, screen.top + (screen.height - height()) / 2);
+    centreOnScreen(*this, screen);
 }
 
 FrmDisplayBoard::~FrmDisplayBoard() = default;

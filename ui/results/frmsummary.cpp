@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "core/encoding.h"
+#include "platform/screenunits.h"
 #include "platform/fonts.h"
 #include "ui_frmsummary.h"
 
@@ -32,7 +33,7 @@ FrmSummary::FrmSummary(Desktop& desktop, std::string summaryPath, const QString&
                                      metrics.lineSpacing() * 13);
     adjustSize();
     const ScreenArea screen = desktop.system().screen();
-    move(screen.left + (screen.width - width()) / 2, screen.top + (screen.height - height()) / 2);
+    centreOnScreen(*this, screen);
 }
 
 FrmSummary::~FrmSummary()

@@ -20,14 +20,20 @@
 
 #include "core/messages.h"
 #include "core/text.h"
+#include "engine/calcsheet.h"
 #include "engine/discharge.h"
 #include "engine/summary.h"
 #include "engine/tables.h"
 #include "model/appstate.h"
 #include "project/projectreader.h"
 #include "project/projectwriter.h"
+#include "report/csvfile.h"
 #include "report/reportfile.h"
 #include "report/summaryfile.h"
+
+#ifdef STORMWICK_PDF
+#include "app/pdfreport.h"
+#endif
 
 namespace {
 
@@ -200,6 +206,67 @@ int resave(const std::string& project, const std::string& out)
     return finish(written.written(), written.Message);
 }
 
+// --calc ID PROJECT: the calculation sheet of a culvert, to standard output. A culvert that cannot
+// be computed gets the sheet as far as it goes, and the exit status of a refusal.
+int printCalculation(const std::string& id, const std::string& project)
+{
+    sw::AppState state;
+    if (!loadProject(state, project))
+        return kExitRefused;
+    const std::optional<int> index = findCulvert(state, id);
+    if (!index)
+        return kExitRefused;
+    state.CurCulvert = static_cast<std::int16_t>(*index);
+    const sw::CulvertRun run = sw::CalCulvert(state, *index);
+    std::string text;
+    for (const std::string& line : sw::calculationSheet(state.CulvertList[static_cast<std::size_t>(*index)],
+                                                        run.Computation))
+        text += line + "\n";
+    const int written = writeToStandardOutput(text);
+    return written == kExitDone && !run.computed() ? kExitRefused : written;
+}
+
+// --csv PROJECT OUT.csv: every culvert's results, a row each; one that cannot be computed keeps
+// its row with the reason.
+int writeCsv(const std::string& project, const std::string& out)
+{
+    sw::AppState state;
+    if (!loadProject(state, project))
+        return kExitRefused;
+    const sw::FileWriteResult written = sw::writeResultsCsv(state, out);
+    return finish(written.written(), written.Message);
+}
+
+// --pdf [--culvert ID] PROJECT OUT.pdf: the printed report into a PDF file, no printer needed.
+int printPdf(const std::optional<std::string>& id, const std::string& project, const std::string& out)
+{
+    sw::AppState state;
+    std::vector<int> culverts;
+    if (id) {
+        const std::optional<int> index = loadAndCompute(state, project, *id);
+        if (!index)
+            return kExitRefused;
+        culverts.push_back(*index);
+    } else {
+        if (!loadProject(state, project))
+            return kExitRefused;
+        const std::size_t count = sw::usedCulvertCount(state.CulvertList);
+        for (std::size_t i = 0; i < count; ++i) {
+            if (!computeCulvert(state, static_cast<int>(i)))
+                return kExitRefused;
+            culverts.push_back(static_cast<int>(i));
+        }
+    }
+#ifdef STORMWICK_PDF
+    std::string failure;
+    return finish(sw::writePdfReport(state, culverts, out, failure), failure);
+#else
+    (void)out;
+    printMessage(sw::msg::kBatchNoPdf);
+    return kExitRefused;
+#endif
+}
+
 int run(const std::vector<std::string>& args)
 {
     if (!args.empty() && args[0] == "--help") {
@@ -225,6 +292,23 @@ int run(const std::vector<std::string>& args)
         if (args.size() != 3)
             return usageError(sw::msg::kBatchWrongArguments);
         return resave(args[1], args[2]);
+    }
+    if (first == "--calc") {
+        if (args.size() != 3)
+            return usageError(sw::msg::kBatchWrongArguments);
+        return printCalculation(args[1], args[2]);
+    }
+    if (first == "--csv") {
+        if (args.size() != 3)
+            return usageError(sw::msg::kBatchWrongArguments);
+        return writeCsv(args[1], args[2]);
+    }
+    if (first == "--pdf") {
+        if (args.size() == 5 && args[1] == "--culvert")
+            return printPdf(args[2], args[3], args[4]);
+        if (args.size() != 3)
+            return usageError(sw::msg::kBatchWrongArguments);
+        return printPdf(std::nullopt, args[1], args[2]);
     }
     if (first.size() > 1 && first[0] == '-')
         return usageError(sw::fillMessage(sw::msg::kBatchUnknownOption, {first}));

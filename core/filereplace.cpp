@@ -209,6 +209,12 @@ std::string describeReplaceFailure(std::string_view utf8Path, const FileReplace&
     return fillMessage(msg::kSaveNotReplaced, {utf8Path, reason});
 }
 
+std::string replaceFailureMessage(std::string_view utf8Path, const FileReplace& failure)
+{
+    const std::string what = describeReplaceFailure(utf8Path, failure);
+    return failure.status == FileReplace::Status::NoPath ? what : fillMessage(msg::kFileNotWritten, {what});
+}
+
 bool FileReplace::accessRefused() const
 {
     switch (status) {
@@ -226,8 +232,8 @@ bool FileReplace::accessRefused() const
 
 FileReplace replaceFileContents(std::string_view utf8Path, std::string_view bytes)
 {
-    // A path cut short at a NUL would name another file.
-    if (utf8Path.empty() || utf8Path.find('\0') != std::string_view::npos)
+    // A path cut short at a NUL would name another file; one of blanks alone was never meant.
+    if (trimSpaces(utf8Path).empty() || utf8Path.find('\0') != std::string_view::npos)
         return failed(FileReplace::Status::NoPath);
     fs::path target(std::u8string(utf8Path.begin(), utf8Path.end()));
     std::error_code ec;

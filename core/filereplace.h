@@ -13,7 +13,7 @@ namespace sw {
 struct FileReplace {
     enum class Status {
         Replaced,
-        NoPath,           // an empty path, or one holding a NUL
+        NoPath,           // an empty path, one of blanks alone, or one holding a NUL
         IsFolder,         // the path names a folder
         NotOrdinaryFile,  // a device or a pipe: replacing it would destroy it
         NoFolder,         // the folder of a new file does not exist
@@ -34,6 +34,9 @@ struct FileReplace {
 
 // What went wrong, naming the path: the one wording of every file the program writes.
 [[nodiscard]] std::string describeReplaceFailure(std::string_view utf8Path, const FileReplace& failure);
+
+// The message of a file that could not be written: what went wrong, and that nothing was written.
+[[nodiscard]] std::string replaceFailureMessage(std::string_view utf8Path, const FileReplace& failure);
 
 // Writes `bytes` to the file at `utf8Path`. A link is followed: the file it names is replaced and
 // the link kept; the former file's permissions are kept.

@@ -57,6 +57,14 @@ inline constexpr std::string_view kAreaCountBeyondList =
     "The culvert counts {1} sub-areas but holds only {2}.";
 // The first input a culvert lacks, for the calculation sheet.
 inline constexpr std::string_view kMissingZone = "The culvert has no intensity inputs (no rainfall zone).";
+// The zone map and the frequency table while the "Intensity Info" page takes no zone or return
+// period: nothing is put in, and the window says why.
+inline constexpr std::string_view kMapNoCulvert =
+    "This point is in zone {1}. No culvert is chosen: choose or create a culvert on the \"Intensity Info\" "
+    "page first.";
+inline constexpr std::string_view kTableNoCulvert =
+    "No culvert is chosen: choose or create a culvert on the \"Intensity Info\" page first. The return "
+    "period was not changed.";
 inline constexpr std::string_view kMissingReturnPeriod = "The culvert has no return period.";
 inline constexpr std::string_view kMissingSubAreas = "The culvert has no drainage sub-areas.";
 inline constexpr std::string_view kMissingRemote = "The elevation of the most remote point is not given (0).";
@@ -124,6 +132,21 @@ inline constexpr std::string_view kRunNoCulvert =
 inline constexpr std::string_view kRunNoCulvertChosen = "Please choose a culvert in the list, or choose \"All\".";
 inline constexpr std::string_view kBoardAtStart = "You are at the end of culvert list in this project";
 
+// Printer selector. The first two are the program's long-known wording; the rest is ours.
+inline constexpr std::string_view kNoPrinterFound = "No printer found on your local machine !";
+inline constexpr std::string_view kReportSentTo = "Report will be sent to {1}";
+inline constexpr std::string_view kNoPrinterAtAll =
+    "There is no printer on this machine: nothing was sent.\r"
+    "Please choose \"Save as PDF\" to keep the report in a PDF file.";
+inline constexpr std::string_view kPrintNoCulvert =
+    "No culvert is selected: nothing was printed or written.\r"
+    "Please show a culvert on the results board, or choose \"All\".";
+inline constexpr std::string_view kPrintRefused =
+    "The printer \"{1}\" did not take the report of Culvert ID \"{2}\": it was not printed whole, nor "
+    "any culvert after it.";
+inline constexpr std::string_view kPdfNotDrawn =
+    "The report of Culvert ID \"{1}\" could not be drawn into the PDF file \"{2}\": nothing was written.";
+
 // Multiple-return-period summary, report text files and the batch report command
 inline constexpr std::string_view kSummaryUserDefinedSurface =
     "Summary is not available for this Culvert due to user-defined surface characters and C values !";
@@ -132,6 +155,7 @@ inline constexpr std::string_view kSummaryNotComputed =
     "complete its inputs and run it first.";
 inline constexpr std::string_view kSummaryNoCulvert = "Summary is not available: no culvert is selected.";
 inline constexpr std::string_view kFileNoLocation = "Please give a file location: nothing was written.";
+inline constexpr std::string_view kPdfNothingPrinted = "Nothing was printed, so no PDF was written to \"{1}\".";
 // A report or summary file that cannot be written: what went wrong (below), then this.
 inline constexpr std::string_view kFileNotWritten = "{1}. Nothing was written; a former file of that name is left as it was.";
 inline constexpr std::string_view kReportNoCulvert = "No culvert is selected: the report was not written.";
@@ -145,6 +169,7 @@ inline constexpr std::string_view kBatchOutputFailed =
     "The output could not be written to standard output ({1}).";
 inline constexpr std::string_view kBatchCulvertsWithoutId =
     "Some culverts of the project file have no culvert ID: no output is built on it.";
+inline constexpr std::string_view kBatchNoPdf = "This build of stormwick-report cannot write PDF files.";
 inline constexpr std::string_view kBatchPartialLoad =
     "The project file could not be read completely: no output is built on it.";
 inline constexpr std::string_view kBatchUnknownOption = "Unknown option: {1}";
@@ -154,12 +179,19 @@ inline constexpr std::string_view kBatchUsage =
     "       stormwick-report --culvert ID PROJECT REPORT\n"
     "       stormwick-report --summary ID PROJECT\n"
     "       stormwick-report --resave PROJECT OUT\n"
+    "       stormwick-report --pdf [--culvert ID] PROJECT OUT.pdf\n"
+    "       stormwick-report --calc ID PROJECT\n"
+    "       stormwick-report --csv PROJECT OUT.csv\n"
     "       stormwick-report --help\n"
     "\n"
     "Computes every culvert of the project file PROJECT and writes the report text file of all\n"
     "culverts to REPORT. --culvert computes the culvert ID and writes its report alone.\n"
     "--summary computes the culvert ID and prints its multiple-return-period summary table.\n"
     "--resave reads PROJECT and saves it again as OUT.\n"
+    "--pdf draws the printed report of every culvert, or of the culvert ID, into the PDF file\n"
+    "OUT.pdf, each culvert's pages as a printer would print them.\n"
+    "--calc prints the calculation sheet of the culvert ID: every step with its numbers.\n"
+    "--csv writes the results of every culvert to OUT.csv, a row each, for spreadsheets.\n"
     "\n"
     "Exit status: 0 done; 1 the project or a culvert was refused (nothing written);\n"
     "2 wrong usage.\n";

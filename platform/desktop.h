@@ -29,8 +29,9 @@ public:
     [[nodiscard]] virtual OkCancel askOkCancel(const std::string& text) = 0;
 };
 
-// The numbers are the modes the file commands have always used.
-enum class FileDialogMode { Save = 1, Open = 2 };
+// The numbers are the modes the file commands have always used; SavePdf is the save dialog for a
+// PDF file of the report.
+enum class FileDialogMode { Save = 1, Open = 2, SavePdf = 3 };
 
 class FileDialogs {
 public:
@@ -39,14 +40,13 @@ public:
     // The chosen full path, or an empty text when the user cancels. The filter list is
     // "All Files (*.*)", "Text Files(*.txt)", "Batch Files (*.bat)" with the second chosen at
     // first; no extension is added; the save dialog never asks about overwriting (the commands
-    // ask their own question).
+    // ask their own question). SavePdf: the save dialog with the one filter "PDF Files (*.pdf)",
+    // adding ".pdf" to a name typed without an extension; it asks nothing about overwriting either.
     [[nodiscard]] virtual std::string showFileDialog(FileDialogMode mode) = 0;
 };
 
-class Printers {
+class Printers : public PageDevice {
 public:
-    virtual ~Printers() = default;
-
     // The names of the installed printers, in the system's order.
     [[nodiscard]] virtual std::vector<std::string> installedPrinters() const = 0;
     // The printer in use: the system's default printer until usePrinter chooses another; empty
@@ -55,9 +55,7 @@ public:
     // Makes the installed printer of exactly that name the printer in use. False, with the
     // printer in use unchanged, when no installed printer has that name.
     [[nodiscard]] virtual bool usePrinter(const std::string& name) = 0;
-    // Starts a print job on the printer in use. Empty when no job can be started (no printer, or
-    // the printer refuses); the page ends the job with endDocument.
-    [[nodiscard]] virtual std::unique_ptr<Page> startDocument(const std::string& jobName) = 0;
+    // startDocument (PageDevice) starts a job on the printer in use.
 };
 
 struct CalendarDate {

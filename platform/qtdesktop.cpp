@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QTime>
 
+#include "platform/pdfpages.h"
 #include "platform/printerpage.h"
 
 namespace sw {
@@ -110,11 +111,17 @@ OkCancel QtMessageBoxes::askOkCancel(const std::string& text)
 
 std::string QtFileDialogs::showFileDialog(FileDialogMode mode)
 {
-    const bool save = mode == FileDialogMode::Save;
+    const bool pdf = mode == FileDialogMode::SavePdf;
+    const bool save = mode == FileDialogMode::Save || pdf;
     QFileDialog dialog(QApplication::activeWindow(), save ? QStringLiteral("Save As") : QStringLiteral("Open"));
-    dialog.setNameFilters({QStringLiteral("All Files (*.*)"), QStringLiteral("Text Files(*.txt)"),
-                           QStringLiteral("Batch Files (*.bat)")});
-    dialog.selectNameFilter(QStringLiteral("Text Files(*.txt)"));
+    if (pdf) {
+        dialog.setNameFilters({QStringLiteral("PDF Files (*.pdf)")});
+        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    } else {
+        dialog.setNameFilters({QStringLiteral("All Files (*.*)"), QStringLiteral("Text Files(*.txt)"),
+                               QStringLiteral("Batch Files (*.bat)")});
+        dialog.selectNameFilter(QStringLiteral("Text Files(*.txt)"));
+    }
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
@@ -162,6 +169,7 @@ std::unique_ptr<Page> QtPrinters::startDocument(const std::string& jobName)
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(QString::fromStdString(m_pdfOutput));
+        printer->setPageLayout(pdfPageLayout());
     } else {
         const std::string name = printerInUse();
         if (name.empty())

@@ -29,8 +29,7 @@ FileWriteResult writeTextFile(std::string_view path, const std::vector<std::stri
         result.status = FileWriteResult::Status::Written;
         return result;
     }
-    const std::string what = describeReplaceFailure(path, r);
-    result.Message = r.status == FileReplace::Status::NoPath ? what : fillMessage(msg::kFileNotWritten, {what});
+    result.Message = replaceFailureMessage(path, r);
     return result;
 }
 

@@ -19,11 +19,13 @@ readonly STORMWICK_BUILD_PACKAGES=(
 )
 
 # Only test.sh needs these: clang and its sanitizer and libFuzzer runtimes
-# (libclang_rt.fuzzer-x86_64.a is in libclang-rt-14-dev on Debian 12).
+# (libclang_rt.fuzzer-x86_64.a is in libclang-rt-14-dev on Debian 12), and poppler's pdftotext,
+# which reads the printed report back out of a PDF to check where every text stands.
 # shellcheck disable=SC2034  # used by test.sh
 readonly STORMWICK_TEST_PACKAGES=(
   clang
   libclang-rt-14-dev
+  poppler-utils
 )
 
 # Parallel jobs for the compiler: the machines this runs on have two cores.

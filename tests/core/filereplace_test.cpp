@@ -199,6 +199,7 @@ TEST(FileReplace, RefusalsAndFailuresLeaveTheFolderAsItWas)
         {dir.file("missing/new.prj"), Status::NoFolder},
         {dir.file("pipe"), Status::NotOrdinaryFile},
         {std::string("kept.prj\0x", 10), Status::NoPath},
+        {"   ", Status::NoPath},
         {dir.file("locked.prj"), Status::NotWritable, RLIM_INFINITY, true},
         {dir.file("kept.prj"), Status::NotWhole, 4096},  // the disk fills up half-way
     };

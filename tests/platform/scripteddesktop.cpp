@@ -61,7 +61,9 @@ std::string ScriptedFileDialogs::showFileDialog(FileDialogMode mode)
     m_asked.push_back(mode);
     if (m_paths.empty()) {
         m_owner.reportUnexpected(std::string("file dialog without a scripted answer, mode ") +
-                                 (mode == FileDialogMode::Save ? "save" : "open"));
+                                 (mode == FileDialogMode::Open      ? "open"
+                                  : mode == FileDialogMode::SavePdf ? "save PDF"
+                                                                    : "save"));
         return {};
     }
     std::string path = m_paths.front();

@@ -12,7 +12,7 @@
 
 #include "platform/desktop.h"
 #include "platform/windowregistry.h"
-#include "tests/platform/recordingpage.h"
+#include "tests/report/recordingpage.h"
 
 namespace sw::testing {
 

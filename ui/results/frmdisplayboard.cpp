@@ -55,8 +55,6 @@ FrmDisplayBoard::FrmDisplayBoard(Desktop& desktop, const ProjectInfo& project, c
     q.setPointSizeF(q.pointSizeF() * 1.25);
     m_ui->lblQ->setFont(q);
 
-    // Printing comes with the printer selector.
-    m_ui->mnuPrint->setEnabled(false);
     connect(m_ui->mnuPrint, &QAction::triggered, this, &FrmDisplayBoard::printRequested);
     connect(m_ui->mnuClose, &QAction::triggered, this, &QWidget::close);
     connect(m_ui->cmdCancel, &QPushButton::clicked, this, &QWidget::close);

@@ -55,6 +55,7 @@ void ResultsWindows::run()
 
 void ResultsWindows::projectChanged()
 {
+    closeNow(m_printerSelector);
     closeNow(m_summary);
     closeNow(m_board);
     closeNow(m_selector);
@@ -89,6 +90,7 @@ void ResultsWindows::ShowCulvertResult(int culvert, int areas)
     connect(m_board, &FrmDisplayBoard::nextClicked, this, &ResultsWindows::stepNext);
     connect(m_board, &FrmDisplayBoard::previousClicked, this, &ResultsWindows::stepPrevious);
     connect(m_board, &FrmDisplayBoard::summaryRequested, this, &ResultsWindows::ShowSummary);
+    connect(m_board, &FrmDisplayBoard::printRequested, this, &ResultsWindows::showPrinterSelector);
     if (m_state.LastRunSingle)
         m_board->hideSteps();
     m_board->show();
@@ -165,6 +167,15 @@ void ResultsWindows::ShowSummary()
     }
     m_summary = new FrmSummary(m_desktop, m_state.SummaryFilePath, title());
     m_summary->show();
+}
+
+void ResultsWindows::showPrinterSelector()
+{
+    if (!m_printerSelector)
+        m_printerSelector = new FrmPrinterSelector(m_state, m_desktop);
+    m_printerSelector->show();
+    m_printerSelector->raise();
+    m_printerSelector->activateWindow();
 }
 
 }  // namespace sw

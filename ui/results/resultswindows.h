@@ -1,7 +1,7 @@
 #pragma once
-// Run and its windows: the culvert selector, the results board and the summary window, and what
-// moves between them. The board shows the culverts as the run computed them, so that stepping
-// never presents numbers of inputs changed since as the results.
+// Run and its windows: the culvert selector, the results board, the summary window and the printer
+// selector, and what moves between them. The board shows the culverts as the run computed them, so
+// that stepping never presents numbers of inputs changed since as the results.
 
 #include <QObject>
 #include <QPointer>
@@ -10,6 +10,7 @@
 #include "platform/desktop.h"
 #include "ui/results/frmculvertselector.h"
 #include "ui/results/frmdisplayboard.h"
+#include "ui/results/frmprinterselector.h"
 #include "ui/results/frmsummary.h"
 
 namespace sw {
@@ -36,10 +37,13 @@ public:
     void ShowCulvertResult(int culvert, int areas);
     // The multiple-return-period summary of the culvert on the board, in its window.
     void ShowSummary();
+    // The board's "&Print": the printer selector, loaded anew unless it is still open.
+    void showPrinterSelector();
 
     [[nodiscard]] FrmCulvertSelector* selector() const { return m_selector; }
     [[nodiscard]] FrmDisplayBoard* board() const { return m_board; }
     [[nodiscard]] FrmSummary* summary() const { return m_summary; }
+    [[nodiscard]] FrmPrinterSelector* printerSelector() const { return m_printerSelector; }
 
 private:
     void resultsReady(int culvert, bool single);
@@ -56,6 +60,7 @@ private:
     QPointer<FrmCulvertSelector> m_selector;
     QPointer<FrmDisplayBoard> m_board;
     QPointer<FrmSummary> m_summary;
+    QPointer<FrmPrinterSelector> m_printerSelector;
 };
 
 }  // namespace sw

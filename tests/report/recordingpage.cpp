@@ -1,8 +1,21 @@
-#include "tests/platform/recordingpage.h"
+#include "tests/report/recordingpage.h"
 
 namespace sw::testing {
 
-RecordingPage::RecordingPage(std::shared_ptr<RecordedDocument> document) : m_document(std::move(document)) {}
+std::unique_ptr<sw::Page> RecordingDevice::startDocument(const std::string& jobName)
+{
+    if (m_refusing)
+        return nullptr;
+    auto document = std::make_shared<RecordedDocument>();
+    document->jobName = jobName;
+    m_documents.push_back(document);
+    return std::make_unique<RecordingPage>(document, m_pageLines);
+}
+
+RecordingPage::RecordingPage(std::shared_ptr<RecordedDocument> document, double pageLines)
+    : m_document(std::move(document)), m_pageLines(pageLines)
+{
+}
 
 PageEvent RecordingPage::event(PageEvent::Kind kind) const
 {

@@ -3,6 +3,7 @@
 // height of Courier New (ascent + descent = 1.1328125 em), the printed report's font, so that page
 // breaks fall where they fall on paper.
 
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,10 +36,28 @@ struct RecordedDocument {
 
 inline constexpr double kCourierLineHeightEm = 1.1328125;
 
+class RecordingPage;
+
+// A page device that records every job it is asked for; it refuses jobs while refusing() is set.
+class RecordingDevice final : public sw::PageDevice {
+public:
+    [[nodiscard]] std::unique_ptr<sw::Page> startDocument(const std::string& jobName) override;
+    void setRefusing(bool refusing) { m_refusing = refusing; }
+    // The printable height of its pages in grid lines; without one, a page never ends.
+    void setPageLines(double lines) { m_pageLines = lines; }
+    [[nodiscard]] const std::vector<std::shared_ptr<RecordedDocument>>& documents() const { return m_documents; }
+
+private:
+    bool m_refusing = false;
+    double m_pageLines = std::numeric_limits<double>::infinity();
+    std::vector<std::shared_ptr<RecordedDocument>> m_documents;
+};
+
 class RecordingPage final : public sw::Page {
 public:
     // Records into `document`, which outlives the page.
-    explicit RecordingPage(std::shared_ptr<RecordedDocument> document);
+    explicit RecordingPage(std::shared_ptr<RecordedDocument> document,
+                           double pageLines = std::numeric_limits<double>::infinity());
 
     void setPortrait() override;
     void setFontName(const std::string& name) override;
@@ -46,6 +65,7 @@ public:
     void setBold(bool bold) override;
     void text(double x, double y, const std::string& text) override;
     [[nodiscard]] double currentY() const override { return m_currentY; }
+    [[nodiscard]] double pageLines() const override { return m_pageLines; }
     void line(double x1, double y1, double x2, double y2) override;
     void newPage() override;
     void endDocument() override;
@@ -61,6 +81,7 @@ private:
     double m_fontSize = 12;
     bool m_bold = false;
     double m_currentY = 0;
+    double m_pageLines;
     int m_page = 1;
 };
 

@@ -1,0 +1,213 @@
+// The printed report on real pages: drawn through QPrinter in PDF mode and through the PDF route,
+// read back with poppler's pdftotext, and every text found where the grid puts it.
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest/QtTest>
+
+#include <cmath>
+
+#include "engine/discharge.h"
+#include "engine/runoff.h"
+#include "engine/tables.h"
+#include "engine/tc.h"
+#include "platform/fonts.h"
+#include "platform/pdfpages.h"
+#include "platform/qtdesktop.h"
+#include "report/printreport.h"
+#include "tests/report/recordingpage.h"
+
+using namespace sw;
+using sw::testing::PageEvent;
+using sw::testing::RecordingDevice;
+
+namespace {
+
+constexpr double kMarginPoints = 18;        // a quarter inch
+constexpr double kColumnPoints = 6;         // 1/12 inch
+constexpr double kLinePoints = 12;          // 1/6 inch
+constexpr double kAdvanceEm = 1229.0 / 2048;  // the width of a character of Courier New / Liberation Mono
+
+struct Word {
+    int page = 0;
+    double x = 0;
+    double y = 0;
+    QString text;
+};
+
+// A project whose culvert has `areas` sub-areas, computed.
+AppState project(int areas)
+{
+    AppState s;
+    InitTables(s);
+    s.ProjectInfo = {"Harlow Creek Bypass", "HCB-2041", "0917-03", "Culverts of the east segment", "05/02/2024",
+                     "2:30:15 PM", "Asa Lindqvist"};
+    CulvertRecord c;
+    c.CulvertNo = "E-3";
+    c.Description = "STA 112+00 (farm crossing)";
+    c.RetPeriod = "100";
+    c.RFZone = "C";
+    c.EleRemoteFt = ToFeet(c.EleRemote = 25.5, c.EleRemoteUnit = "ft");
+    c.EleCulvertFt = ToFeet(c.EleCulvert = 0.5, c.EleCulvertUnit = "ft");
+    c.LenTravelFt = ToFeet(c.LenTravel = 2000, c.LenTravelUnit = "ft");
+    c.CorFactor = 1.5;
+    c.CorFactorSource = "Design Manual";
+    for (int j = 0; j < areas; ++j) {
+        const std::string text = j % 2 ? "0.8 h" : "1.0 a";
+        c.Areas.push_back({j % 2 ? "Forest/Woodlands-Steep over 7%" : "Cultivated Land-Average 2~7%", j % 2 ? 0.52 : 0.51,
+                           text, CalAcres(text), "lot"});
+    }
+    c.NumOfAreas = std::to_string(areas);
+    s.CulvertList = {c};
+    s.CurCulvert = 0;
+    return s;
+}
+
+// Every word pdftotext finds, with its page and the top-left of its box, in points.
+bool wordsOf(const QString& pdf, std::vector<Word>& words, QString& failure)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(20000) || p.exitCode() != 0) {
+        failure = QStringLiteral("pdftotext (poppler-utils) did not run: ") + p.errorString();
+        return false;
+    }
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression page(QStringLiteral("<page "));
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"[0-9.]+\">([^<]*)</word>"));
+    int pageNo = 0;
+    const QStringList pages = html.split(page);
+    for (const QString& text : pages) {
+        for (auto it = word.globalMatch(text); it.hasNext();) {
+            const auto m = it.next();
+            words.push_back({pageNo, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3)});
+        }
+        ++pageNo;
+    }
+    return true;
+}
+
+QString unescaped(QString text)
+{
+    return text.replace(QStringLiteral("&amp;"), QStringLiteral("&"))
+        .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+        .replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+}
+
+// Where the first word of each text drawn must stand: its grid cell, moved right by the blanks in
+// front of it at the width of the font's characters. Returns what is not found there.
+QStringList misplaced(const std::vector<std::shared_ptr<testing::RecordedDocument>>& jobs,
+                      const std::vector<Word>& words)
+{
+    QStringList out;
+    int firstSheet = 1;
+    for (const auto& job : jobs) {
+        int sheets = 1;
+        for (const PageEvent& e : job->events) {
+            sheets = std::max(sheets, e.page);
+            const QString text = QString::fromStdString(e.text);
+            if (e.kind != PageEvent::Kind::Text || text.trimmed().isEmpty())
+                continue;
+            qsizetype blanks = 0;
+            while (text[blanks] == QLatin1Char(' '))
+                ++blanks;
+            const QString first = text.trimmed().split(QLatin1Char(' ')).first();
+            const double x = kMarginPoints + e.x1 * kColumnPoints + double(blanks) * kAdvanceEm * e.fontSize;
+            const double y = kMarginPoints + e.y1 * kLinePoints;
+            const double tolerance = kAdvanceEm * e.fontSize / 4;  // a quarter of a character
+            const int sheet = firstSheet + e.page - 1;
+            const bool found = std::ranges::any_of(words, [&](const Word& w) {
+                return w.page == sheet && unescaped(w.text) == first && std::abs(w.x - x) <= tolerance &&
+                       std::abs(w.y - y) <= tolerance;
+            });
+            if (!found)
+                out << QStringLiteral("sheet %1 (%2, %3) \"%4\"").arg(sheet).arg(e.x1).arg(e.y1).arg(text);
+        }
+        firstSheet += sheets;
+    }
+    return out;
+}
+
+}  // namespace
+
+class TestPrintedPage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ensureFontSubstitutions(); }
+    void everyTextStandsOnItsGridCell_data();
+    void everyTextStandsOnItsGridCell();
+    void aValueWiderThanThePaperIsPrintedWhole();
+};
+
+void TestPrintedPage::everyTextStandsOnItsGridCell_data()
+{
+    QTest::addColumn<int>("areas");
+    QTest::addColumn<bool>("printer");
+    QTest::newRow("one job, through QPrinter") << 3 << true;
+    QTest::newRow("the summary on a second sheet, through QPrinter") << 24 << true;
+    QTest::newRow("three jobs, into one PDF") << 85 << false;
+}
+
+void TestPrintedPage::everyTextStandsOnItsGridCell()
+{
+    QFETCH(int, areas);
+    QFETCH(bool, printer);
+    QTemporaryDir dir;
+    AppState s = project(areas);
+    QVERIFY(CalCulvert(s, 0).computed());
+    // The same commands, on pages as high as the PDF's printable area (10.5 inches).
+    RecordingDevice recorded;
+    recorded.setPageLines(63);
+    QVERIFY(printCulvert(recorded, s, 0));
+
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    if (printer) {
+        // QPrinter in PDF mode keeps the last job: these cases are one job each.
+        QCOMPARE(recorded.documents().size(), std::size_t(1));
+        QtPrinters printers;
+        printers.setPdfOutput(pdf.toStdString());
+        QVERIFY(printCulvert(printers, s, 0));
+    } else {
+        PdfPages pages(pdf.toStdString());
+        QVERIFY(printCulvert(pages, s, 0));
+        std::string failure;
+        QVERIFY2(pages.finish(failure), failure.c_str());
+    }
+    std::vector<Word> words;
+    QString failure;
+    QVERIFY2(wordsOf(pdf, words, failure), qPrintable(failure));
+    QVERIFY(words.size() > 100);
+    const QStringList wrong = misplaced(recorded.documents(), words);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+}
+
+// The paper ends at 8 inches of printable width; a 60-character name from column 50 would run an
+// inch and a half past it. It is drawn narrower, every character on the paper.
+void TestPrintedPage::aValueWiderThanThePaperIsPrintedWhole()
+{
+    QTemporaryDir dir;
+    AppState s = project(1);
+    QVERIFY(CalCulvert(s, 0).computed());
+    s.ProjectInfo.ProjectName = "Harlow Creek Bypass and the Millbrook to Eastfield connector";
+    const QString pdf = dir.filePath(QStringLiteral("long.pdf"));
+    PdfPages pages(pdf.toStdString());
+    QVERIFY(printCulvert(pages, s, 0));
+    std::string failure;
+    QVERIFY2(pages.finish(failure), failure.c_str());
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(p.waitForFinished(20000));
+    QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QString::fromStdString(s.ProjectInfo.ProjectName)));
+    std::vector<Word> words;
+    QString why;
+    QVERIFY2(wordsOf(pdf, words, why), qPrintable(why));
+    const auto last = std::ranges::find_if(words, [](const Word& w) { return w.text == QStringLiteral("connector"); });
+    QVERIFY(last != words.end());
+    QVERIFY2(last->x < 8.5 * 72 - kMarginPoints, qPrintable(QString::number(last->x)));
+}
+
+QTEST_MAIN(TestPrintedPage)
+#include "tst_printedpage.moc"

@@ -1,0 +1,257 @@
+// The printed report as page commands: positions, fonts, bold runs, masks, labels and the page
+// breaks, for the sub-area counts where the layout changes.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+
+#include "engine/discharge.h"
+#include "report/printreport.h"
+#include "tests/project/projectfixtures.h"
+#include "tests/report/recordingpage.h"
+
+namespace sw {
+namespace {
+
+using namespace sw::testing;
+using Kind = PageEvent::Kind;
+
+// Zone A, 10 years, factor 1: 5.5 in/hr. n sub-areas of Asphaltic, 1 acre each (a culvert without
+// any cannot be computed, but its pages can be printed).
+AppState computedCulvert(int n, const std::string& surface = "Asphaltic")
+{
+    std::vector<SubArea> areas;
+    for (int j = 0; j < n; ++j)
+        areas.push_back(subArea(surface, "1.0 a", 0.81, "lot " + std::to_string(j + 1)));
+    AppState s = stateWith({culvert("C-7", areas)});
+    EXPECT_EQ(CalCulvert(s, 0).computed(), n > 0);
+    return s;
+}
+
+// The first text event of a document whose text starts with `start`.
+std::optional<PageEvent> textStarting(const RecordedDocument& d, const std::string& start)
+{
+    const auto it = std::ranges::find_if(d.events, [&](const PageEvent& e) {
+        return e.kind == Kind::Text && e.text.starts_with(start);
+    });
+    return it == d.events.end() ? std::nullopt : std::optional<PageEvent>(*it);
+}
+
+std::vector<PageEvent> texts(const RecordedDocument& d)
+{
+    std::vector<PageEvent> out;
+    std::ranges::copy_if(d.events, std::back_inserter(out), [](const PageEvent& e) { return e.kind == Kind::Text; });
+    return out;
+}
+
+// Where the label and the value of a labelled line stand, and how.
+void expectLabelled(const RecordedDocument& d, const std::string& label, double y, const std::string& value,
+                    bool bold, double points)
+{
+    const std::vector<PageEvent> t = texts(d);
+    const auto at = std::ranges::find_if(t, [&](const PageEvent& e) { return e.text == label; });
+    ASSERT_NE(at, t.end()) << label;
+    ASSERT_NE(at + 1, t.end()) << label;
+    EXPECT_EQ(std::tie(at->x1, at->y1, at->bold, at->fontSize), std::make_tuple(2.0, y, bold, points)) << label;
+    const PageEvent& v = *(at + 1);
+    EXPECT_EQ(std::tie(v.x1, v.y1, v.bold, v.text), std::make_tuple(50.0, y, bold, value)) << label;
+}
+
+std::string mask30(const std::string& text)
+{
+    return std::string(text.size() < 30 ? 30 - text.size() : 0, ' ') + text;
+}
+
+TEST(PrintReport, PageCountOfLongCulverts)
+{
+    for (const auto& [n, pages] : std::vector<std::pair<std::int16_t, std::int16_t>>{
+             {24, 1}, {25, 2}, {84, 2}, {85, 3}, {144, 3}, {145, 4}, {32767, 547}})
+        EXPECT_EQ(PrinterPageCount(n), pages) << n;
+}
+
+// The header and culvert block of a whole report: every label, its place, its bold run, 11 points.
+TEST(PrintReport, TitleProjectAndCulvertBlock)
+{
+    AppState s = computedCulvert(2);
+    RecordingDevice device;
+    ASSERT_TRUE(printCulvert(device, s, 0));
+    ASSERT_EQ(device.documents().size(), 1u);
+    const RecordedDocument& d = *device.documents()[0];
+    EXPECT_TRUE(d.ended);
+    EXPECT_EQ(d.events.front().kind, Kind::Portrait);
+    const PageEvent title = *textStarting(d, "CORVENNA-STORMWICK REPORT");
+    EXPECT_EQ(std::tie(title.x1, title.y1, title.bold, title.fontSize, title.fontName),
+              std::make_tuple(2.0, 6.0, true, 12.0, std::string("COURIER NEW")));
+    const auto rule = std::ranges::find_if(d.events, [](const PageEvent& e) { return e.kind == Kind::Line; });
+    EXPECT_EQ(std::tie(rule->x1, rule->y1, rule->x2, rule->y2), std::make_tuple(2.0, 7.3, 96.0, 7.3));
+
+    expectLabelled(d, "Project Name:", 8, mask30("Route 9"), false, 11);
+    expectLabelled(d, "Description:", 11, mask30("Widening"), false, 11);
+    expectLabelled(d, "Date/Time:", 12, mask30("03/14/2024 @ 10:42:07 AM"), false, 11);
+    expectLabelled(d, "Culvert ID/STA:", 16, mask30("C-7"), true, 11);
+    expectLabelled(d, "Culvert STA/DESC:", 17, mask30("STA 12+50"), true, 11);
+    expectLabelled(d, "Return Period:", 18, mask30("10 year"), false, 11);
+    expectLabelled(d, "Elevation of Most Remote Point Above Inlet:", 20, mask30("1010 ft"), false, 11);
+    expectLabelled(d, "Slope of Channel:", 23, mask30("0.01 ft/ft"), true, 11);
+    expectLabelled(d, "Time of Concentration:", 24, mask30("09.38 min"), true, 11);
+    expectLabelled(d, "Time of Concentration Correction Factor:", 25, mask30("1 (Design Manual)"), false, 11);
+    expectLabelled(d, "Corrected Time of Concentration:", 26, mask30("9.38 min"), true, 11);
+    expectLabelled(d, "Rainfall Intensity (i):", 27, mask30("5.5 in/hr (140 mm/hr)"), true, 11);
+
+    // A sub-area row: the surface unmasked, the area in 30 columns, C in 5, not bold.
+    const std::vector<PageEvent> t = texts(d);
+    const auto row = std::ranges::find_if(t, [](const PageEvent& e) { return e.y1 == 30 && e.x1 == 2; });
+    ASSERT_NE(row, t.end());
+    EXPECT_EQ(row->text, "Asphaltic");
+    EXPECT_FALSE(row->bold);
+    EXPECT_EQ(std::tie((row + 1)->x1, (row + 1)->text), std::make_tuple(42.0, mask30("1 a")));
+    EXPECT_EQ(std::tie((row + 2)->x1, (row + 2)->text), std::make_tuple(78.0, std::string(" 0.81")));
+}
+
+// The sub-area counts where the layout turns: the rows, the totals and Q, and where the summary
+// starts (the same sheet, or a fresh one at Y 6 when the line after Q is at 45.87 or below).
+TEST(PrintReport, RowsTotalsAndThePageBreakBeforeTheSummary)
+{
+    struct Case {
+        int n;
+        std::size_t jobs;
+        double qY;          // on the last job
+        int summarySheet;   // the sheet of the last job "Summary" stands on
+        double summaryY;
+        double rowPoints;   // the size of the last job's rows
+    };
+    for (const Case& c : {Case{0, 1, 34, 1, 37, 11}, Case{24, 1, 58, 2, 6, 11}, Case{25, 2, 14, 1, 17, 12},
+                          Case{84, 2, 73, 2, 6, 12}, Case{85, 3, 14, 1, 17, 12}}) {
+        AppState s = computedCulvert(c.n);
+        RecordingDevice device;
+        ASSERT_TRUE(printCulvert(device, s, 0)) << c.n;
+        ASSERT_EQ(device.documents().size(), c.jobs) << c.n;
+        const RecordedDocument& last = *device.documents().back();
+        EXPECT_TRUE(std::ranges::all_of(device.documents(), [](const auto& d) { return d->ended; }));
+        const PageEvent q = *textStarting(last, "Q=CiA:");
+        EXPECT_EQ(q.y1, c.qY) << c.n;
+        EXPECT_TRUE(q.bold);
+        const PageEvent total = *textStarting(last, "Total Area (A):");
+        EXPECT_EQ(total.y1, c.qY - (c.jobs == 1 ? 4 : 3)) << c.n;
+        const PageEvent summary = *textStarting(last, "Summary");
+        EXPECT_EQ(std::tie(summary.page, summary.y1), std::make_tuple(c.summarySheet, c.summaryY)) << c.n;
+        if (c.n > 0) {
+            const PageEvent row = *textStarting(last, "Asphaltic");
+            EXPECT_EQ(row.fontSize, c.rowPoints) << c.n;
+        }
+    }
+
+    // 25: the first page holds rows 1 to 24 and nothing after them; the second row 25 at Y 9, the
+    // totals from Y 11, all at 12 points.
+    AppState s = computedCulvert(25);
+    RecordingDevice device;
+    ASSERT_TRUE(printCulvert(device, s, 0));
+    const RecordedDocument& first = *device.documents()[0];
+    const std::vector<PageEvent> firstTexts = texts(first);
+    EXPECT_EQ(firstTexts.back().y1, 53);
+    EXPECT_FALSE(textStarting(first, "Total Area (A):"));
+    EXPECT_TRUE(textStarting(first, "Descripition:"));
+    EXPECT_TRUE(textStarting(first, "Culvert ID:"));
+    EXPECT_TRUE(textStarting(first, "Time of Cocentration Correction Factor:"));
+    const RecordedDocument& second = *device.documents()[1];
+    EXPECT_EQ(textStarting(second, "Asphaltic")->y1, 9);
+    EXPECT_EQ(textStarting(second, "Total Area (A):")->y1, 11);
+    EXPECT_EQ(textStarting(second, "CORVENNA-STORMWICK REPORT")->fontSize, 12);
+    EXPECT_FALSE(textStarting(second, "Project Name:"));
+    EXPECT_TRUE(std::ranges::all_of(texts(second), [](const PageEvent& e) { return e.fontSize == 12; }));
+}
+
+// On letter paper (63 lines of 1/6 inch in its printable area) a continuation page of 60 rows
+// ends at line 62: the rows after it, the totals, Q and the summary go on a fresh sheet from line 6.
+TEST(PrintReport, LinesBelowThePaperGoOnAFreshSheet)
+{
+    AppState s = computedCulvert(84);
+    RecordingDevice device;
+    device.setPageLines(63);
+    ASSERT_TRUE(printCulvert(device, s, 0));
+    ASSERT_EQ(device.documents().size(), 2u);
+    const std::vector<PageEvent> t = texts(*device.documents()[1]);
+    EXPECT_TRUE(std::ranges::all_of(t, [](const PageEvent& e) { return e.y1 + 1 <= 63; }));
+    const auto onSheet = [&](int sheet) {
+        return std::ranges::count_if(t, [&](const PageEvent& e) { return e.page == sheet && e.x1 == 2 && e.y1 >= 9 &&
+                                                                          (e.text.starts_with("Asphaltic")); });
+    };
+    EXPECT_EQ(onSheet(1), 54);  // rows 25 to 78 at lines 9 to 62
+    EXPECT_EQ(textStarting(*device.documents()[1], "Asphaltic")->y1, 9);
+    const PageEvent total = *textStarting(*device.documents()[1], "Total Area (A):");
+    EXPECT_EQ(std::tie(total.page, total.y1), std::make_tuple(2, 13.0));  // rows 79 to 84 at 6 to 11
+    const PageEvent summary = *textStarting(*device.documents()[1], "Summary");
+    EXPECT_EQ(std::tie(summary.page, summary.y1), std::make_tuple(2, 19.0));
+}
+
+TEST(PrintReport, SummaryTableAndItsRefusal)
+{
+    AppState s = computedCulvert(1);
+    RecordingDevice device;
+    ASSERT_TRUE(printCulvert(device, s, 0));
+    const RecordedDocument& d = *device.documents()[0];
+    const PageEvent summary = *textStarting(d, "Summary");
+    const std::vector<PageEvent> t = texts(d);
+    auto at = std::ranges::find_if(t, [](const PageEvent& e) { return e.text == "Summary"; });
+    const std::vector<std::string> expected = {
+        std::string(46, '-'),
+        "Return  Weighted C     i       A           Q  ",
+        "Period                                        ",
+        "(year)              (in/hr)  (acre)      (cfs)",
+        std::string(46, '-'),
+        "    2        0.73     3.4       1.0       2.5",
+        "    5        0.77     4.6       1.0       3.5",
+        "*  10        0.81     5.5       1.0       4.5",
+        "   25        0.86     6.5       1.0       5.6",
+        "   50        0.90     7.3       1.0       6.6",
+        "  100        0.95     8.1       1.0       7.7",
+        "  500        1.00     9.8       1.0       9.8",
+        std::string(46, '-'),
+        ""};
+    ASSERT_GE(t.end() - at, static_cast<std::ptrdiff_t>(expected.size() + 1));
+    for (std::size_t k = 0; k < expected.size(); ++k) {
+        const PageEvent& e = *(at + 1 + static_cast<std::ptrdiff_t>(k));
+        EXPECT_EQ(e.text, expected[k]);
+        EXPECT_EQ(std::tie(e.x1, e.y1, e.bold), std::make_tuple(2.0, summary.y1 + 2 + double(k), false)) << k;
+    }
+    EXPECT_EQ(d.events.back().kind, Kind::EndDocument);
+
+    // A surface of the user's own: the one line, and the job ends.
+    AppState own = computedCulvert(1, "Gravel yard");
+    RecordingDevice device2;
+    ASSERT_TRUE(printCulvert(device2, own, 0));
+    const std::vector<PageEvent> ownTexts = texts(*device2.documents()[0]);
+    EXPECT_EQ(ownTexts.back().text, "Not Available due to user-defined surface characters and C values");
+    EXPECT_EQ(ownTexts.back().y1, textStarting(*device2.documents()[0], "Summary")->y1 + 1);
+}
+
+// A value longer than its 30 columns is printed whole from the value column; Q without a leading
+// zero.
+TEST(PrintReport, LongValuesWholeAndQWithoutLeadingZero)
+{
+    AppState s = computedCulvert(1);
+    s.ProjectInfo.ProjectName = std::string(45, 'N');
+    s.CulvertList[0].Areas[0].AreaText = "0.1 a";
+    s.CulvertList[0].Areas[0].AreaAcres = 0.1;
+    ASSERT_TRUE(CalCulvert(s, 0).computed());
+    RecordingDevice device;
+    ASSERT_TRUE(printCulvert(device, s, 0));
+    const RecordedDocument& d = *device.documents()[0];
+    expectLabelled(d, "Project Name:", 8, std::string(45, 'N'), false, 11);
+    // 5.5 x 0.81 x 0.1 = 0.4455: .4 cfs, .4 x 0.0283 = 0.01: 0 cms
+    expectLabelled(d, "Q=CiA:", 35, mask30(".4 cfs (0 cms)"), true, 11);
+}
+
+TEST(PrintReport, ARefusedJobIsSaid)
+{
+    AppState s = computedCulvert(30);
+    RecordingDevice device;
+    device.setRefusing(true);
+    EXPECT_FALSE(printCulvert(device, s, 0));
+    EXPECT_FALSE(printCulvert(device, s, 5));  // no such culvert
+    EXPECT_TRUE(device.documents().empty());
+}
+
+}  // namespace
+}  // namespace sw

@@ -1,0 +1,476 @@
+// The printer selector, opened from the results board after a run of all culverts: the printer
+// list of the settings file, the printer, text file and PDF routes for one culvert or all, and the
+// refusals that keep a report from going out wrong or half.
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <numeric>
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "core/messages.h"
+#include "core/text.h"
+#include "platform/qtdesktop.h"
+#include "report/printreport.h"
+#include "report/reportfile.h"
+#include "tests/platform/modaldriver.h"
+#include "tests/ui/editorsteps.h"
+
+using namespace sw;
+using namespace sw::testing;
+
+namespace {
+
+const std::string kRuler = "0********1*********2*********3*********4*********5*********6";
+
+// A culvert of `areas` asphalt sub-areas; a factor of 0 leaves it without sufficient information.
+std::string culvert(const std::string& id, int areas, const char* factor = " 1 ")
+{
+    std::string out = kRuler + "\r\nCulvert No=" + id + "\r\n[RUNOFF AREA INFO]\r\nStation/Description=STA " + id +
+                      "\r\nReturn Period=10\r\n";
+    for (int i = 0; i < areas; ++i)
+        out += "Asphaltic,1.0 a,0.81,lot " + std::to_string(i + 1) + "\r\n";
+    return out + "[INTENSITY INFO]\r\nVellmora rainfall zone=A\r\nElevation of most remost point=1010 ft\r\n"
+                 "Elevation of culvert inlet=1000 ft\r\nMaxinum lenght of travel=1000 ft\r\n"
+                 "Time of concentration correction factor=" + factor + "\r\nSource of correction factor=Design Manual\r\n";
+}
+
+// C4 has 30 sub-areas: a first page and one continuation page.
+std::string project(const char* c2Factor = " 1 ")
+{
+    return "[CORVENNA- STORMWICK]\r\n[PROJECT INFO]\r\nProject Name=Gully Lane\r\nProject No=GL-4\r\nControl No=0815\r\n"
+           "Porject Description=Outfalls\r\nDate=12/01/2003\r\nTime=10:15:00 AM\r\nDesigner=P. Okafor\r\n\r\n[CULVERTS]\r\n" +
+           culvert("C1", 2) + culvert("C2", 1, c2Factor) + culvert("C3", 3) + culvert("C4", 30);
+}
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Files may grow to `bytes` only while the action runs: a full disk as far as writers can tell.
+template <typename Action>
+void withFileSizeLimit(rlim_t bytes, Action action)
+{
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit small{bytes, old.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    action();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+}
+
+// Each recorded job, in order: the culvert ID it shows, or "(continued)" for a page without one.
+QStringList culvertsOfJobs(const ScriptedPrinters& printers)
+{
+    QStringList out;
+    for (const auto& doc : printers.documents()) {
+        out << QStringLiteral("(continued)");
+        for (const PageEvent& e : doc->events)
+            if (QRegularExpression(QStringLiteral("^ *C[1-4]$")).match(qs(e.text)).hasMatch())
+                out.last() = qs(e.text).trimmed();
+    }
+    return out;
+}
+
+}  // namespace
+
+class TestPrinterSelector : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { SW_VERIFY_NO_WINDOW_LEFT(*m_h); }
+
+    void loadListsTheInstalledPrintersOfTheSettings_data();
+    void loadListsTheInstalledPrintersOfTheSettings();
+    void printerRoutePrintsTheRange_data();
+    void printerRoutePrintsTheRange();
+    void fileAndPdfRoutesWriteTheRange_data();
+    void fileAndPdfRoutesWriteTheRange();
+    void browseAsksBeforeTakingAnExistingFile_data();
+    void browseAsksBeforeTakingAnExistingFile();
+    void refusalsKeepTheWindowAndSendNothing_data();
+    void refusalsKeepTheWindowAndSendNothing();
+    void pdfDialogOffersPdfFilesOnly();
+    void allPrintsWhileTheMainWindowHasNoCulvert();
+
+private:
+    ScriptedMessageBoxes& messages() { return m_h->desktop->messages(); }
+    ScriptedPrinters& printers() { return m_h->desktop->printers(); }
+    QWidget* selector() const { return m_h->desktop->windows().find("frmPrinterSelector"); }
+    template <typename T = QWidget>
+    T* in(const char* window, const char* name) const
+    {
+        QWidget* w = m_h->desktop->windows().find(window);
+        return w ? w->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+    }
+    template <typename T = QWidget>
+    T* sel(const QString& name) const { return in<T>("frmPrinterSelector", qPrintable(name)); }
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+    QStringList files() const { return QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
+    void click(const QString& name)
+    {
+        QWidget* w = sel(name);
+        QTest::mouseClick(w, Qt::LeftButton, {}, qobject_cast<QRadioButton*>(w) ? QPoint(6, w->height() / 2) : QPoint());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // Opens the project, runs all culverts (or the first alone), steps the board on `shown` times
+    // and opens the selector from the board's "&Print", with "All" when `shown` is negative.
+    bool openSelector(int shown, const std::string& bytes = project(), bool runAll = true)
+    {
+        if (!writeBytes(path("gully.txt"), QByteArray::fromStdString(bytes)))
+            return false;
+        m_h->desktop->fileDialogs().queuePath(path("gully.txt").toStdString());
+        m_h->find<QAction>("mnuOpen")->trigger();
+        if (!s->click("cmdRunApp"))
+            return false;
+        in<QRadioButton>("frmCulvertSelector", runAll ? "Option2" : "Option1")->setChecked(true);
+        QTest::mouseClick(in<QPushButton>("frmCulvertSelector", "cmdOK"), Qt::LeftButton);
+        for (int i = 0; i < shown; ++i) {
+            QTest::mouseClick(in<QPushButton>("frmDisplayBoard", "lblNext"), Qt::LeftButton);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        return reopen(shown < 0);
+    }
+    bool reopen(bool all)
+    {
+        auto* print = in<QAction>("frmDisplayBoard", "mnuPrint");
+        if (print == nullptr || !print->isEnabled() || print->text() != QStringLiteral("&Print"))
+            return false;
+        print->trigger();
+        if (all && selector())
+            click("optPrintAll");
+        return selector() && selector()->isVisible() && messages().asked().empty();
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<MainWindowHarness> m_h;
+    std::unique_ptr<EditorSteps> s;
+};
+
+void TestPrinterSelector::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_h = std::make_unique<MainWindowHarness>();
+    m_h->state->SummaryFilePath = path("summary.txt").toStdString();
+    m_h->state->PrinterIniPath = path("printer.ini").toStdString();
+    QVERIFY(writeBytes(path("printer.ini"), "Office Printer\r\nPlotter A0\r\n"));
+    printers().setInstalled({"Office Printer", "Plotter A0"});
+    m_h->create();
+    s = std::make_unique<EditorSteps>(*m_h);
+    QVERIFY(m_dir->isValid() && m_h->showActive());
+}
+
+void TestPrinterSelector::loadListsTheInstalledPrintersOfTheSettings_data()
+{
+    QTest::addColumn<QByteArray>("settings");  // "<folder>": the path names a folder; empty: no file
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QStringList>("list");
+    QTest::newRow("remark, other case, trailing blank, twice, not installed")
+        << QByteArray("' the office\r\nplotter a0\r\nOffice Printer \r\nOffice Printer\r\nPlotter A0 ' upstairs\r\n\r\n"
+                      "Nowhere Jet\nOffice Printer\r\n")
+        << QStringList{"Office Printer", "Plotter A0"} << QStringList{"Plotter A0", "Office Printer", "Office Printer"};
+    QTest::newRow("no settings file") << QByteArray() << QStringList{"Office Printer"} << QStringList{};
+    QTest::newRow("settings path is a folder") << QByteArray("<folder>") << QStringList{"Office Printer"} << QStringList{};
+    QTest::newRow("nothing installed") << QByteArray("Office Printer\r\n") << QStringList{} << QStringList{};
+}
+
+void TestPrinterSelector::loadListsTheInstalledPrintersOfTheSettings()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QStringList, installed);
+    QFETCH(QStringList, list);
+    QFile::remove(path("printer.ini"));
+    QVERIFY(settings == "<folder>" ? QDir(m_dir->path()).mkdir("printer.ini")
+                                   : settings.isEmpty() || writeBytes(path("printer.ini"), settings));
+    std::vector<std::string> names(installed.size());
+    std::transform(installed.begin(), installed.end(), names.begin(), [](const QString& n) { return n.toStdString(); });
+    printers().setInstalled(names);
+    QCOMPARE(openSelector(0), !list.isEmpty());  // false with the no-printer message
+    QVERIFY(selector());
+    QCOMPARE(messages().texts(), list.isEmpty() ? std::vector<std::string>{std::string(msg::kNoPrinterFound)}
+                                                : std::vector<std::string>{});
+    QCOMPARE(entriesOf(sel<QComboBox>("cboPrinterList")), list);
+    QCOMPARE(sel<QComboBox>("cboPrinterList")->currentText(), list.value(0));
+    QVERIFY(list.isEmpty() || selector()->windowTitle() == list.first());
+    QCOMPARE(selector()->pos(), QPoint((1600 - selector()->width()) / 2, (900 - selector()->height()) / 2));
+    QStringList texts;
+    for (const char* name : {"Frame2", "opt2Printer", "lblPrinterList", "opt2File", "lblFileLocation", "cmdBrowse", "Frame1",
+                             "optPrintCulvert", "optPrintAll", "cmdOK", "cmdCnacel"})
+        texts << sel(name)->property(qobject_cast<QGroupBox*>(sel(name)) ? "title" : "text").toString();
+    QCOMPARE(texts, (QStringList{"Printout Option", "Send to printer", "Select a printer in the list", "Send  to file",
+                                 "File location", "Browse", "Print Range", "Current Culvert", "All", "OK", "Cancel"}));
+    auto enabled = [this] {
+        QString out;
+        for (const char* name : {"cboPrinterList", "txtFileLocation", "cmdBrowse", "txtPdfLocation", "cmdBrowsePdf"})
+            out += sel(name)->isEnabled() ? "1" : "0";
+        return out;
+    };
+    QVERIFY(sel<QRadioButton>("opt2Printer")->isChecked() && sel<QRadioButton>("optPrintCulvert")->isChecked());
+    QVERIFY(sel<QLineEdit>("txtFileLocation")->text().isEmpty() && enabled() == "10000");
+    // The range is a group of its own; the three routes are one.
+    click("optPrintAll");
+    click("opt2File");
+    QVERIFY(sel<QRadioButton>("optPrintAll")->isChecked() && !sel<QRadioButton>("opt2Printer")->isChecked());
+    QCOMPARE(enabled(), QStringLiteral("01100"));
+    click("opt2Pdf");
+    QVERIFY(!sel<QRadioButton>("opt2File")->isChecked() && sel<QRadioButton>("optPrintAll")->isChecked());
+    QCOMPARE(enabled(), QStringLiteral("00011"));
+    click("cmdCnacel");
+    QVERIFY(!selector() && printers().documents().empty());
+}
+
+void TestPrinterSelector::printerRoutePrintsTheRange_data()
+{
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<QString>("typed");  // into the printer box; empty: its second entry picked
+    QTest::addColumn<QStringList>("jobs");  // empty: Cancel in the confirmation
+    QTest::newRow("current, 2 sub-areas") << 0 << "" << QStringList{"C1"};
+    QTest::newRow("current, 30 sub-areas") << 3 << "" << QStringList{"C4", "(continued)"};
+    QTest::newRow("all") << -1 << "" << QStringList{"C1", "C2", "C3", "C4", "(continued)"};
+    QTest::newRow("other letter case, Cancel") << 0 << "PLOTTER A0" << QStringList{};
+}
+
+void TestPrinterSelector::printerRoutePrintsTheRange()
+{
+    QFETCH(int, shown);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, jobs);
+    QVERIFY(openSelector(shown));
+    auto* box = sel<QComboBox>("cboPrinterList");
+    box->setCurrentIndex(1);
+    if (!typed.isEmpty()) {
+        box->lineEdit()->clear();
+        QTest::keyClicks(box, typed);
+    }
+    messages().queueOkCancel(jobs.isEmpty() ? OkCancel::Cancel : OkCancel::Ok);
+    click("cmdOK");
+    // Only the exact name chooses a printer: another text leaves the one in use, which is named.
+    const std::string printer = typed.isEmpty() ? "Plotter A0" : "Office Printer";
+    QCOMPARE(messages().asked(),
+             (std::vector<AskedMessage>{{AskedMessage::Kind::OkCancel, "Report will be sent to " + printer}}));
+    QCOMPARE(culvertsOfJobs(printers()), jobs);
+    QCOMPARE(printers().printerInUse(), printer);
+    if (jobs.isEmpty()) {
+        QVERIFY(selector() && selector()->isVisible() && box->currentText() == typed);
+        return;
+    }
+    for (const auto& doc : printers().documents())
+        QVERIFY(doc->ended && doc->printer == printer);
+    // The continuation page of C4 ends with the summary; its first page does not.
+    auto holds = [](const RecordedDocument& doc, const char* text) {
+        return std::any_of(doc.events.begin(), doc.events.end(), [&](const PageEvent& e) { return e.text == text; });
+    };
+    QCOMPARE(holds(*printers().documents().back(), "Summary"), true);
+    QCOMPARE(holds(*printers().documents().front(), "Summary"), jobs.first() != "C4");
+    QVERIFY(!selector());
+    // The printer stays chosen for later prints; the list starts afresh.
+    messages().clearRecord();
+    QVERIFY(reopen(false));
+    QCOMPARE(selector()->windowTitle(), QStringLiteral("Office Printer"));
+    QCOMPARE(printers().printerInUse(), printer);
+}
+
+void TestPrinterSelector::fileAndPdfRoutesWriteTheRange_data()
+{
+    QTest::addColumn<bool>("pdf");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("text, current culvert as stored") << false << 2;
+    QTest::newRow("text, all culverts computed") << false << -1;
+    QTest::newRow("PDF, current culvert of two pages") << true << 3;
+    QTest::newRow("PDF, all culverts") << true << -1;
+}
+
+// The file holds what the writers write, and the PDF the pages the printer would print; an existing
+// file is replaced without a question and the location is taken without its blanks.
+void TestPrinterSelector::fileAndPdfRoutesWriteTheRange()
+{
+    QFETCH(bool, pdf);
+    QFETCH(int, shown);
+    QVERIFY(openSelector(shown) && writeBytes(path("out"), "an older report"));
+    m_h->state->CulvertList[2].Intensity = 9.9;  // a stored result that no computation gives
+    click(pdf ? "opt2Pdf" : "opt2File");
+    QTest::keyClicks(sel(pdf ? "txtPdfLocation" : "txtFileLocation"), "  " + path("out") + " ");
+    click("cmdOK");
+    QVERIFY(messages().asked().empty() && !selector() && printers().documents().empty());
+    const QByteArray bytes = bytesOf(path("out"));
+    if (pdf) {
+        ScriptedPrinters direct;
+        for (int culvert = shown < 0 ? 0 : shown; culvert <= 3; ++culvert)
+            QVERIFY(printCulvert(direct, *m_h->state, culvert));
+        QVERIFY(bytes.startsWith("%PDF"));
+        const int sheets = std::accumulate(direct.documents().begin(), direct.documents().end(), 0,
+                                           [](int n, const auto& doc) { return n + doc->events.back().page; });
+        QCOMPARE(sheets, int(direct.documents().size()));  // one sheet a job for these culverts
+        QCOMPARE(QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), sheets);
+        return;
+    }
+    const FileWriteResult direct = shown < 0 ? ReportAll2File(*m_h->state, path("direct").toStdString())
+                                             : Report2File(*m_h->state, path("direct").toStdString(), 2);
+    QVERIFY(direct.written());
+    QCOMPARE(bytes, bytesOf(path("direct")));
+    QCOMPARE(bytes.contains("Rainfall Intensity (i)=9.9 in/hr"), shown >= 0);
+    QCOMPARE(bytes.count("Culvert ID="), shown < 0 ? 4 : 1);
+}
+
+void TestPrinterSelector::browseAsksBeforeTakingAnExistingFile_data()
+{
+    QTest::addColumn<bool>("pdf");
+    QTest::addColumn<QString>("chosen");  // "": the dialog cancelled
+    QTest::addColumn<int>("answer");      // -1: no question
+    QTest::addColumn<bool>("taken");
+    for (const bool pdf : {false, true}) {
+        const char* kind = pdf ? "PDF" : "text";
+        QTest::addRow("%s, cancelled", kind) << pdf << "" << -1 << false;
+        QTest::addRow("%s, new file", kind) << pdf << "new" << -1 << true;
+        QTest::addRow("%s, existing, No", kind) << pdf << "old" << int(YesNo::No) << false;
+        QTest::addRow("%s, existing, Yes", kind) << pdf << "old" << int(YesNo::Yes) << true;
+    }
+}
+
+void TestPrinterSelector::browseAsksBeforeTakingAnExistingFile()
+{
+    QFETCH(bool, pdf);
+    QFETCH(QString, chosen);
+    QFETCH(int, answer);
+    QFETCH(bool, taken);
+    QVERIFY(openSelector(0) && writeBytes(path("old"), "old"));
+    click(pdf ? "opt2Pdf" : "opt2File");
+    const QString file = chosen.isEmpty() ? QString() : path(chosen);
+    m_h->desktop->fileDialogs().queuePath(file.toStdString());
+    if (answer >= 0)
+        messages().queueYesNo(YesNo(answer));
+    click(pdf ? "cmdBrowsePdf" : "cmdBrowse");
+    QCOMPARE(m_h->desktop->fileDialogs().asked().back(), pdf ? FileDialogMode::SavePdf : FileDialogMode::Save);
+    QCOMPARE(messages().texts(), answer < 0 ? std::vector<std::string>{}
+                                            : std::vector<std::string>{"File has already existed, overwrite it?"});
+    QCOMPARE(sel<QLineEdit>(pdf ? "txtPdfLocation" : "txtFileLocation")->text(), taken ? file : QString());
+    QCOMPARE(bytesOf(path("old")), QByteArray("old"));
+}
+
+// Every way the output can stop: the message, nothing printed beyond what came before, no file
+// made or changed, and the window left open with the user's choices.
+void TestPrinterSelector::refusalsKeepTheWindowAndSendNothing_data()
+{
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<bool>("all");
+    QTest::addColumn<QString>("location");  // in the temporary folder; "<blanks>": three blanks
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("message");   // empty: a message naming the location
+    QTest::addColumn<QStringList>("printed");
+    const QString insufficient = "Information for Culvert ID: \" C2 \"  is not sufficient";
+    for (const char* route : {"opt2Printer", "opt2File", "opt2Pdf"})
+        QTest::addRow("%s, C2 not sufficient", route)
+            << route << true << "old" << "C2 never computed" << insufficient
+            << (route == std::string("opt2Printer") ? QStringList{"C1"} : QStringList{});
+    const QString noCulvert = qs(std::string(msg::kPrintNoCulvert));
+    QTest::newRow("printer, no culvert selected")
+        << "opt2Printer" << false << "" << "CurCulvert -111" << noCulvert << QStringList{};
+    QTest::newRow("file, an ID in no entry") << "opt2File" << false << "out" << "CurCulvert -1" << noCulvert << QStringList{};
+    QTest::newRow("PDF, past the culverts") << "opt2Pdf" << false << "out" << "CurCulvert 4" << noCulvert << QStringList{};
+    QTest::newRow("printer refuses the job") << "opt2Printer" << false << "" << "refused"
+                                             << qs(fillMessage(msg::kPrintRefused, {"Office Printer", "C1"})) << QStringList{};
+    QTest::newRow("no printer at all") << "opt2Printer" << false << "" << "no printer"
+                                       << qs(std::string(msg::kNoPrinterAtAll)) << QStringList{};
+    for (const char* route : {"opt2File", "opt2Pdf"}) {
+        const QString noLocation = qs(std::string(msg::kFileNoLocation));
+        QTest::addRow("%s, empty", route) << route << true << "" << "" << noLocation << QStringList{};
+        QTest::addRow("%s, blanks", route) << route << true << "<blanks>" << "" << noLocation << QStringList{};
+        QTest::addRow("%s, no such folder", route) << route << true << "missing/out" << "" << "" << QStringList{};
+        QTest::addRow("%s, a folder", route) << route << true << "folder" << "" << "" << QStringList{};
+        QTest::addRow("%s, disk full", route) << route << false << "old" << "disk full" << "" << QStringList{};
+    }
+}
+
+void TestPrinterSelector::refusalsKeepTheWindowAndSendNothing()
+{
+    QFETCH(QString, route);
+    QFETCH(bool, all);
+    QFETCH(QString, location);
+    QFETCH(QString, fault);
+    QFETCH(QString, message);
+    QFETCH(QStringList, printed);
+    QVERIFY(writeBytes(path("old"), "old") && QDir(m_dir->path()).mkdir("folder"));
+    if (fault == "no printer")
+        printers().setInstalled({});
+    const bool neverComputed = fault == "C2 never computed";
+    QCOMPARE(openSelector(0, project(neverComputed ? " 0 " : " 1 "), !neverComputed), fault != "no printer");
+    QVERIFY(selector());
+    messages().clearRecord();
+    if (all)
+        click("optPrintAll");
+    click(route);
+    const QString typed = location == "<blanks>" ? "   " : location.isEmpty() ? QString() : path(location);
+    QLineEdit* box = sel<QLineEdit>(route == "opt2Pdf" ? "txtPdfLocation" : "txtFileLocation");
+    box->setText(typed);
+    if (fault.startsWith("CurCulvert"))
+        m_h->state->CurCulvert = static_cast<std::int16_t>(fault.section(' ', 1).toInt());
+    printers().setRefuseDocuments(fault == "refused");
+    const bool confirms = route == "opt2Printer" && (neverComputed || fault == "refused");
+    if (confirms)
+        messages().queueOkCancel(OkCancel::Ok);
+    const QStringList before = files();
+    withFileSizeLimit(fault == "disk full" ? 16 : RLIM_INFINITY, [&] { click("cmdOK"); });
+
+    std::vector<std::string> texts = messages().texts();
+    QCOMPARE(texts.size(), confirms ? std::size_t(2) : std::size_t(1));
+    if (confirms)
+        QCOMPARE(texts.front(), std::string("Report will be sent to Office Printer"));
+    QVERIFY2(message.isEmpty() ? qs(texts.back()).contains(typed) : qs(texts.back()) == message, texts.back().c_str());
+    QCOMPARE(culvertsOfJobs(printers()), printed);
+    QCOMPARE(files(), before);
+    QCOMPARE(bytesOf(path("old")), QByteArray("old"));
+    QVERIFY(selector() && selector()->isVisible() && sel<QRadioButton>(route)->isChecked());
+    QVERIFY(sel<QRadioButton>(all ? "optPrintAll" : "optPrintCulvert")->isChecked() && box->text() == typed);
+}
+
+void TestPrinterSelector::pdfDialogOffersPdfFilesOnly()
+{
+    QtFileDialogs dialogs;
+    ModalDriver driver;
+    QStringList filters{"<not shown>"};
+    bool save = false, confirms = true;
+    QString suffix;
+    driver.expect([&](QWidget* modal) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            filters = dialog->nameFilters();
+            save = dialog->acceptMode() == QFileDialog::AcceptSave;
+            confirms = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+            suffix = dialog->defaultSuffix();
+            dialog->reject();
+        }
+    });
+    QCOMPARE(dialogs.showFileDialog(FileDialogMode::SavePdf), std::string());
+    QVERIFY(driver.allHandled() && driver.unexpected().empty());
+    QCOMPARE(filters, QStringList{"PDF Files (*.pdf)"});
+    QVERIFY(save && !confirms);
+    QCOMPARE(suffix, QStringLiteral("pdf"));
+}
+
+// An ID that is no culvert typed in the main window leaves it without a current culvert; the
+// culverts of "All" are computed all the same, and the main window keeps its none.
+void TestPrinterSelector::allPrintsWhileTheMainWindowHasNoCulvert()
+{
+    QVERIFY(openSelector(-1));
+    m_h->state->CurCulvert = kUnknownCulvert;
+    messages().queueOkCancel(OkCancel::Ok);
+    click("cmdOK");
+    QCOMPARE(culvertsOfJobs(printers()), (QStringList{"C1", "C2", "C3", "C4", "(continued)"}));
+    QCOMPARE(m_h->state->CurCulvert, kUnknownCulvert);
+    QVERIFY(!selector());
+}
+
+QTEST_MAIN(TestPrinterSelector)
+#include "tst_printerselector.moc"

@@ -1,0 +1,218 @@
+#include "ui/results/frmprinterselector.h"
+
+#include <QFileInfo>
+
+#include "core/messages.h"
+#include "core/text.h"
+#include "engine/discharge.h"
+#include "platform/pdfpages.h"
+#include "platform/screenunits.h"
+#include "report/printerlist.h"
+#include "report/printreport.h"
+#include "report/reportfile.h"
+#include "ui_frmprinterselector.h"
+
+namespace sw {
+namespace {
+
+constexpr double kClientWidthTwips = 4300;
+
+}  // namespace
+
+FrmPrinterSelector::FrmPrinterSelector(AppState& state, Desktop& desktop)
+    : QWidget(nullptr, Qt::Window),
+      m_state(state),
+      m_desktop(desktop),
+      m_ui(std::make_unique<Ui::FrmPrinterSelector>()),
+      m_registration(desktop.windows(), this, "frmPrinterSelector")
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_ui->setupUi(this);
+    connect(m_ui->grpRoute, &QButtonGroup::buttonToggled, this, &FrmPrinterSelector::routeChosen);
+    connect(m_ui->cmdBrowse, &QPushButton::clicked, this,
+            [this] { browse(*m_ui->txtFileLocation, FileDialogMode::Save); });
+    connect(m_ui->cmdBrowsePdf, &QPushButton::clicked, this,
+            [this] { browse(*m_ui->txtPdfLocation, FileDialogMode::SavePdf); });
+    connect(m_ui->cmdOK, &QPushButton::clicked, this, &FrmPrinterSelector::sendReport);
+    connect(m_ui->cmdCnacel, &QPushButton::clicked, this, &QWidget::close);
+    load();
+}
+
+FrmPrinterSelector::~FrmPrinterSelector() = default;
+
+void FrmPrinterSelector::load()
+{
+    const ScreenArea screen = m_desktop.system().screen();
+    setMinimumWidth(twipsToPixels(kClientWidthTwips, screen.logicalDpi));
+    adjustSize();
+    centreOnScreen(*this, screen);
+    routeChosen();
+    const std::vector<std::string> printers =
+        printerList(readPrinterSettings(m_state.PrinterIniPath), m_desktop.printers().installedPrinters());
+    for (const std::string& name : printers)
+        m_ui->cboPrinterList->addItem(QString::fromStdString(name));
+    if (printers.empty()) {
+        m_desktop.messages().showMessage(std::string(msg::kNoPrinterFound));
+        return;
+    }
+    m_ui->cboPrinterList->setCurrentIndex(0);
+    setWindowTitle(QString::fromStdString(printers.front()));
+}
+
+void FrmPrinterSelector::routeChosen()
+{
+    const bool printer = m_ui->opt2Printer->isChecked();
+    const bool file = m_ui->opt2File->isChecked();
+    const bool pdf = m_ui->opt2Pdf->isChecked();
+    m_ui->cboPrinterList->setEnabled(printer);
+    m_ui->txtFileLocation->setEnabled(file);
+    m_ui->cmdBrowse->setEnabled(file);
+    m_ui->txtPdfLocation->setEnabled(pdf);
+    m_ui->cmdBrowsePdf->setEnabled(pdf);
+}
+
+// The save dialog asks nothing of its own: an existing file is the window's question.
+void FrmPrinterSelector::browse(QLineEdit& location, FileDialogMode mode)
+{
+    const std::string path = m_desktop.fileDialogs().showFileDialog(mode);
+    if (path.empty())
+        return;
+    if (QFileInfo::exists(QString::fromStdString(path)) &&
+        m_desktop.messages().askYesNo(std::string(msg::kOverwriteOnSave)) == YesNo::No)
+        return;
+    location.setText(QString::fromStdString(path));
+}
+
+bool FrmPrinterSelector::sendReport()
+{
+    const std::optional<std::vector<int>> culverts = chosenCulverts();
+    if (!culverts)
+        return false;
+    const bool sent = m_ui->opt2File->isChecked()  ? toFile(*culverts)
+                      : m_ui->opt2Pdf->isChecked() ? toPdf(*culverts)
+                                                   : toPrinter(*culverts);
+    if (sent)
+        close();
+    return sent;
+}
+
+// The current culvert is the one the board shows; a range without a culvert in it would print
+// nothing and still look done.
+std::optional<std::vector<int>> FrmPrinterSelector::chosenCulverts()
+{
+    const int used = static_cast<int>(usedCulvertCount(m_state.CulvertList));
+    if (m_ui->optPrintCulvert->isChecked()) {
+        if (m_state.CurCulvert >= 0 && m_state.CurCulvert < used)
+            return std::vector<int>{m_state.CurCulvert};
+        m_desktop.messages().showMessage(std::string(msg::kPrintNoCulvert));
+        return std::nullopt;
+    }
+    if (used == 0) {
+        m_desktop.messages().showMessage(std::string(msg::kRunNoCulvert));
+        return std::nullopt;
+    }
+    std::vector<int> all(static_cast<std::size_t>(used));
+    for (int i = 0; i < used; ++i)
+        all[static_cast<std::size_t>(i)] = i;
+    return all;
+}
+
+std::optional<std::string> FrmPrinterSelector::location(const QLineEdit& box)
+{
+    const std::string path(trimSpaces(box.text().toStdString()));
+    if (!path.empty())
+        return path;
+    m_desktop.messages().showMessage(std::string(msg::kFileNoLocation));
+    return std::nullopt;
+}
+
+const std::string& FrmPrinterSelector::culvertId(int culvert) const
+{
+    return m_state.CulvertList[static_cast<std::size_t>(culvert)].CulvertNo;
+}
+
+// Recomputes the culvert from its inputs, so that nothing goes out on numbers of earlier inputs.
+bool FrmPrinterSelector::sufficient(int culvert)
+{
+    // The computation asks for a current culvert; the main window's (none, while an ID that is no
+    // culvert is typed) stays what it is.
+    const std::int16_t current = m_state.CurCulvert;
+    m_state.CurCulvert = static_cast<std::int16_t>(culvert);
+    const bool computed = CalCulvert(m_state, culvert).computed();
+    m_state.CurCulvert = current;
+    if (computed)
+        return true;
+    m_desktop.messages().showMessage(fillMessage(msg::kInsufficientInfo, {messageValue(culvertId(culvert))}));
+    return false;
+}
+
+bool FrmPrinterSelector::toPrinter(const std::vector<int>& culverts)
+{
+    Printers& printers = m_desktop.printers();
+    if (printers.installedPrinters().empty() && printers.printerInUse().empty()) {
+        m_desktop.messages().showMessage(std::string(msg::kNoPrinterAtAll));
+        return false;
+    }
+    // Only an installed printer of exactly that name is taken; any other text keeps the printer in
+    // use, which the question names.
+    static_cast<void>(printers.usePrinter(m_ui->cboPrinterList->currentText().toStdString()));
+    const std::string printer = printers.printerInUse();
+    if (m_desktop.messages().askOkCancel(fillMessage(msg::kReportSentTo, {printer})) == OkCancel::Cancel)
+        return false;
+    for (const int culvert : culverts) {
+        if (!sufficient(culvert))
+            return false;
+        if (!printCulvert(printers, m_state, culvert)) {
+            m_desktop.messages().showMessage(
+                fillMessage(msg::kPrintRefused, {printer, messageValue(culvertId(culvert))}));
+            return false;
+        }
+    }
+    return true;
+}
+
+// The current culvert's file shows the results as stored; all culverts are computed first, and one
+// that cannot be stops the file before it is written.
+bool FrmPrinterSelector::toFile(const std::vector<int>& culverts)
+{
+    const std::optional<std::string> path = location(*m_ui->txtFileLocation);
+    if (!path)
+        return false;
+    FileWriteResult written;
+    if (m_ui->optPrintCulvert->isChecked()) {
+        written = Report2File(m_state, *path, culverts.front());
+    } else {
+        for (const int culvert : culverts)
+            if (!sufficient(culvert))
+                return false;
+        written = ReportAll2File(m_state, *path);
+    }
+    if (!written.written())
+        m_desktop.messages().showMessage(written.Message);
+    return written.written();
+}
+
+// The pages the printer would print, into one PDF that replaces the file only once it is whole.
+bool FrmPrinterSelector::toPdf(const std::vector<int>& culverts)
+{
+    const std::optional<std::string> path = location(*m_ui->txtPdfLocation);
+    if (!path)
+        return false;
+    PdfPages pdf(*path);
+    for (const int culvert : culverts) {
+        if (!sufficient(culvert))
+            return false;
+        if (!printCulvert(pdf, m_state, culvert)) {
+            m_desktop.messages().showMessage(fillMessage(msg::kPdfNotDrawn, {messageValue(culvertId(culvert)), *path}));
+            return false;
+        }
+    }
+    std::string failure;
+    if (!pdf.finish(failure)) {
+        m_desktop.messages().showMessage(failure);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace sw

@@ -1,0 +1,57 @@
+#pragma once
+// frmPrinterSelector: where the culvert report goes (a printer, a report text file or a PDF file)
+// and for which culverts (the current one or all). Opened, not modal, by the board's "&Print";
+// closed by Cancel and by an OK that went through, and left open with the user's choices when
+// something stops the output.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QWidget>
+
+#include "model/appstate.h"
+#include "platform/desktop.h"
+#include "platform/windowregistry.h"
+
+namespace Ui {
+class FrmPrinterSelector;
+}
+
+class QLineEdit;
+
+namespace sw {
+
+class FrmPrinterSelector final : public QWidget {
+    Q_OBJECT
+
+public:
+    FrmPrinterSelector(AppState& state, Desktop& desktop);
+    ~FrmPrinterSelector() override;
+
+    // OK: the report of the chosen range by the chosen route; false, with the window left open,
+    // when it stopped (its message shown).
+    bool sendReport();
+
+private:
+    void load();
+    void routeChosen();
+    void browse(QLineEdit& location, FileDialogMode mode);
+
+    [[nodiscard]] std::optional<std::vector<int>> chosenCulverts();
+    [[nodiscard]] std::optional<std::string> location(const QLineEdit& box);
+    [[nodiscard]] bool sufficient(int culvert);
+    [[nodiscard]] const std::string& culvertId(int culvert) const;
+
+    bool toPrinter(const std::vector<int>& culverts);
+    bool toFile(const std::vector<int>& culverts);
+    bool toPdf(const std::vector<int>& culverts);
+
+    AppState& m_state;
+    Desktop& m_desktop;
+    std::unique_ptr<Ui::FrmPrinterSelector> m_ui;
+    WindowRegistration m_registration;
+};
+
+}  // namespace sw

@@ -32,4 +32,9 @@ std::optional<std::string> FindZone(float x, float y)
     return std::nullopt;
 }
 
+std::optional<std::string> FindZoneAtPixel(int column, int row)
+{
+    return FindZone(static_cast<float>(column * kTwipsPerMapPixel), static_cast<float>(row * kTwipsPerMapPixel));
+}
+
 }  // namespace sw

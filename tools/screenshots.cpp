@@ -1,12 +1,15 @@
 // Writes pictures of the windows for the documentation: the main window on each of its tabs, the
-// About box and the splash, and the results board and summary window of a sample project run for
-// all culverts; drawn offscreen on the scripted desktop (no dialogs, fixed clock).
+// About box and the splash, the results board and summary window of a sample project run for all
+// culverts, and the rainfall zone map and the frequency table opened over that project; drawn
+// offscreen on the scripted desktop (no dialogs, fixed clock).
 //
 //   stormwick-screenshots [output folder]     (default: the docs folder of the source tree)
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -108,6 +111,16 @@ int main(int argc, char* argv[])
     ok = save(board, folder, "board.png") && ok;
     board->findChild<QPushButton*>(QStringLiteral("cmdViewSummary"))->click();
     ok = save(desktop.windows().find("frmSummary"), folder, "summary.png") && ok;
+
+    // The map and the frequency table, opened with their buttons on the "Intensity Info" tab; in
+    // the table the designer has clicked "25" for a culvert on a road of 1700 ADT and under.
+    window->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
+    window->findChild<QAbstractButton*>(QStringLiteral("cmdRFMap"))->click();
+    ok = save(desktop.windows().find("frmRFzone"), folder, "zone-map.png") && ok;
+    window->findChild<QAbstractButton*>(QStringLiteral("cmdFqyTable"))->click();
+    QWidget* table = desktop.windows().find("frmRPTable");
+    QTest::mouseClick(table->findChild<QLabel*>(QStringLiteral("Label27")), Qt::LeftButton);
+    ok = save(table, folder, "frequency-table.png") && ok;
     delete window;
     return ok ? 0 : 1;
 }

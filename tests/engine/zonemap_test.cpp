@@ -31,6 +31,30 @@ TEST(FindZone, ClassifiesTheClick)
     }
 }
 
+TEST(FindZoneAtPixel, ClassifiesThePixelAtFifteenTwipsEach)
+{
+    struct Case {
+        int column, row;
+        const char* zone;
+    };
+    const Case cases[] = {
+        {326, 15, "B"},   // (4890, 225): the line is not consulted at 4890
+        {266, 66, "A"},   // (3990, 990): segment 4 of A-B, d = 1244
+        {266, 200, "B"},  // (3990, 3000): d = -766
+        {533, 133, "B"},  // (7995, 1995): segment 4 of B-C, d = 893
+        {533, 200, "C"},  // (7995, 3000): d = -112
+        {207, 356, "A"},  // (3105, 5340): west of the lines
+        {208, 356, "A"},  // (3120, 5340): just above segment 8 of A-B, at y 5345.8
+        {208, 357, "B"},  // (3120, 5355): just below it
+        {0, 0, "A"},      {780, 368, "C"}, {400, 0, "B"},
+    };
+    for (const Case& c : cases) {
+        const auto zone = FindZoneAtPixel(c.column, c.row);
+        ASSERT_TRUE(zone) << c.column << "," << c.row;
+        EXPECT_EQ(*zone, c.zone) << c.column << "," << c.row;
+    }
+}
+
 TEST(SideOfLine, OutsideTheSegmentsIsNA)
 {
     const DesignTables& t = designTables();

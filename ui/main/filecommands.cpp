@@ -77,6 +77,7 @@ FrmMain* FileCommands::runNew()
     AppState& state = m_window.state();
     if (QWidget* selector = desktop.windows().find("frmCulvertSelector"))
         selector->close();
+    m_window.closeZoneMapAndTable();
     m_window.close();  // unloads the window; it is deleted once this command has returned
 
     state.CulvertList.clear();
@@ -196,6 +197,7 @@ bool FileCommands::runExit()
     if (somethingToSave && desktop.messages().askYesNo(std::string(msg::kSaveCurrentFile)) == YesNo::Yes &&
         saveCurrent(Overwrite::OnNewOrExit, true) != SaveResult::Written)
         return false;  // cancelled or failed: the project stays open
+    m_window.closeZoneMapAndTable();
     desktop.endApplication();
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
@@ -17,6 +18,8 @@
 #include "ui/main/drainagepage.h"
 #include "ui/main/filecommands.h"
 #include "ui/main/frmabout.h"
+#include "ui/main/frmrfzone.h"
+#include "ui/main/frmrptable.h"
 #include "ui/main/intensitypage.h"
 #include "ui/main/projectpage.h"
 #include "ui/results/resultswindows.h"
@@ -26,6 +29,22 @@ namespace sw {
 namespace {
 
 constexpr int kRunMenuTimerMs = 500;
+
+void bringToFront(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+// The busy pointer while a window loads, back to the default however the load ends.
+class BusyPointer {
+public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
 
 }  // namespace
 
@@ -83,6 +102,8 @@ FrmMain::FrmMain(AppState& state, Desktop& desktop, QWidget* parent)
     connect(m_intensity, &IntensityPage::returnPeriodGiven, m_drainage, &DrainagePage::returnPeriodGiven);
     connect(m_intensity, &IntensityPage::returnPeriodChanged, m_drainage, &DrainagePage::updateCValues);
     connect(m_intensity, &IntensityPage::returnPeriodLeft, m_drainage, &DrainagePage::reconcileCValues);
+    connect(m_intensity, &IntensityPage::zoneMapRequested, this, &FrmMain::showZoneMap);
+    connect(m_intensity, &IntensityPage::frequencyTableRequested, this, &FrmMain::showFrequencyTable);
 
     m_results = new ResultsWindows(m_state, m_desktop, *this, this);
     connect(this, &FrmMain::runRequested, m_results, &ResultsWindows::run);
@@ -250,6 +271,45 @@ void FrmMain::showAbout()
 FrmAbout* FrmMain::aboutBox() const
 {
     return m_about.data();
+}
+
+void FrmMain::showZoneMap()
+{
+    if (m_zoneMap) {
+        bringToFront(m_zoneMap);
+        return;
+    }
+    const BusyPointer busy;
+    m_zoneMap = new FrmRFzone(m_desktop, *m_intensity, this);
+    m_zoneMap->show();
+}
+
+void FrmMain::showFrequencyTable()
+{
+    if (m_frequencyTable) {
+        bringToFront(m_frequencyTable);
+        return;
+    }
+    m_frequencyTable = new FrmRPTable(m_desktop, *m_intensity, this);
+    m_frequencyTable->show();
+}
+
+FrmRFzone* FrmMain::zoneMap() const
+{
+    return m_zoneMap.data();
+}
+
+FrmRPTable* FrmMain::frequencyTable() const
+{
+    return m_frequencyTable.data();
+}
+
+void FrmMain::closeZoneMapAndTable()
+{
+    if (m_zoneMap)
+        m_zoneMap->close();
+    if (m_frequencyTable)
+        m_frequencyTable->close();
 }
 
 void FrmMain::closeEvent(QCloseEvent* event)

@@ -29,6 +29,8 @@ class CulvertListEditor;
 class DrainagePage;
 class FileCommands;
 class FrmAbout;
+class FrmRFzone;
+class FrmRPTable;
 class IntensityPage;
 class ProjectPage;
 class ResultsWindows;
@@ -69,6 +71,15 @@ public:
     void showAbout();
     [[nodiscard]] FrmAbout* aboutBox() const;
 
+    // cmdRFMap and cmdFqyTable: the zone map and the frequency table, without blocking this
+    // window (the one already open brought to the front).
+    void showZoneMap();
+    void showFrequencyTable();
+    [[nodiscard]] FrmRFzone* zoneMap() const;
+    [[nodiscard]] FrmRPTable* frequencyTable() const;
+    // New and Exit: both go with the window whose page they fill.
+    void closeZoneMapAndTable();
+
 signals:
     // The Run menu or the Run button.
     void runRequested();
@@ -95,6 +106,8 @@ private:
     FileCommands* m_fileCommands = nullptr;
     ResultsWindows* m_results = nullptr;
     QPointer<FrmAbout> m_about;
+    QPointer<FrmRFzone> m_zoneMap;
+    QPointer<FrmRPTable> m_frequencyTable;
 };
 
 // Creates frmMain, which loads, and shows it. The window deletes itself once closed.

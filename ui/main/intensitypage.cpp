@@ -60,7 +60,8 @@ IntensityPage::IntensityPage(QWidget* parent)
     }};
 
     // Shown only once a culvert exists, or when the factor is typed.
-    for (QWidget* hidden : std::initializer_list<QWidget*>{m_ui->cmdFqyTable, m_ui->cmdRFMap, m_ui->txtCorFactor})
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{m_ui->cmdFqyTable, m_ui->cmdRFMap, m_ui->lblRFZone, m_ui->txtCorFactor})
         hidden->hide();
     m_ui->cmdFqyTable->setIcon(frequencyTableIcon());
     m_ui->cmdRFMap->setIcon(rainfallMapIcon());
@@ -85,6 +86,8 @@ void IntensityPage::bind(AppState& state, Desktop& desktop)
     if (m_ui->cboRFzone->lineEdit())
         connect(m_ui->cboRFzone->lineEdit(), &QLineEdit::textEdited, this, &IntensityPage::zoneTyped);
     connect(m_ui->cboRFzone, &QComboBox::activated, this, &IntensityPage::zonePicked);
+    connect(m_ui->cmdRFMap, &QAbstractButton::clicked, this, &IntensityPage::zoneMapRequested);
+    connect(m_ui->cmdFqyTable, &QAbstractButton::clicked, this, &IntensityPage::frequencyTableRequested);
 
     auto enterMoves = [this](QWidget* from, QWidget* to) {
         m_events->onKeyPress(from, [to](QKeyEvent& key) {
@@ -205,6 +208,29 @@ void IntensityPage::resetReturnPeriodAndZone()
 {
     setReturnPeriodText(m_ui->cboretPeriod->itemText(0));
     setZoneText(m_ui->cboRFzone->itemText(0));
+}
+
+bool IntensityPage::takeMapZone(const QString& zone)
+{
+    QComboBox* box = m_ui->cboRFzone;
+    if (!culvertSelected() || !box->isEnabled() || box->findText(zone, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+        return false;
+    m_ui->lblRFZone->setText(zone);
+    m_mapZoneCulvert = m_state->CurCulvert;
+    replaceComboText(box, zone);
+    zonePicked();
+    return true;
+}
+
+bool IntensityPage::takeTableReturnPeriod(const QString& period)
+{
+    if (!culvertSelected() || !m_ui->cboretPeriod->isEnabled())
+        return false;
+    setReturnPeriodText(period);
+    // Typing is followed by leaving the box, which brings the sub-areas' C values in line with
+    // the period; a value clicked in the table never enters the box, so it is left here.
+    emit returnPeriodLeft();
+    return true;
 }
 
 // --- start-up lists -------------------------------------------------------------------------
@@ -556,6 +582,9 @@ void IntensityPage::setCulvertSelectedState(bool enableDelete)
     }
     m_ui->cmdFqyTable->show();
     m_ui->cmdRFMap->show();
+    if (m_state->CurCulvert != m_mapZoneCulvert)
+        m_ui->lblRFZone->clear();
+    m_ui->lblRFZone->show();
     if (enableDelete)
         m_ui->cmdDelCulvertNo2->setEnabled(true);
 }
@@ -571,6 +600,9 @@ void IntensityPage::setNoCulvertState()
     }
     m_ui->cmdFqyTable->hide();
     m_ui->cmdRFMap->hide();
+    m_ui->lblRFZone->clear();
+    m_ui->lblRFZone->hide();
+    m_mapZoneCulvert = kNoCulvert;
     m_ui->lstIntensity->clear();
 }
 

@@ -63,6 +63,15 @@ public:
     // Back to the first return period and zone of the lists, with their change handling.
     void resetReturnPeriodAndZone();
 
+    // The zone the map gave: shown in lblRFZone and put into cboRFzone as if picked from its list.
+    // False, with nothing changed, while the page takes no zone (no current culvert, or the box
+    // disabled).
+    bool takeMapZone(const QString& zone);
+    // A return period from the frequency table: set as if typed, then the box counts as left, so
+    // that the sub-areas take its C values at once as after typing. False, with nothing changed,
+    // while the page takes no return period.
+    bool takeTableReturnPeriod(const QString& period);
+
     // lblCorFactor, whose caption is the current culvert's correction factor.
     void setCorFactorCaption(const QString& caption);
 
@@ -106,6 +115,9 @@ signals:
     void returnPeriodChanged(std::int16_t years);
     // The user left the return period box.
     void returnPeriodLeft();
+    // cmdRFMap and cmdFqyTable.
+    void zoneMapRequested();
+    void frequencyTableRequested();
 
 private:
     // A value box with its unit box and the three fields they fill.
@@ -142,6 +154,8 @@ private:
     Desktop* m_desktop = nullptr;
     ControlEvents* m_events;
     std::array<ValueBox, 3> m_values{};
+    // The culvert whose zone lblRFZone shows; another culvert current empties the label.
+    int m_mapZoneCulvert = kNoCulvert;
 };
 
 }  // namespace sw

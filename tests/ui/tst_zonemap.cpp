@@ -1,0 +1,255 @@
+// The rainfall zone map: presses classified at the image's own pixels (also with the picture shown
+// at another size), the zone given to the current culvert as a pick from the list would, presses
+// refused while no culvert takes a zone, the window's opening, and the drawn boundaries read back
+// against the zone line tables.
+
+#include <cmath>
+
+#include "core/messages.h"
+#include "core/text.h"
+#include "engine/tables.h"
+#include "engine/zonemap.h"
+#include "tests/ui/editorsteps.h"
+#include "ui/main/frmrfzone.h"
+#include "ui/main/zonemapimage.h"
+
+using namespace sw;
+using namespace sw::testing;
+
+namespace {
+
+// The ways a press can find no culvert to take its zone.
+enum class NoTaker { UnknownIdTyped, CurrentDeleted, ZoneBoxDisabled };
+
+int loadedNamed(WindowRegistry& registry, const char* name)
+{
+    int count = 0;
+    for (int i = 0; i < registry.count(); ++i)
+        count += registry.nameAt(i) == name ? 1 : 0;
+    return count;
+}
+
+}  // namespace
+
+class TestZoneMap : public EditorTest {
+    Q_OBJECT
+
+private slots:
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
+    void pressGivesTheZone_data();
+    void pressGivesTheZone();
+    void pressWithoutCulvertChangesNothing_data();
+    void pressWithoutCulvertChangesNothing();
+    void opensOnceAndCloses();
+    void drawnBoundariesFollowTheTables_data();
+    void drawnBoundariesFollowTheTables();
+
+private:
+    // The person clicks back into the main window to type there.
+    bool backToMain()
+    {
+        m_h->window->activateWindow();
+        return QTest::qWaitForWindowActive(m_h->window.data());
+    }
+    // The map opened with its button, as a person would, over a culvert.
+    FrmRFzone* openMap()
+    {
+        if (!s->showPage(kIntensityPage) || !s->click("cmdRFMap"))
+            return nullptr;
+        return m_h->window->zoneMap();
+    }
+    static QLabel* picture(FrmRFzone* map) { return map->findChild<QLabel*>(QStringLiteral("Picture1")); }
+
+    // A press at a map position in twips, on the picture shown `scale` times its image size.
+    static void press(QLabel* picture, double x, double y, Qt::MouseButton button = Qt::LeftButton,
+                      double scale = 1)
+    {
+        const QPoint at(int(std::floor(x / kTwipsPerMapPixel * scale)), int(std::floor(y / kTwipsPerMapPixel * scale)));
+        QTest::mousePress(picture, button, {}, at);
+        QTest::mouseRelease(picture, button, {}, at);
+    }
+};
+
+void TestZoneMap::pressGivesTheZone_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<double>("scale");
+    const int left = Qt::LeftButton, right = Qt::RightButton, middle = Qt::MiddleButton;
+    QTest::newRow("(3000,100) west of the lines") << 3000.0 << 100.0 << "A" << left << 1.0;
+    QTest::newRow("(10000,5000) east of the lines") << 10000.0 << 5000.0 << "C" << left << 1.0;
+    QTest::newRow("(6000,0) between the lines") << 6000.0 << 0.0 << "B" << left << 1.0;
+    QTest::newRow("(4000,1000) above A-B") << 4000.0 << 1000.0 << "A" << left << 1.0;
+    QTest::newRow("(4000,3000) below A-B") << 4000.0 << 3000.0 << "B" << left << 1.0;
+    QTest::newRow("(4890,225) no line at 4890") << 4890.0 << 225.0 << "B" << left << 1.0;
+    QTest::newRow("(8000,2000) above B-C") << 8000.0 << 2000.0 << "B" << left << 1.0;
+    QTest::newRow("(8000,3000) below B-C") << 8000.0 << 3000.0 << "C" << left << 1.0;
+    QTest::newRow("right button") << 8000.0 << 3000.0 << "C" << right << 1.0;
+    QTest::newRow("middle button") << 4000.0 << 1000.0 << "A" << middle << 1.0;
+    // Shown at another size, as on a screen of another scale: the press is read in image pixels.
+    // At twice the size, (8000,2000) is widget pixel (1066,266); read as an image pixel it would lie
+    // in zone C, east of the whole map.
+    QTest::newRow("twice the size, below B-C") << 8000.0 << 3000.0 << "C" << left << 2.0;
+    QTest::newRow("twice the size, above B-C") << 8000.0 << 2000.0 << "B" << left << 2.0;
+    QTest::newRow("1.5 times, above A-B") << 4000.0 << 1000.0 << "A" << left << 1.5;
+    QTest::newRow("1.5 times, below A-B") << 4000.0 << 3000.0 << "B" << left << 1.5;
+    QTest::newRow("smaller, east") << 10000.0 << 5000.0 << "C" << left << 0.75;
+    QTest::newRow("smaller, below A-B") << 4000.0 << 3000.0 << "B" << left << 0.75;
+}
+
+void TestZoneMap::pressGivesTheZone()
+{
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(QString, zone);
+    QFETCH(int, button);
+    QFETCH(double, scale);
+    // Another zone picked first, so that the press has something to change.
+    QVERIFY2(s->createCulvert("Z") && s->pick("cboRFzone", zone == "A" ? entry::kZoneC : entry::kZoneA), s->why());
+    FrmRFzone* map = openMap();
+    QVERIFY2(map != nullptr, s->why());
+    QLabel* pic = picture(map);
+    if (scale != 1) {
+        pic->setFixedSize(int(std::lround(kZoneMapWidth * scale)), int(std::lround(kZoneMapHeight * scale)));
+        map->setFixedSize(map->sizeHint());
+        QCoreApplication::processEvents();
+    }
+    press(pic, x, y, Qt::MouseButton(button), scale);
+
+    QCOMPARE(s->text("lblRFZone"), zone);
+    QCOMPARE(s->text("cboRFzone"), zone);
+    QCOMPARE(qs(s->culvert(0).RFZone), zone);
+    QCOMPARE(s->text("lblMapNote"), QString());
+    QVERIFY(map->isVisible());  // it stays open for the next press
+    QVERIFY(messages().asked().empty());
+}
+
+void TestZoneMap::pressWithoutCulvertChangesNothing_data()
+{
+    QTest::addColumn<int>("noTaker");
+    QTest::newRow("an unknown ID typed") << int(NoTaker::UnknownIdTyped);
+    QTest::newRow("the current culvert deleted") << int(NoTaker::CurrentDeleted);
+    QTest::newRow("the zone box disabled") << int(NoTaker::ZoneBoxDisabled);
+}
+
+void TestZoneMap::pressWithoutCulvertChangesNothing()
+{
+    QFETCH(int, noTaker);
+    QVERIFY2(s->createCulvert("Z1") && s->pick("cboRFzone", entry::kZoneA) && s->createCulvert("Z2") &&
+                 s->pick("cboRFzone", entry::kZoneB),
+             s->why());
+    FrmRFzone* map = openMap();
+    QVERIFY2(map != nullptr, s->why());
+    QLabel* pic = picture(map);
+    press(pic, 4000, 3000);  // zone B, now shown beside the box
+    QCOMPARE(s->text("lblRFZone"), QStringLiteral("B"));
+
+    switch (NoTaker(noTaker)) {
+    case NoTaker::UnknownIdTyped:
+        QVERIFY2(backToMain() && s->typeCulvertId("Q9"), s->why());
+        break;
+    case NoTaker::CurrentDeleted:
+        messages().queueYesNo(YesNo::Yes);
+        QVERIFY2(s->click("cmdDelCulvertNo2"), s->why());
+        break;
+    case NoTaker::ZoneBoxDisabled:
+        s->combo("cboRFzone")->setEnabled(false);
+        break;
+    }
+    const std::vector<CulvertRecord> before = state().CulvertList;
+    const QString box = s->text("cboRFzone"), label = s->text("lblRFZone");
+    press(pic, 8000, 3000);  // zone C
+
+    QCOMPARE(state().CulvertList, before);
+    QCOMPARE(s->text("cboRFzone"), box);
+    QCOMPARE(s->text("lblRFZone"), label);
+    QCOMPARE(s->text("lblMapNote"), qs(fillMessage(msg::kMapNoCulvert, {"C"})));
+
+    // Once a culvert takes zones again, the next press goes through and the note goes.
+    s->combo("cboRFzone")->setEnabled(true);
+    QVERIFY2(backToMain() && s->typeCulvertId("Z1"), s->why());
+    press(pic, 8000, 3000);
+    QCOMPARE(s->culvert(0).RFZone, std::string("C"));
+    QCOMPARE(s->text("lblRFZone"), QStringLiteral("C"));
+    QCOMPARE(s->text("lblMapNote"), QString());
+}
+
+void TestZoneMap::opensOnceAndCloses()
+{
+    QVERIFY2(s->createCulvert("Z"), s->why());
+    FrmRFzone* map = openMap();
+    QVERIFY2(map != nullptr, s->why());
+    QVERIFY(map->isVisible() && !map->isModal() && m_h->window->isEnabled());
+    QVERIFY(QApplication::overrideCursor() == nullptr);  // the busy pointer is gone again
+    QCOMPARE(map->windowTitle(), QStringLiteral("Vellmora Rainfall Zones"));
+    QCOMPARE(map->findChild<QLabel*>("Label1")->text(), QStringLiteral("Figure 11.1 Vellmora Rainfall Zones for Use with"));
+    QCOMPARE(map->findChild<QLabel*>("Label2")->text(), QStringLiteral("Rainfall INtensities in Rational Method"));
+    QCOMPARE(picture(map)->pixmap().size(), QSize(781, 369));
+    QCOMPARE(s->text("lblRFZone"), QString());
+
+    // The button again brings the same window forward.
+    QVERIFY2(s->click("cmdRFMap"), s->why());
+    QCOMPARE(m_h->window->zoneMap(), map);
+    QCOMPARE(loadedNamed(m_h->desktop->windows(), "frmRFzone"), 1);
+
+    const QPointer<FrmRFzone> guard(map);
+    QTest::mouseClick(map->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    QCOMPARE(loadedNamed(m_h->desktop->windows(), "frmRFzone"), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(guard.isNull());
+}
+
+void TestZoneMap::drawnBoundariesFollowTheTables_data()
+{
+    QTest::addColumn<bool>("betweenAandB");
+    QTest::addColumn<QString>("west");
+    QTest::addColumn<QString>("east");
+    QTest::newRow("A-B") << true << "A" << "B";
+    QTest::newRow("B-C") << false << "B" << "C";
+}
+
+// Down every column inside each segment: the boundary colour where the segment's line lies, the
+// west zone's shade just above it and the east zone's just below, and the classification agrees.
+void TestZoneMap::drawnBoundariesFollowTheTables()
+{
+    QFETCH(bool, betweenAandB);
+    QFETCH(QString, west);
+    QFETCH(QString, east);
+    QVERIFY2(s->createCulvert("Z"), s->why());
+    FrmRFzone* map = openMap();
+    QVERIFY2(map != nullptr, s->why());
+    const QImage image = picture(map)->pixmap().toImage();
+    const QRgb line = zoneMapBoundaryColour().rgb();
+    const DesignTables& tables = designTables();
+    int columns = 0;
+    for (const BoundarySeg& seg : betweenAandB ? tables.ZoneLineAB : tables.ZoneLineBC) {
+        const int first = int(std::ceil(seg.XEnd / kTwipsPerMapPixel)) + 1;
+        const int last = int(std::floor(seg.XStart / kTwipsPerMapPixel)) - 1;
+        for (int column = first; column <= last; ++column, ++columns) {
+            const double lineRow = (seg.K * column * kTwipsPerMapPixel + seg.Offset) / kTwipsPerMapPixel;
+            const QString where = QStringLiteral("column %1, line at row %2").arg(column).arg(lineRow);
+            int row = int(std::lround(lineRow)) - 2;
+            while (row <= std::lround(lineRow) + 2 && image.pixel(column, row) != line)
+                ++row;
+            QVERIFY2(image.pixel(column, row) == line, qPrintable("no boundary drawn at " + where));
+            int above = row, below = row;
+            while (image.pixel(column, above) == line)
+                --above;
+            while (image.pixel(column, below) == line)
+                ++below;
+            // Where two segments meet, the end of the other one may widen the run a little.
+            QVERIFY2(below - above <= 2 * std::abs(seg.K) + 6, qPrintable("boundary too wide at " + where));
+            QVERIFY2(image.pixel(column, above) == zoneMapShade(west).rgb(), qPrintable("above, " + where));
+            QVERIFY2(image.pixel(column, below) == zoneMapShade(east).rgb(), qPrintable("below, " + where));
+            QCOMPARE(qs(FindZoneAtPixel(column, above).value_or("")), west);
+            QCOMPARE(qs(FindZoneAtPixel(column, below).value_or("")), east);
+        }
+    }
+    QVERIFY(columns > 100);
+}
+
+QTEST_MAIN(TestZoneMap)
+#include "tst_zonemap.moc"

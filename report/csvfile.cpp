@@ -1,0 +1,105 @@
+#include "report/csvfile.h"
+
+#include <vector>
+
+#include "core/filereplace.h"
+#include "core/messages.h"
+#include "core/numbers.h"
+#include "core/text.h"
+#include "engine/discharge.h"
+#include "engine/summary.h"
+#include "engine/tables.h"
+#include "model/appstate.h"
+
+namespace sw {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kRowEnd = "\r\n";
+
+std::string header()
+{
+    std::string row =
+        "Culvert ID,Station/Description,Return Period (years),Rainfall Zone,Total Area (acres),Weighted C,"
+        "Slope (ft/ft),Tc (min),Correction Factor,Correction Factor Source,Corrected Tc (min),i (in/hr),Q (cfs),"
+        "Q (cms)";
+    for (const std::int16_t period : designTables().SummaryPeriods)
+        row += ",Q " + std::to_string(period) + "-year (cfs)";
+    return row + ",Not Computed Because";
+}
+
+std::string row(const CulvertRecord& c, const CulvertRun& run, const SummaryOutcome& summary)
+{
+    std::vector<std::string> fields{csvTextField(c.CulvertNo), csvTextField(c.Description), csvTextField(c.RetPeriod),
+                                    csvTextField(c.RFZone)};
+    if (run.computed()) {
+        const Discharge q = CalQ(c);
+        for (const double value : {c.TotalArea, c.WeightedC, c.Slope, roundTo(c.CorTC / c.CorFactor, 2)})
+            fields.push_back(plainNumber(value));
+        fields.push_back(plainNumber(c.CorFactor));
+        fields.push_back(csvTextField(c.CorFactorSource));
+        for (const double value : {c.CorTC, c.Intensity, q.Cfs, q.Cms})
+            fields.push_back(plainNumber(value));
+        for (const SummaryRow& r : summary.Rows)
+            fields.push_back(summary.available() ? plainNumber(r.SumQ) : std::string());
+        fields.emplace_back();
+    } else {
+        fields.resize(fields.size() + 10 + kReturnPeriodCount);
+        fields.push_back(csvTextField(run.Reason.empty() ? run.Computation.Reason : run.Reason));
+    }
+    std::string line;
+    for (std::size_t k = 0; k < fields.size(); ++k)
+        line += (k > 0 ? "," : "") + fields[k];
+    return line;
+}
+
+}  // namespace
+
+std::string csvTextField(std::string_view text)
+{
+    std::string field(text);
+    if (!field.empty() && std::string_view("=+-@\t\r").find(field.front()) != std::string_view::npos)
+        field.insert(field.begin(), '\'');
+    if (field.find_first_of(",\"\r\n") == std::string::npos)
+        return field;
+    std::string quoted = "\"";
+    for (const char c : field) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+std::string resultsCsv(const Document& document)
+{
+    std::string bytes(kByteOrderMark);
+    bytes += header();
+    bytes += kRowEnd;
+    AppState copy;
+    static_cast<Document&>(copy) = document;
+    const std::size_t count = usedCulvertCount(copy.CulvertList);
+    for (std::size_t i = 0; i < count; ++i) {
+        const int culvert = static_cast<int>(i);
+        copy.CurCulvert = static_cast<std::int16_t>(culvert);
+        const CulvertRun run = CalCulvert(copy, culvert);
+        const SummaryOutcome summary = run.computed() ? prepareSummary(copy, culvert) : SummaryOutcome{};
+        bytes += row(copy.CulvertList[i], run, summary);
+        bytes += kRowEnd;
+    }
+    return bytes;
+}
+
+FileWriteResult writeResultsCsv(const Document& document, std::string_view path)
+{
+    FileWriteResult result;
+    const FileReplace r = replaceFileContents(path, resultsCsv(document));
+    if (r.replaced()) {
+        result.status = FileWriteResult::Status::Written;
+        return result;
+    }
+    result.Message = replaceFailureMessage(path, r);
+    return result;
+}
+
+}  // namespace sw

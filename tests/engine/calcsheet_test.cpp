@@ -1,0 +1,99 @@
+// The calculation sheet: each step with the numbers the engine computed, on the worked values the
+// engine is known by.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/messages.h"
+#include "core/numbers.h"
+#include "engine/calcsheet.h"
+#include "engine/discharge.h"
+#include "enginefixture.h"
+
+namespace sw {
+namespace {
+
+bool holds(const std::vector<std::string>& lines, const std::string& line)
+{
+    return std::ranges::find(lines, line) != lines.end();
+}
+
+// 0.9 on 1 acre and 0.3 on 3 acres (surfaces of the user's own): C 0.45 on 4 acres. 1010 ft to
+// 1000 ft over 1000 ft: slope 0.01, 9.3777 min by the formula; a typed factor of 1.0664 makes the
+// corrected time 10 min, where zone A gives 5.27 in/hr for 10 years, and Q = 5.3 x 0.45 x 4.0.
+TEST(CalculationSheet, EveryStepWithTheWorkedValues)
+{
+    CulvertRecord c = testing::completeCulvert("C-7");
+    c.Areas[0].Surface = "Roof";
+    c.CorFactor = 1.0664;
+    c.CorFactorSource = "User Defined";
+    const CulvertComputation computation = computeCulvert(c);
+    ASSERT_TRUE(computation.computed());
+    const std::vector<std::string> sheet = calculationSheet(c, computation);
+    for (const char* line : {
+             "Calculation sheet of culvert C-7",
+             "Return period 10 years, Vellmora rainfall zone A",
+             "   Sub-area 1: Roof, C = 0.9 (typed by the user), area 1.0 a = 1 acres, C x A = 0.9 x 1 = 0.9",
+             "   Sub-area 2: Gravel, C = 0.3 (typed by the user), area 3.0 a = 3 acres, C x A = 0.3 x 3 = 0.9",
+             "   Sum of C x A = 1.8; sum of A = 4 acres",
+             "   Weighted C = 1.8 / 4 = 0.45, rounded to 0.01: 0.45",
+             "   S = (1010 - 1000) / 1000 = 0.01 ft/ft, rounded to 0.00001: 0.01",
+             "   Correction factor F = 1.0664 (User Defined)",
+             "   Tc = 0.0078 x L^0.77 x S^-0.385 x F = 0.0078 x 1000^0.77 x 0.01^-0.385 x 1.0664 = 10.0003 min, "
+             "rounded to 0.01: 10",
+             "   Not below the 5-minute floor: corrected Tc = 10 min",
+             "   Zone A, durations enclosing Tc = 10 min: 5 min (a = 3.76, b = 1.31) and 10 min (a = 2.84, b = 1.08)",
+             "   Frequency term y = -ln(ln(T / (T - 1))) with T = 10 years: 2.25037",
+             "   i(5 min) = y x b + a = 2.25037 x 1.31 + 3.76 = 6.70798 in/hr",
+             "   i(10 min) = 2.25037 x 1.08 + 2.84 = 5.2704 in/hr",
+             "   Rounded to 0.01: 5.27 in/hr; to 0.1, as the discharge uses it: 5.3 in/hr",
+             "   Q = i x C x A = 5.3 x 0.45 x 4 = 9.54 cfs, as \"0.0\": 9.5 cfs",
+             "   Q = 9.5 x 0.0283 = 0.26885 cms, as \"0.0\": 0.3 cms",
+         })
+        EXPECT_TRUE(holds(sheet, line)) << line;
+}
+
+TEST(CalculationSheet, TableCValuesTheFloorAndWhereItStops)
+{
+    CulvertRecord c = testing::completeCulvert();
+    c.Areas[0].Surface = "Asphaltic";
+    c.Areas[0].C = 0.81;  // the table's for 10 years
+    c.Areas[1].Surface = "Concrete/Roof";  // 0.3 is not the table's 0.83
+    c.LenTravel = c.LenTravelFt = 200;     // slope 0.05: 1.46 minutes
+    std::vector<std::string> sheet = calculationSheet(c, computeCulvert(c));
+    EXPECT_TRUE(std::ranges::any_of(sheet, [](const std::string& l) {
+        return l.starts_with("   Sub-area 1: Asphaltic, C = 0.81 (design table, 10 years)");
+    }));
+    EXPECT_TRUE(std::ranges::any_of(sheet, [](const std::string& l) {
+        return l.starts_with("   Sub-area 2: Concrete/Roof, C = 0.3 (the design table gives 0.83 for 10 years)");
+    }));
+    EXPECT_TRUE(holds(sheet, "   Below the 5-minute floor: corrected Tc = 5 min"));
+
+    c.EleRemoteFt = c.EleCulvertFt;
+    sheet = calculationSheet(c, computeCulvert(c));
+    EXPECT_EQ(sheet.back(), "The culvert cannot be computed: " + std::string(msg::kSlopeNotPositive));
+    EXPECT_TRUE(holds(sheet, "1. Runoff coefficient and area"));
+    EXPECT_FALSE(holds(sheet, "5. Discharge"));
+}
+
+// The sheet's Q is the one the run stores and the board shows, for any culvert.
+TEST(CalculationSheet, ItsQIsTheRunsQ)
+{
+    for (int factor = 1; factor <= 30; ++factor) {
+        CulvertRecord c = testing::completeCulvert();
+        c.CorFactor = factor * 0.17;
+        c.RetPeriod = std::to_string(2 + factor * 3);
+        AppState s = testing::stateWith({c});
+        ASSERT_TRUE(CalCulvert(s, 0).computed());
+        const CulvertComputation computation = computeCulvert(s.CulvertList[0]);
+        const std::vector<std::string> sheet = calculationSheet(s.CulvertList[0], computation);
+        const Discharge q = CalQ(s.CulvertList[0]);
+        EXPECT_TRUE(std::ranges::any_of(sheet, [&](const std::string& l) {
+            return l.ends_with("as \"0.0\": " + formatNumber(q.Cfs, "0.0") + " cfs");
+        })) << factor;
+    }
+}
+
+}  // namespace
+}  // namespace sw

@@ -1,0 +1,127 @@
+// The results as CSV: a row per culvert with the run's values, quoting that survives a round trip,
+// texts that a spreadsheet will not run as formulas, and the safe replacement of the file.
+
+#include <gtest/gtest.h>
+
+#include "core/messages.h"
+#include "core/numbers.h"
+#include "engine/discharge.h"
+#include "report/csvfile.h"
+#include "tests/project/projectfixtures.h"
+
+namespace sw {
+namespace {
+
+using namespace sw::testing;
+using Rows = std::vector<std::vector<std::string>>;
+
+// A reader of RFC 4180 text: fields split at commas, quoted fields with doubled quotes and line
+// breaks inside, rows ended by CR LF.
+Rows readCsv(std::string_view text)
+{
+    Rows rows(1, std::vector<std::string>(1));
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        std::string& field = rows.back().back();
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                field += text[++i];
+            else if (c == '"')
+                quoted = false;
+            else
+                field += c;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            rows.back().emplace_back();
+        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+            rows.emplace_back(1);
+        } else {
+            field += c;
+        }
+    }
+    rows.pop_back();  // after the last row's end
+    return rows;
+}
+
+Document project()
+{
+    AppState s = stateWith({culvert("C1", {subArea("Asphaltic", "4.0 a", 0.81)}),
+                            culvert("Ditch, \"north\"\nside", {subArea("Own", "2.0 a", 0.5)}),
+                            culvert("=SUM(A1:A9)", {subArea("Asphaltic", "1.0 a", 0.81)}),
+                            record("@no inputs", "+STA 1", "-5")});
+    s.CulvertList[1].Description = "STA 1+00, \"old\" bridge";
+    s.CulvertList[2].CorFactor = 0;  // incomplete
+    return s;
+}
+
+TEST(ResultsCsv, ARowPerCulvertWithTheRunsValues)
+{
+    const Document doc = project();
+    const std::string bytes = resultsCsv(doc);
+    ASSERT_TRUE(bytes.starts_with("\xEF\xBB\xBF"));
+    const Rows rows = readCsv(std::string_view(bytes).substr(3));
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[0].front(), "Culvert ID");
+    EXPECT_EQ(rows[0][14], "Q 2-year (cfs)");
+    EXPECT_EQ(rows[0].back(), "Not Computed Because");
+    for (const auto& r : rows)
+        EXPECT_EQ(r.size(), 22u);
+
+    // C1 as the run computes it: 4 acres of C 0.81, 9.38 min, 5.5 in/hr, Q 17.8 cfs; its summary.
+    AppState run;
+    static_cast<Document&>(run) = doc;
+    run.CurCulvert = 0;
+    ASSERT_TRUE(CalCulvert(run, 0).computed());
+    const std::vector<std::string> c1{"C1", "STA 12+50", "10", "A", "4", "0.81", "0.01", "9.38", "1", "Design Manual",
+                                      "9.38", "5.5", plainNumber(CalQ(run.CulvertList[0]).Cfs), "0.5"};
+    EXPECT_EQ(std::vector<std::string>(rows[1].begin(), rows[1].begin() + 14), c1);
+    EXPECT_EQ(rows[1][16], "17.8");  // the 10-year row of its summary: the design period
+    EXPECT_EQ(rows[1].back(), "");
+
+    // Commas, quotes and line breaks come back as they were; a surface of the user's own has no
+    // summary, so its seven columns stay empty.
+    EXPECT_EQ(rows[2][0], "Ditch, \"north\"\nside");
+    EXPECT_EQ(rows[2][1], "STA 1+00, \"old\" bridge");
+    EXPECT_EQ(rows[2][12], "5.5");  // 5.5 in/hr x 0.5 x 2 acres
+    EXPECT_TRUE(std::all_of(rows[2].begin() + 14, rows[2].begin() + 21, [](const auto& f) { return f.empty(); }));
+
+    // A culvert that cannot be computed keeps its row, the reason last; texts that a spreadsheet
+    // would run are shown as text.
+    EXPECT_EQ(rows[3][0], "'=SUM(A1:A9)");
+    EXPECT_TRUE(rows[3][4].empty());
+    EXPECT_EQ(rows[3].back(), std::string(msg::kMissingFactor));
+    EXPECT_EQ(std::vector<std::string>(rows[4].begin(), rows[4].begin() + 3),
+              (std::vector<std::string>{"'@no inputs", "'+STA 1", "'-5"}));
+    EXPECT_EQ(rows[4].back(), std::string(msg::kMissingZone));
+}
+
+TEST(ResultsCsv, FieldsAreQuotedOnlyWhereTheyMustBe)
+{
+    for (const auto& [text, field] : std::vector<std::pair<std::string, std::string>>{
+             {"plain", "plain"}, {"a,b", "\"a,b\""}, {"say \"x\"", "\"say \"\"x\"\"\""}, {"two\r\nlines", "\"two\r\nlines\""},
+             {"=1+1", "'=1+1"}, {"-x,y", "\"'-x,y\""}, {"\tx", "'\tx"}, {"", ""}, {"Fossé 5°", "Fossé 5°"}})
+        EXPECT_EQ(csvTextField(text), field) << text;
+}
+
+TEST(ResultsCsv, AnUnwritablePathLeavesTheFormerFile)
+{
+    TempDir dir;
+    writeBytes(dir.file("results.csv"), "last week's results");
+    fs::create_directory(dir.file("folder"));
+    const Document doc = project();
+    const FileWriteResult refused = writeResultsCsv(doc, dir.file("folder"));
+    EXPECT_FALSE(refused.written());
+    EXPECT_NE(refused.Message.find(dir.file("folder")), std::string::npos) << refused.Message;
+    const FileWriteResult full = withFileSizeLimit(100, [&] { return writeResultsCsv(doc, dir.file("results.csv")); });
+    EXPECT_FALSE(full.written());
+    EXPECT_EQ(readBytes(dir.file("results.csv")), "last week's results");
+    EXPECT_EQ(dir.entries(), (Lines{"folder", "results.csv"}));
+    ASSERT_TRUE(writeResultsCsv(doc, dir.file("results.csv")).written());
+    EXPECT_EQ(readBytes(dir.file("results.csv")), resultsCsv(doc));
+}
+
+}  // namespace
+}  // namespace sw

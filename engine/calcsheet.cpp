@@ -5,6 +5,7 @@
 
 #include "core/numbers.h"
 #include "core/text.h"
+#include "engine/boardtext.h"
 #include "engine/runoff.h"
 #include "engine/tables.h"
 
@@ -73,6 +74,9 @@ void slopeAndTcLines(std::vector<std::string>& out, const TcStep& t)
                   "^-0.385 x " + n(t.Factor) + " = " + exact(t.TcExact) + " min, rounded to 0.01: " + n(t.TcRounded));
     out.push_back(t.Floored ? "   Below the 5-minute floor: corrected Tc = 5 min"
                             : "   Not below the 5-minute floor: corrected Tc = " + n(t.CorTC) + " min");
+    // The board's and the report's "Time of Concentration" is not the formula's value but this one.
+    out.push_back("   Tc before correction, as the board and the report show it: corrected Tc / F = " + n(t.CorTC) +
+                  " / " + n(t.Factor) + " = " + uncorrectedTcText(t.CorTC, t.Factor));
 }
 
 void intensityLines(std::vector<std::string>& out, const CulvertRecord& c, const IntensityStep& i)
@@ -97,9 +101,9 @@ void dischargeLines(std::vector<std::string>& out, const RunoffStep& r, const In
 {
     out.emplace_back("5. Discharge");
     out.push_back("   Q = i x C x A = " + n(i.Intensity) + " x " + n(r.WeightedC) + " x " + n(r.TotalArea) + " = " +
-                  exact(q.Product) + " cfs, as \"0.0\": " + formatNumber(q.Cfs, "0.0") + " cfs");
-    out.push_back("   Q = " + n(q.Cfs) + " x " + n(kCmsPerCfs) + " = " + exact(q.CmsExact) + " cms, as \"0.0\": " +
-                  formatNumber(q.Cms, "0.0") + " cms");
+                  exact(q.Product) + " cfs, rounded to 0.1: " + n(q.Cfs) + " cfs");
+    out.push_back("   Q = " + n(q.Cfs) + " x " + n(kCmsPerCfs) + " = " + exact(q.CmsExact) + " cms, rounded to 0.1: " +
+                  n(q.Cms) + " cms");
 }
 
 }  // namespace

@@ -29,9 +29,9 @@ public:
     [[nodiscard]] virtual OkCancel askOkCancel(const std::string& text) = 0;
 };
 
-// The numbers are the modes the file commands have always used; SavePdf is the save dialog for a
-// PDF file of the report.
-enum class FileDialogMode { Save = 1, Open = 2, SavePdf = 3 };
+// The numbers are the modes the file commands have always used; SavePdf and SaveCsv are the save
+// dialog for a PDF file of the report and for a CSV file of the results.
+enum class FileDialogMode { Save = 1, Open = 2, SavePdf = 3, SaveCsv = 4 };
 
 class FileDialogs {
 public:
@@ -40,8 +40,9 @@ public:
     // The chosen full path, or an empty text when the user cancels. The filter list is
     // "All Files (*.*)", "Text Files(*.txt)", "Batch Files (*.bat)" with the second chosen at
     // first; no extension is added; the save dialog never asks about overwriting (the commands
-    // ask their own question). SavePdf: the save dialog with the one filter "PDF Files (*.pdf)",
-    // adding ".pdf" to a name typed without an extension; it asks nothing about overwriting either.
+    // ask their own question). SavePdf and SaveCsv: the save dialog with the one filter
+    // "PDF Files (*.pdf)" or "CSV Files (*.csv)", adding the extension to a name typed without one;
+    // they ask nothing about overwriting either.
     [[nodiscard]] virtual std::string showFileDialog(FileDialogMode mode) = 0;
 };
 

@@ -112,11 +112,12 @@ OkCancel QtMessageBoxes::askOkCancel(const std::string& text)
 std::string QtFileDialogs::showFileDialog(FileDialogMode mode)
 {
     const bool pdf = mode == FileDialogMode::SavePdf;
-    const bool save = mode == FileDialogMode::Save || pdf;
+    const bool csv = mode == FileDialogMode::SaveCsv;
+    const bool save = mode == FileDialogMode::Save || pdf || csv;
     QFileDialog dialog(QApplication::activeWindow(), save ? QStringLiteral("Save As") : QStringLiteral("Open"));
-    if (pdf) {
-        dialog.setNameFilters({QStringLiteral("PDF Files (*.pdf)")});
-        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (pdf || csv) {
+        dialog.setNameFilters({pdf ? QStringLiteral("PDF Files (*.pdf)") : QStringLiteral("CSV Files (*.csv)")});
+        dialog.setDefaultSuffix(pdf ? QStringLiteral("pdf") : QStringLiteral("csv"));
     } else {
         dialog.setNameFilters({QStringLiteral("All Files (*.*)"), QStringLiteral("Text Files(*.txt)"),
                                QStringLiteral("Batch Files (*.bat)")});

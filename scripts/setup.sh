@@ -3,7 +3,8 @@
 # builds a CMake + Ninja build folder. Source it from the repository root; it defines functions
 # and a few read-only lists, and runs nothing by itself.
 
-# What every build needs: the compiler, CMake and Ninja, Qt 6 (Widgets, PrintSupport and Test;
+# What every build needs: the compiler, CMake and Ninja, Qt 6 (Widgets, PrintSupport, Charts and Test;
+# Qt's CMake package for Charts looks for OpenGL's, which libqt6opengl6-dev brings;
 # moc and uic are in qt6-base-dev-tools; the OpenGL headers Qt's CMake package looks for come in
 # as dependencies of qt6-base-dev), GoogleTest, and a font with the metrics of Courier New for
 # the report pages (fontconfig itself comes with Qt's GUI library).
@@ -14,6 +15,8 @@ readonly STORMWICK_BUILD_PACKAGES=(
   ninja-build
   qt6-base-dev
   qt6-base-dev-tools
+  qt6-charts-dev
+  libqt6opengl6-dev
   libgtest-dev
   fonts-liberation2
 )

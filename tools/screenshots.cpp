@@ -1,6 +1,6 @@
 // Writes pictures of the windows for the documentation: the main window on each of its tabs, the
-// About box and the splash, the results board and summary window of a sample project run for all
-// culverts, and the rainfall zone map and the frequency table opened over that project; drawn
+// About box and the splash, the results board, summary window and calculation sheet of a sample
+// project run for all culverts, and the rainfall zone map and the frequency table opened over that project; drawn
 // offscreen on the scripted desktop (no dialogs, fixed clock).
 //
 //   stormwick-screenshots [output folder]     (default: the docs folder of the source tree)
@@ -91,8 +91,8 @@ int main(int argc, char* argv[])
     ok = save(window->aboutBox(), folder, "about.png") && ok;
     delete window;
 
-    // A sample project opened and run for all its culverts: the board on its third culvert, and the
-    // summary of it.
+    // A sample project opened and run for all its culverts: the board on its third culvert and the
+    // summary of it; the calculation sheet of the first.
     sw::AppState project;
     project.SummaryFilePath = QDir(QDir::tempPath()).filePath(QStringLiteral("stormwick-screenshot-summary.txt")).toStdString();
     window = new sw::FrmMain(project, desktop);
@@ -111,6 +111,14 @@ int main(int argc, char* argv[])
     ok = save(board, folder, "board.png") && ok;
     board->findChild<QPushButton*>(QStringLiteral("cmdViewSummary"))->click();
     ok = save(desktop.windows().find("frmSummary"), folder, "summary.png") && ok;
+    // The sheet of the first culvert, short enough to be seen whole.
+    for (int step = 0; step < 2; ++step) {
+        desktop.windows().find("frmDisplayBoard")->findChild<QPushButton*>(QStringLiteral("lblPrevious"))->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    board = desktop.windows().find("frmDisplayBoard");
+    board->findChild<QPushButton*>(QStringLiteral("cmdViewCalculation"))->click();
+    ok = save(desktop.windows().find("frmCalculation"), folder, "calculation.png") && ok;
 
     // The map and the frequency table, opened with their buttons on the "Intensity Info" tab; in
     // the table the designer has clicked "25" for a culvert on a road of 1700 ADT and under.

@@ -63,6 +63,7 @@ std::string ScriptedFileDialogs::showFileDialog(FileDialogMode mode)
         m_owner.reportUnexpected(std::string("file dialog without a scripted answer, mode ") +
                                  (mode == FileDialogMode::Open      ? "open"
                                   : mode == FileDialogMode::SavePdf ? "save PDF"
+                                  : mode == FileDialogMode::SaveCsv ? "save CSV"
                                                                     : "save"));
         return {};
     }

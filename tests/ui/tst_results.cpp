@@ -1,8 +1,17 @@
-// Run from the main window: the culvert selector, the results board with its labels and steps, and
-// the summary window; the refusals that keep a board from opening on numbers that are not the
-// run's.
+// Run from the main window: the culvert selector, the results board with its labels and steps, the
+// summary window with its chart, the calculation sheet and the CSV export; the refusals that keep a
+// board from opening on numbers that are not the run's.
 
+#include <random>
+
+#include <QChart>
+#include <QChartView>
+#include <QLineSeries>
+#include <QLogValueAxis>
 #include <QTemporaryDir>
+#include <QValueAxis>
+
+#include "engine/tables.h"
 
 #include "core/messages.h"
 #include "core/text.h"
@@ -80,6 +89,69 @@ const QStringList kBoardC3 = boardOf("C3", "STA 3+00", "2 year", "B", "1000.5 ft
                                      "25.00 min", "0.2 (Design Manual)", "5 min", "4.5 in/hr (114 mm/hr)", "1", "1.2",
                                      "0.75", "4.1 cfs (0.1 cms)");
 
+// A project of `count` culverts drawn at random, all computable: table and own surfaces in every
+// area unit, feet and metres, the three zones, table and other return periods, manual and typed
+// factors.
+std::string randomProject(std::mt19937& random, int count)
+{
+    auto pick = [&random](auto low, auto high) {
+        if constexpr (std::is_integral_v<decltype(low)>)
+            return std::uniform_int_distribution<decltype(low)>(low, high)(random);
+        else
+            return std::uniform_real_distribution<decltype(low)>(low, high)(random);
+    };
+    auto text = [](double value, int decimals) { return QString::number(value, 'f', decimals).toStdString(); };
+    const std::vector<std::string> surfaces = surfaceNames();
+    const char* const periods[] = {"2", "5", "10", "25", "50", "100", "500", "3", "15", "10.5", "200"};
+    const char* const factors[] = {" 1 ", " 2 ", " .4 ", " .2 ", " 1.5 "};
+    const char* const areaUnits[] = {"a", "h", "f", "m"};
+    const double areaScale[] = {1, 0.4, 43560, 4047};
+    std::string out = crlf({"[CORVENNA- STORMWICK]", "[PROJECT INFO]", "Project Name=Random", "Project No=R-1",
+                            "Control No=1", "Porject Description=Drawn at random", "Date=12/07/2026",
+                            "Time=09:00:00 AM", "Designer=Test", "", "[CULVERTS]"});
+    for (int n = 1; n <= count; ++n) {
+        out += crlf({kRuler, "Culvert No=R" + std::to_string(n), "[RUNOFF AREA INFO]",
+                     "Station/Description=STA " + std::to_string(n) + "+00",
+                     std::string("Return Period=") + periods[pick(0, 10)]});
+        for (int a = pick(1, 5); a > 0; --a) {
+            const int unit = pick(0, 3);
+            const std::string surface = pick(0, 4) == 0 ? "Own surface " + std::to_string(a)
+                                                        : surfaces[std::size_t(pick(0, int(surfaces.size()) - 1))];
+            out += crlf({surface + "," + text(pick(0.05, 40.0) * areaScale[unit], 2) + " " + areaUnits[unit] + "," +
+                         text(pick(0.10, 0.95), 2) + ",part " + std::to_string(a)});
+        }
+        const bool metres = pick(0, 1) == 1;
+        const double length = pick(100.0, 3000.0) / (metres ? 3.2808 : 1);
+        const double inlet = pick(0.0, 2000.0);
+        const double remote = inlet + pick(0.005, 0.1) * length;
+        const char* unit = metres ? " m" : " ft";
+        const bool typed = pick(0, 3) == 0;
+        out += intensityBlock(std::array{"A", "B", "C"}[std::size_t(pick(0, 2))], (text(remote, 2) + unit).c_str(),
+                              (text(inlet, 2) + unit).c_str(), (text(length, 1) + unit).c_str(),
+                              typed ? (" " + text(pick(0.2, 2.0), 2) + " ").c_str() : factors[pick(0, 4)],
+                              typed ? "User Defined" : "Design Manual");
+    }
+    return out;
+}
+
+// "8.6 cfs (0.2 cms)" from the sheet's last two lines, "Q = ... rounded to 0.1: 8.6 cfs" and "... 0.2 cms".
+QString sheetDischarge(const QString& sheet)
+{
+    const QStringList lines = sheet.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (lines.size() < 2)
+        return QStringLiteral("<no sheet>");
+    auto rounded = [](const QString& line) { return line.mid(line.lastIndexOf(QStringLiteral(": ")) + 2); };
+    return rounded(lines[lines.size() - 2]) + " (" + rounded(lines.last()) + ")";
+}
+
+QList<QPointF> pointsOf(QChart* chart, const QString& name)
+{
+    for (QAbstractSeries* series : chart->series())
+        if (series->name() == name)
+            return static_cast<QXYSeries*>(series)->points();
+    return {};
+}
+
 }  // namespace
 
 class TestResults : public QObject {
@@ -98,6 +170,11 @@ private slots:
     void summaryWindowShowsTheTableAndTakesItsFileAlong();
     void summaryIsRefusedWhereItCannotBeMade();
     void boardShowsTheRunAndClosesWhenTheProjectChanges();
+    void summaryChartPlotsTheSummaryRows();
+    void calculationSheetOfTheCulvertOnTheBoard();
+    void sheetDischargeIsTheBoardsForRandomProjects();
+    void exportCsvWritesTheRunsCulverts();
+    void exportCsvThatCannotBeWrittenChangesNothing();
 
 private:
     ScriptedMessageBoxes& messages() { return m_h->desktop->messages(); }
@@ -418,6 +495,168 @@ void TestResults::boardShowsTheRunAndClosesWhenTheProjectChanges()
     m_h->find<QAction>("mnuNew")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!window("frmDisplayBoard") && !window("frmCulvertSelector") && window("frmMain"));
+}
+
+void TestResults::summaryChartPlotsTheSummaryRows()
+{
+    QVERIFY(open(gullyLane()));
+    QVERIFY(run(-1));
+    QTest::mouseClick(in<QPushButton>("frmDisplayBoard", "cmdViewSummary"), Qt::LeftButton);
+    auto* view = in<QChartView>("frmSummary", "chtSummary");
+    QVERIFY(view && view->isVisible() && view->chart());
+    QChart* chart = view->chart();
+    // The table's rows: Q as the text shows it, i to the 0.01 in/hr the rows hold (the text shows
+    // it to 0.1: 3.4, 4.6, 5.5, 6.5, 7.3, 8.1, 9.8).
+    const QList<QPointF> q{{2, 4.6}, {5, 6.8}, {10, 8.6}, {25, 11.2}, {50, 13.7}, {100, 16.5}, {500, 24.3}};
+    const QList<QPointF> i{{2, 3.36}, {5, 4.62}, {10, 5.45}, {25, 6.5}, {50, 7.28}, {100, 8.05}, {500, 9.84}};
+    QCOMPARE(pointsOf(chart, QStringLiteral("Q (cfs)")), q);
+    QCOMPARE(pointsOf(chart, QStringLiteral("i (in/hr)")), i);
+    QCOMPARE(pointsOf(chart, QStringLiteral("Design period")), (QList<QPointF>{{10, 8.6}}));
+    // Periods on a logarithmic axis that holds all seven; each series on its own value axis.
+    const QList<QAbstractAxis*> bottom = chart->axes(Qt::Horizontal);
+    QCOMPARE(bottom.size(), 1);
+    auto* periods = qobject_cast<QLogValueAxis*>(bottom.first());
+    QVERIFY(periods && periods->min() < 2 && periods->max() > 500);
+    for (QAbstractSeries* series : chart->series()) {
+        QCOMPARE(series->attachedAxes().size(), 2);
+        auto* values = qobject_cast<QValueAxis*>(series->attachedAxes().last());
+        QVERIFY(values);
+        for (const QPointF& point : static_cast<QXYSeries*>(series)->points())
+            QVERIFY2(point.y() >= values->min() && point.y() <= values->max(), qPrintable(series->name()));
+    }
+
+    // C3's summary, with its design period of 2 years marked.
+    QVERIFY(step("lblNext"));
+    QVERIFY(step("lblNext"));
+    QTest::mouseClick(in<QPushButton>("frmDisplayBoard", "cmdViewSummary"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    chart = in<QChartView>("frmSummary", "chtSummary")->chart();
+    QCOMPARE(pointsOf(chart, QStringLiteral("Design period")), (QList<QPointF>{{2, 4.1}}));
+    QCOMPARE(pointsOf(chart, QStringLiteral("Q (cfs)")).first(), QPointF(2, 4.1));
+    QVERIFY(messages().asked().empty());
+}
+
+void TestResults::calculationSheetOfTheCulvertOnTheBoard()
+{
+    QVERIFY(open(gullyLane()));
+    QVERIFY(run(-1));
+    QTest::mouseClick(in<QPushButton>("frmDisplayBoard", "cmdViewCalculation"), Qt::LeftButton);
+    QVERIFY(window("frmCalculation") && window("frmCalculation")->isVisible());
+    QCOMPARE(window("frmCalculation")->windowTitle(), QStringLiteral("Calculation"));
+    auto* text = in<QPlainTextEdit>("frmCalculation", "txtCalculation");
+    QVERIFY(text->isReadOnly());
+    QString sheet = text->toPlainText();
+    QVERIFY2(sheet.startsWith(QStringLiteral("Calculation sheet of culvert C1, STA 1+00\n")), qPrintable(sheet));
+    for (const char* step : {"Sum of C x A = 1.56; sum of A = 4 acres", "Weighted C = 1.56 / 4 = 0.39, rounded to 0.01: 0.39",
+                             "Tc = 0.0078 x L^0.77 x S^-0.385 x F = 0.0078 x 1000^0.77 x 0.01^-0.385 x 1 = 9.37766 min",
+                             "Q = i x C x A = 5.5 x 0.39 x 4 = 8.58 cfs, rounded to 0.1: 8.6 cfs"})
+        QVERIFY2(sheet.contains(QString::fromUtf8(step)), step);
+    QCOMPARE(sheetDischarge(sheet) + "    ", in<QLabel>("frmDisplayBoard", "lblQ")->text());
+
+    // The menu shows the sheet of the culvert on the board now, in the one window.
+    QVERIFY(step("lblNext"));
+    QPointer<QWidget> first = window("frmCalculation");
+    in<QAction>("frmDisplayBoard", "mnuCalculation")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!first);
+    QCOMPARE(m_h->desktop->windows().count(), 4);  // main window, hidden selector, board, sheet
+    sheet = in<QPlainTextEdit>("frmCalculation", "txtCalculation")->toPlainText();
+    QVERIFY2(sheet.contains(QStringLiteral("Correction factor F = 1.0664 (User Defined)")), qPrintable(sheet));
+    QVERIFY2(sheet.contains(QStringLiteral("Gravel yard, C = 0.5 (typed by the user)")), qPrintable(sheet));
+    QCOMPARE(sheetDischarge(sheet), QStringLiteral("5.3 cfs (0.1 cms)"));
+
+    // A changed project closes the sheet with the board.
+    messages().queueYesNo(YesNo::Yes);
+    QVERIFY(m_h->showActive());
+    QVERIFY2(s->showPage(kIntensityPage) && s->pick("cboCulvertNo2", 2) && s->click("cmdDelCulvertNo2"), s->why());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!window("frmCalculation") && !window("frmDisplayBoard"));
+}
+
+// For projects drawn at random, every culvert's sheet ends on the discharge its board shows.
+void TestResults::sheetDischargeIsTheBoardsForRandomProjects()
+{
+    const unsigned seed = std::random_device{}();
+    std::mt19937 random(seed);
+    const int count = 25;
+    QVERIFY(open(randomProject(random, count)));
+    QVERIFY2(run(-1) && window("frmDisplayBoard"), qPrintable(QString::fromStdString(
+                                                         "seed " + std::to_string(seed) + ": " +
+                                                         (messages().texts().empty() ? "" : messages().texts()[0]))));
+    for (int n = 0; n < count; ++n) {
+        if (n > 0)
+            QVERIFY(step("lblNext"));
+        QTest::mouseClick(in<QPushButton>("frmDisplayBoard", "cmdViewCalculation"), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QString sheet = in<QPlainTextEdit>("frmCalculation", "txtCalculation")->toPlainText();
+        const QString board = in<QLabel>("frmDisplayBoard", "lblQ")->text();
+        const QString why = QStringLiteral("seed %1, culvert R%2: sheet %3, board %4\n%5")
+                                .arg(seed).arg(n + 1).arg(sheetDischarge(sheet), board, sheet.right(600));
+        QVERIFY2(sheet.startsWith(QStringLiteral("Calculation sheet of culvert R%1,").arg(n + 1)), qPrintable(why));
+        QVERIFY2(sheetDischarge(sheet) + "    " == board, qPrintable(why));
+    }
+    QCOMPARE(messages().texts(), std::vector<std::string>{});
+}
+
+void TestResults::exportCsvWritesTheRunsCulverts()
+{
+    QVERIFY(open(gullyLane()));
+    QVERIFY(run(1));  // the CSV holds every culvert, whichever the run showed
+    const QString path = m_dir->filePath(QStringLiteral("results.csv"));
+    m_h->desktop->fileDialogs().queuePath(path.toStdString());
+    in<QAction>("frmDisplayBoard", "mnuExportCsv")->trigger();
+    QCOMPARE(m_h->desktop->fileDialogs().asked().back(), FileDialogMode::SaveCsv);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> rows = file.readAll().split('\n');
+    QCOMPARE(rows.size(), 5);  // header, three culverts, nothing after the last line break
+    QVERIFY(rows[0].startsWith("\xEF\xBB\xBF" "Culvert ID,Station/Description,"));
+    QCOMPARE(rows[1], QByteArray("C1,STA 1+00,10,A,4,0.39,0.01,9.38,1,Design Manual,9.38,5.5,8.6,0.2,"
+                                 "4.6,6.8,8.6,11.2,13.7,16.5,24.3,\r"));
+    QVERIFY2(rows[2].startsWith("C2,STA 2+00,10,A,2,0.5,0.01,9.38,1.0664,User Defined,10,5.3,5.3,0.1,,"), rows[2]);
+    QVERIFY2(rows[3].startsWith("C3,STA 3+00,2,B,1.2,0.75,0.005,25,0.2,Design Manual,5,4.5,4.1,0.1,4.1,"), rows[3]);
+    file.close();
+
+    // Over an existing file: asked first; No leaves it as it was.
+    QVERIFY(QFile::resize(path, 10));
+    m_h->desktop->fileDialogs().queuePath(path.toStdString());
+    messages().queueYesNo(YesNo::No);
+    in<QAction>("frmDisplayBoard", "mnuExportCsv")->trigger();
+    QCOMPARE(messages().texts(), std::vector<std::string>{std::string(msg::kOverwriteOnSave)});
+    QCOMPARE(QFileInfo(path).size(), 10);
+    // Cancel in the dialog writes nothing.
+    m_h->desktop->fileDialogs().queuePath({});
+    in<QAction>("frmDisplayBoard", "mnuExportCsv")->trigger();
+    QCOMPARE(QFileInfo(path).size(), 10);
+    QCOMPARE(messages().asked().size(), std::size_t(1));
+}
+
+void TestResults::exportCsvThatCannotBeWrittenChangesNothing()
+{
+    QVERIFY(open(gullyLane()));
+    QVERIFY(run(-1));
+    // Under a file, and onto a folder that holds a file: a message naming the place; the folder and
+    // its file as they were, no temporary file left beside them.
+    const QString folder = m_dir->filePath(QStringLiteral("taken.csv"));
+    QVERIFY(QDir().mkdir(folder));
+    QFile kept(folder + "/kept.txt");
+    QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("kept") == 4);
+    kept.close();
+    const QStringList before = QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString& path : {m_dir->filePath(QStringLiteral("gully.txt/results.csv")), folder}) {
+        messages().clearRecord();
+        m_h->desktop->fileDialogs().queuePath(path.toStdString());
+        messages().queueYesNo(YesNo::Yes);  // the folder exists: the overwrite question comes first
+        in<QAction>("frmDisplayBoard", "mnuExportCsv")->trigger();
+        const std::vector<std::string> texts = messages().texts();
+        QVERIFY(!texts.empty());
+        QVERIFY2(texts.back().find(QFileInfo(path).fileName().toStdString()) != std::string::npos, texts.back().c_str());
+        QVERIFY(QFileInfo(folder).isDir());
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+    }
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("kept"));
+    QVERIFY(window("frmDisplayBoard"));  // the board stays, for another try
 }
 
 QTEST_MAIN(TestResults)

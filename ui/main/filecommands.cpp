@@ -1,10 +1,9 @@
 #include "ui/main/filecommands.h"
 
-#include <filesystem>
-
 #include <QLineEdit>
 
 #include "core/messages.h"
+#include "platform/filetowrite.h"
 #include "project/projectreader.h"
 #include "project/projectwriter.h"
 #include "ui/main/culvertlisteditor.h"
@@ -14,15 +13,6 @@
 #include "ui/main/projectpage.h"
 
 namespace sw {
-namespace {
-
-bool fileExists(const std::string& path)
-{
-    std::error_code ec;
-    return std::filesystem::exists(std::filesystem::u8path(path), ec);
-}
-
-}  // namespace
 
 FileCommands::FileCommands(FrmMain& window) : QObject(&window), m_window(window) {}
 
@@ -42,14 +32,10 @@ FileCommands::SaveResult FileCommands::reportWrite(const WriteOutcome& outcome)
 FileCommands::SaveResult FileCommands::saveToChosenFile(Overwrite question, bool rememberName)
 {
     Desktop& desktop = m_window.desktop();
-    const std::string name = desktop.fileDialogs().showFileDialog(FileDialogMode::Save);
+    const std::string name = chooseFileToWrite(
+        desktop, FileDialogMode::Save, question == Overwrite::OnNewOrExit ? msg::kOverwriteOnNewOrExit : msg::kOverwriteOnSave);
     if (name.empty())
         return SaveResult::Cancelled;
-    if (fileExists(name)) {
-        const std::string_view text = question == Overwrite::OnNewOrExit ? msg::kOverwriteOnNewOrExit : msg::kOverwriteOnSave;
-        if (desktop.messages().askYesNo(std::string(text)) != YesNo::Yes)
-            return SaveResult::Cancelled;
-    }
     if (rememberName)
         m_window.state().ProjectFileName = name;
     const WriteOutcome outcome = Write2File(m_window.state(), name);

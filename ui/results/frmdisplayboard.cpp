@@ -60,6 +60,9 @@ FrmDisplayBoard::FrmDisplayBoard(Desktop& desktop, const ProjectInfo& project, c
     connect(m_ui->cmdCancel, &QPushButton::clicked, this, &QWidget::close);
     connect(m_ui->mnuSummary, &QAction::triggered, this, &FrmDisplayBoard::summaryRequested);
     connect(m_ui->cmdViewSummary, &QPushButton::clicked, this, &FrmDisplayBoard::summaryRequested);
+    connect(m_ui->mnuCalculation, &QAction::triggered, this, &FrmDisplayBoard::calculationRequested);
+    connect(m_ui->cmdViewCalculation, &QPushButton::clicked, this, &FrmDisplayBoard::calculationRequested);
+    connect(m_ui->mnuExportCsv, &QAction::triggered, this, &FrmDisplayBoard::exportCsvRequested);
     connect(m_ui->lblNext, &QPushButton::clicked, this, &FrmDisplayBoard::nextClicked);
     connect(m_ui->lblPrevious, &QPushButton::clicked, this, &FrmDisplayBoard::previousClicked);
 

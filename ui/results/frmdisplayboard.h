@@ -35,6 +35,8 @@ signals:
     void nextClicked();
     void previousClicked();
     void summaryRequested();
+    void calculationRequested();
+    void exportCsvRequested();
     void printRequested();
 
 private:

@@ -1,10 +1,9 @@
 #include "ui/results/frmprinterselector.h"
 
-#include <QFileInfo>
-
 #include "core/messages.h"
 #include "core/text.h"
 #include "engine/discharge.h"
+#include "platform/filetowrite.h"
 #include "platform/pdfpages.h"
 #include "platform/screenunits.h"
 #include "report/printerlist.h"
@@ -71,14 +70,10 @@ void FrmPrinterSelector::routeChosen()
     m_ui->cmdBrowsePdf->setEnabled(pdf);
 }
 
-// The save dialog asks nothing of its own: an existing file is the window's question.
 void FrmPrinterSelector::browse(QLineEdit& location, FileDialogMode mode)
 {
-    const std::string path = m_desktop.fileDialogs().showFileDialog(mode);
+    const std::string path = chooseFileToWrite(m_desktop, mode, msg::kOverwriteOnSave);
     if (path.empty())
-        return;
-    if (QFileInfo::exists(QString::fromStdString(path)) &&
-        m_desktop.messages().askYesNo(std::string(msg::kOverwriteOnSave)) == YesNo::No)
         return;
     location.setText(QString::fromStdString(path));
 }

@@ -3,7 +3,12 @@
 #include <QPushButton>
 
 #include "core/messages.h"
+#include "core/numbers.h"
+#include "engine/calcsheet.h"
+#include "engine/compute.h"
 #include "engine/summary.h"
+#include "platform/filetowrite.h"
+#include "report/csvfile.h"
 #include "report/summaryfile.h"
 #include "ui/results/frmculvertselector.h"
 #include "ui/results/frmdisplayboard.h"
@@ -56,6 +61,7 @@ void ResultsWindows::run()
 void ResultsWindows::projectChanged()
 {
     closeNow(m_printerSelector);
+    closeNow(m_calculation);
     closeNow(m_summary);
     closeNow(m_board);
     closeNow(m_selector);
@@ -91,6 +97,8 @@ void ResultsWindows::ShowCulvertResult(int culvert, int areas)
     connect(m_board, &FrmDisplayBoard::previousClicked, this, &ResultsWindows::stepPrevious);
     connect(m_board, &FrmDisplayBoard::summaryRequested, this, &ResultsWindows::ShowSummary);
     connect(m_board, &FrmDisplayBoard::printRequested, this, &ResultsWindows::showPrinterSelector);
+    connect(m_board, &FrmDisplayBoard::calculationRequested, this, &ResultsWindows::showCalculation);
+    connect(m_board, &FrmDisplayBoard::exportCsvRequested, this, &ResultsWindows::exportCsv);
     if (m_state.LastRunSingle)
         m_board->hideSteps();
     m_board->show();
@@ -165,7 +173,7 @@ void ResultsWindows::ShowSummary()
         m_desktop.messages().showMessage(written.Message);
         return;
     }
-    m_summary = new FrmSummary(m_desktop, m_state.SummaryFilePath, title());
+    m_summary = new FrmSummary(m_desktop, m_state.SummaryFilePath, title(), outcome.Rows, numericValue(retPeriod));
     m_summary->show();
 }
 
@@ -176,6 +184,26 @@ void ResultsWindows::showPrinterSelector()
     m_printerSelector->show();
     m_printerSelector->raise();
     m_printerSelector->activateWindow();
+}
+
+void ResultsWindows::showCalculation()
+{
+    const CulvertRecord* record = culvertAt(m_run, m_state.BoardCulvert);
+    if (record == nullptr)
+        return;
+    closeNow(m_calculation);
+    m_calculation = new FrmCalculation(m_desktop, calculationSheet(*record, computeCulvert(*record)));
+    m_calculation->show();
+}
+
+void ResultsWindows::exportCsv()
+{
+    const std::string path = chooseFileToWrite(m_desktop, FileDialogMode::SaveCsv, msg::kOverwriteOnSave);
+    if (path.empty())
+        return;
+    const FileWriteResult written = writeResultsCsv(m_run, path);
+    if (!written.written())
+        m_desktop.messages().showMessage(written.Message);
 }
 
 }  // namespace sw

@@ -8,6 +8,7 @@
 
 #include "model/appstate.h"
 #include "platform/desktop.h"
+#include "ui/results/frmcalculation.h"
 #include "ui/results/frmculvertselector.h"
 #include "ui/results/frmdisplayboard.h"
 #include "ui/results/frmprinterselector.h"
@@ -37,12 +38,17 @@ public:
     void ShowCulvertResult(int culvert, int areas);
     // The multiple-return-period summary of the culvert on the board, in its window.
     void ShowSummary();
+    // The calculation sheet of the culvert on the board, in its window.
+    void showCalculation();
+    // The results of the run's culverts as a CSV file the user chooses.
+    void exportCsv();
     // The board's "&Print": the printer selector, loaded anew unless it is still open.
     void showPrinterSelector();
 
     [[nodiscard]] FrmCulvertSelector* selector() const { return m_selector; }
     [[nodiscard]] FrmDisplayBoard* board() const { return m_board; }
     [[nodiscard]] FrmSummary* summary() const { return m_summary; }
+    [[nodiscard]] FrmCalculation* calculation() const { return m_calculation; }
     [[nodiscard]] FrmPrinterSelector* printerSelector() const { return m_printerSelector; }
 
 private:
@@ -60,6 +66,7 @@ private:
     QPointer<FrmCulvertSelector> m_selector;
     QPointer<FrmDisplayBoard> m_board;
     QPointer<FrmSummary> m_summary;
+    QPointer<FrmCalculation> m_calculation;
     QPointer<FrmPrinterSelector> m_printerSelector;
 };
 

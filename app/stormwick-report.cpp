@@ -274,6 +274,11 @@ int run(const std::vector<std::string>& args)
             return usageError(sw::msg::kBatchWrongArguments);
         return writeToStandardOutput(sw::msg::kBatchUsage);
     }
+    if (!args.empty() && args[0] == "--version") {
+        if (args.size() != 1)
+            return usageError(sw::msg::kBatchWrongArguments);
+        return writeToStandardOutput("stormwick-report " STORMWICK_VERSION "\n");
+    }
     if (args.empty())
         return usageError(sw::msg::kBatchWrongArguments);
 

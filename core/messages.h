@@ -182,7 +182,7 @@ inline constexpr std::string_view kBatchUsage =
     "       stormwick-report --pdf [--culvert ID] PROJECT OUT.pdf\n"
     "       stormwick-report --calc ID PROJECT\n"
     "       stormwick-report --csv PROJECT OUT.csv\n"
-    "       stormwick-report --help\n"
+    "       stormwick-report --help | --version\n"
     "\n"
     "Computes every culvert of the project file PROJECT and writes the report text file of all\n"
     "culverts to REPORT. --culvert computes the culvert ID and writes its report alone.\n"
@@ -192,9 +192,18 @@ inline constexpr std::string_view kBatchUsage =
     "OUT.pdf, each culvert's pages as a printer would print them.\n"
     "--calc prints the calculation sheet of the culvert ID: every step with its numbers.\n"
     "--csv writes the results of every culvert to OUT.csv, a row each, for spreadsheets.\n"
+    "--version prints the program's name and version.\n"
     "\n"
     "Exit status: 0 done; 1 the project or a culvert was refused (nothing written);\n"
     "2 wrong usage.\n";
+
+// The desktop application's command line: stormwick [PROJECT].
+inline constexpr std::string_view kStartDescription =
+    "Peak runoff discharge of highway culverts by the Rational Method.\n"
+    "PROJECT, when given, is opened once the main window is up, as File > Open would open it.";
+inline constexpr std::string_view kStartProjectArgument = "The project file to open.";
+inline constexpr std::string_view kStartTooManyProjects = "Only one project can be opened at a time: {1} were named.";
+inline constexpr std::string_view kStartBlankProject = "The project path is blank.";
 
 // Project file writer and reader. The first group is the program's long-known wording; the rest,
 // what went wrong with a file, is ours. "{1}" and "{2}" stand for a path, a line number or a text.

@@ -2,10 +2,13 @@
 # Checks the two commands on a bare Debian 12: makes a minimal bookworm root with debootstrap
 # (once; an existing one is reused, delete it to start from nothing), copies the repository's
 # files into it (tracked and untracked, not ignored) and runs a command there as root with a
-# clean environment, ./test.sh by default.
+# clean environment, ./test.sh by default. Each --with FILE is copied in beside them, such as a
+# package to install.
 #
-#   usage (as root on a Debian host):  scripts/cleanroot-check.sh ROOT_DIR [COMMAND...]
+#   usage (as root on a Debian host):  scripts/cleanroot-check.sh [--with FILE]... ROOT_DIR [COMMAND...]
 #   e.g.  scripts/cleanroot-check.sh /var/tmp/cleanroot ./test.sh
+#         scripts/cleanroot-check.sh --with build-package/stormwick_0.1.0_amd64.deb /var/tmp/pkgroot \
+#           bash -c 'apt-get update && apt-get install -y ./stormwick_0.1.0_amd64.deb && stormwick-report --version'
 #
 # ROOT_DIR must be outside the repository. /proc and /dev/pts are mounted while the command runs
 # and unmounted afterwards.
@@ -17,7 +20,7 @@ readonly DEBIAN_MIRROR=http://deb.debian.org/debian
 readonly COPY_IN_ROOT=/root/stormwick
 
 usage() {
-  echo "usage: $0 ROOT_DIR [COMMAND...]   (as root; COMMAND defaults to ./test.sh)" >&2
+  echo "usage: $0 [--with FILE]... ROOT_DIR [COMMAND...]   (as root; COMMAND defaults to ./test.sh)" >&2
   exit 2
 }
 
@@ -65,6 +68,12 @@ mount_into() {
 }
 
 main() {
+  local extra=()
+  while [[ "${1:-}" == --with ]]; do
+    [[ -f "${2:-}" ]] || { echo "--with needs a file: ${2:-}" >&2; exit 2; }
+    extra+=("$2")
+    shift 2
+  done
   (( $# >= 1 )) || usage
   (( EUID == 0 )) || { echo "$0 must run as root" >&2; exit 2; }
   local root
@@ -78,6 +87,7 @@ main() {
 
   make_root "$root"
   copy_repository "$root"
+  (( ${#extra[@]} == 0 )) || cp -- "${extra[@]}" "$root$COPY_IN_ROOT/"
   cp /etc/resolv.conf "$root/etc/resolv.conf"
 
   trap unmount_all EXIT

@@ -3,11 +3,11 @@
 # builds a CMake + Ninja build folder. Source it from the repository root; it defines functions
 # and a few read-only lists, and runs nothing by itself.
 
-# What every build needs: the compiler, CMake and Ninja, Qt 6 (Widgets, PrintSupport, Charts and Test;
-# Qt's CMake package for Charts looks for OpenGL's, which libqt6opengl6-dev brings;
-# moc and uic are in qt6-base-dev-tools; the OpenGL headers Qt's CMake package looks for come in
-# as dependencies of qt6-base-dev), GoogleTest, and a font with the metrics of Courier New for
-# the report pages (fontconfig itself comes with Qt's GUI library).
+# What every build needs: the compiler, CMake and Ninja, Qt 6 (Widgets, PrintSupport, Charts and
+# Test; moc and uic are in qt6-base-dev-tools; the OpenGL headers Qt's CMake package looks for
+# come in as dependencies of qt6-base-dev, and Qt Charts' CMake package looks for Qt's OpenGL one,
+# which libqt6opengl6-dev brings), GoogleTest, and a font with the metrics of Courier New for the
+# report pages (fontconfig itself comes with Qt's GUI library).
 # shellcheck disable=SC2034  # used by the scripts that source this file
 readonly STORMWICK_BUILD_PACKAGES=(
   g++
@@ -23,12 +23,23 @@ readonly STORMWICK_BUILD_PACKAGES=(
 
 # Only test.sh needs these: clang and its sanitizer and libFuzzer runtimes
 # (libclang_rt.fuzzer-x86_64.a is in libclang-rt-14-dev on Debian 12), and poppler's pdftotext,
-# which reads the printed report back out of a PDF to check where every text stands.
+# which reads the printed report back out of a PDF to check where every text stands; the
+# freedesktop and AppStream validators, which judge the installed menu entry and metainfo.
 # shellcheck disable=SC2034  # used by test.sh
 readonly STORMWICK_TEST_PACKAGES=(
   clang
   libclang-rt-14-dev
   poppler-utils
+  desktop-file-utils
+  appstream
+)
+
+# Only package.sh needs these: dpkg-shlibdeps, which finds the package's dependencies from the
+# libraries the programs link, and file, with which CPack finds the programs to ask it about.
+# shellcheck disable=SC2034  # used by package.sh
+readonly STORMWICK_PACKAGE_PACKAGES=(
+  dpkg-dev
+  file
 )
 
 # Parallel jobs for the compiler: the machines this runs on have two cores.

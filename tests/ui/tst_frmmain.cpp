@@ -188,6 +188,7 @@ void TestFrmMain::aboutBoxTextsAndPlace()
     QCOMPARE(label("Label3")->text(), QStringLiteral("CORVENNA"));
     QCOMPARE(label("Label4")->text(), QStringLiteral("April, 1999"));
     QVERIFY(label("Label2")->text().contains("C++20") && label("Label2")->text().contains(QString("Qt ") + qVersion()));
+    QVERIFY(label("Label2")->text().startsWith("Version " STORMWICK_VERSION ", "));
     QVERIFY(!label("Image1")->pixmap().isNull() && !label("Image2")->pixmap().isNull());
     // Centred, then moved up and to the left by fixed distances on the screen.
     QCOMPARE(about->x(), screen.left + (screen.width - about->width()) / 2 - twipsToPixels(650, screen.logicalDpi));

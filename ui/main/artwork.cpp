@@ -152,6 +152,50 @@ QPixmap rainPicture(int side)
     return pixmap;
 }
 
+QPixmap applicationIconPicture(int side)
+{
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    const double s = side;
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // The tile, in the splash's stormy sky, clipped to its rounded corners.
+    QPainterPath tile;
+    tile.addRoundedRect(QRectF(s * 0.03, s * 0.03, s * 0.94, s * 0.94), s * 0.18, s * 0.18);
+    p.setClipPath(tile);
+    QLinearGradient sky(0, 0, 0, s);
+    sky.setColorAt(0, QColor(70, 84, 104));
+    sky.setColorAt(0.7, QColor(150, 166, 184));
+    p.fillRect(QRectF(0, 0, s, s), sky);
+    if (side >= 32)
+        drawRain(p, QRectF(s * 0.12, s * 0.3, s * 0.8, s * 0.2), s * 0.12, s * 0.08, QColor(225, 235, 245, 190));
+    drawCloud(p, QPointF(s * 0.5, s * 0.2), s * 0.15, QColor(208, 214, 224));
+
+    // Embankment with its road, and the culvert's mouth at the toe with the water leaving it.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(104, 136, 76));
+    QPolygonF bank;
+    bank << QPointF(0, s * 0.9) << QPointF(s * 0.22, s * 0.5) << QPointF(s * 0.78, s * 0.5) << QPointF(s, s * 0.9);
+    p.drawPolygon(bank);
+    p.setBrush(QColor(58, 60, 64));
+    p.drawRect(QRectF(s * 0.2, s * 0.45, s * 0.6, s * 0.06));
+    p.setBrush(QColor(80, 136, 196));
+    p.drawRect(QRectF(0, s * 0.86, s, s * 0.14));
+    p.setPen(QPen(QColor(170, 170, 166), std::max(1.0, s * 0.04)));
+    p.setBrush(QColor(28, 30, 34));
+    p.drawEllipse(QPointF(s * 0.5, s * 0.72), s * 0.13, s * 0.13);
+    return pixmap;
+}
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int side : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(applicationIconPicture(side));
+    return icon;
+}
+
 QIcon frequencyTableIcon()
 {
     QPixmap pixmap(24, 24);

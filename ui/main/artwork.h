@@ -16,6 +16,12 @@ namespace sw {
 // A rain cloud over a gauge, for the About box.
 [[nodiscard]] QPixmap rainPicture(int side);
 
+// The application's icon: the splash's culvert under its embankment, with the rain cloud over it,
+// on a rounded tile; drawn for the given side in pixels, the rain left out where it would blur.
+[[nodiscard]] QPixmap applicationIconPicture(int side);
+// The same drawn for the sizes a window's title bar and task switcher ask for.
+[[nodiscard]] QIcon applicationIcon();
+
 // The picture buttons of the intensity page.
 [[nodiscard]] QIcon frequencyTableIcon();
 [[nodiscard]] QIcon rainfallMapIcon();

@@ -84,16 +84,21 @@ bool FileCommands::runOpen()
         if (target == nullptr)
             return false;
     }
-    return openInto(*target);
+    const std::string path = target->desktop().fileDialogs().showFileDialog(FileDialogMode::Open);
+    if (path.empty())
+        return false;
+    return openInto(*target, path);
 }
 
-bool FileCommands::openInto(FrmMain& target)
+bool FileCommands::openFile(const std::string& path)
+{
+    return openInto(m_window, path);
+}
+
+bool FileCommands::openInto(FrmMain& target, const std::string& path)
 {
     Desktop& desktop = target.desktop();
     AppState& state = target.state();
-    const std::string path = desktop.fileDialogs().showFileDialog(FileDialogMode::Open);
-    if (path.empty())
-        return false;
     state.ProjectFileName = path;
 
     const FormatCheck format = CheckFileFormat(path);

@@ -26,6 +26,8 @@ public:
     // New: the fresh main window, or nothing when New stopped.
     FrmMain* runNew();
     bool runOpen();
+    // Open with `path` as the file chosen: its checks, messages and caption, in this window.
+    bool openFile(const std::string& path);
     bool runSave();
     bool runSaveAs();
     // True when the application ends.
@@ -41,7 +43,7 @@ private:
     SaveResult saveCurrent(Overwrite question, bool rememberName);
     SaveResult saveToChosenFile(Overwrite question, bool rememberName);
     SaveResult reportWrite(const WriteOutcome& outcome);
-    static bool openInto(FrmMain& target);
+    static bool openInto(FrmMain& target, const std::string& path);
 
     FrmMain& m_window;
 };

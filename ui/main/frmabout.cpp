@@ -39,7 +39,8 @@ QLabel* textLabel(QWidget* parent, const char* name, const QString& text)
 
 QString FrmAbout::toolsLine()
 {
-    return QStringLiteral("Built with C++20 and Qt %1").arg(QString::fromLatin1(qVersion()));
+    // The version first: it is what a designer reporting a problem is asked for.
+    return QStringLiteral("Version " STORMWICK_VERSION ", built with C++20 and Qt %1").arg(QString::fromLatin1(qVersion()));
 }
 
 FrmAbout::FrmAbout(Desktop& desktop, QWidget* parent)

@@ -7,10 +7,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "core/filereplace.h"
 #include "core/messages.h"
 #include "core/text.h"
 #include "platform/printerpage.h"
+#include "report/textfile.h"
 
 namespace sw {
 namespace {
@@ -66,11 +66,10 @@ bool PdfPages::finish(std::string& failure)
     }
     m_painter->end();
     const QByteArray& bytes = m_buffer->data();
-    const FileReplace written = replaceFileContents(m_path, std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    if (written.replaced())
-        return true;
-    failure = replaceFailureMessage(m_path, written);
-    return false;
+    const FileWriteResult written = writeFileBytes(m_path, std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (!written.written())
+        failure = written.Message;
+    return written.written();
 }
 
 }  // namespace sw

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "core/filereplace.h"
 #include "core/messages.h"
 #include "core/numbers.h"
 #include "core/text.h"
@@ -92,14 +91,7 @@ std::string resultsCsv(const Document& document)
 
 FileWriteResult writeResultsCsv(const Document& document, std::string_view path)
 {
-    FileWriteResult result;
-    const FileReplace r = replaceFileContents(path, resultsCsv(document));
-    if (r.replaced()) {
-        result.status = FileWriteResult::Status::Written;
-        return result;
-    }
-    result.Message = replaceFailureMessage(path, r);
-    return result;
+    return writeFileBytes(path, resultsCsv(document));
 }
 
 }  // namespace sw

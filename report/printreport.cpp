@@ -196,6 +196,22 @@ std::string jobName(const CulvertRecord& c, int page)
     return name;
 }
 
+// One print job of the culvert's `page`: its title, then what `draw` puts on the page. False when
+// there is no such culvert or the printer refused the job.
+template <typename Draw>
+bool printJob(PageDevice& device, const Document& document, int culvert, int page, Draw draw)
+{
+    const CulvertRecord* c = culvertAt(document, culvert);
+    if (c == nullptr)
+        return false;
+    Job job(device, jobName(*c, page));
+    if (!job.started())
+        return false;
+    title(job.page(), page == 1);
+    draw(job.page(), *c);
+    return true;
+}
+
 }  // namespace
 
 std::int16_t PrinterPageCount(std::int16_t n)
@@ -208,46 +224,30 @@ std::int16_t PrinterPageCount(std::int16_t n)
 
 bool Print2Printer(PageDevice& device, const Document& document, int culvert, int n)
 {
-    const CulvertRecord* c = culvertAt(document, culvert);
-    if (c == nullptr)
-        return false;
-    Job job(device, jobName(*c, 1));
-    if (!job.started())
-        return false;
-    title(job.page(), true);
-    projectAndCulvert(job.page(), document.ProjectInfo, *c, kWholeLabels);
-    const double y = rows(job.page(), *c, 0, n - 1, kFirstRowY);
-    totalsAndSummary(job.page(), document, culvert, y, Spacing::Whole);
-    return true;
+    return printJob(device, document, culvert, 1, [&](Page& page, const CulvertRecord& c) {
+        projectAndCulvert(page, document.ProjectInfo, c, kWholeLabels);
+        const double y = rows(page, c, 0, n - 1, kFirstRowY);
+        totalsAndSummary(page, document, culvert, y, Spacing::Whole);
+    });
 }
 
 bool Print2PrinterMT24(PageDevice& device, const Document& document, int culvert)
 {
-    const CulvertRecord* c = culvertAt(document, culvert);
-    if (c == nullptr)
-        return false;
-    Job job(device, jobName(*c, 1));
-    if (!job.started())
-        return false;
-    title(job.page(), true);
-    projectAndCulvert(job.page(), document.ProjectInfo, *c, kFirstPageLabels);
-    rows(job.page(), *c, 0, kRowsOnFirstPage - 1, kFirstRowY);
-    return true;
+    return printJob(device, document, culvert, 1, [&](Page& page, const CulvertRecord& c) {
+        projectAndCulvert(page, document.ProjectInfo, c, kFirstPageLabels);
+        rows(page, c, 0, kRowsOnFirstPage - 1, kFirstRowY);
+    });
 }
 
 bool Print2PrinterNext(PageDevice& device, const Document& document, int culvert, int n, int page)
 {
-    const CulvertRecord* c = culvertAt(document, culvert);
-    if (c == nullptr || page < 2)
+    if (page < 2)
         return false;
-    Job job(device, jobName(*c, page));
-    if (!job.started())
-        return false;
-    title(job.page(), false);
-    const int first = (page - 2) * kRowsOnNextPages + kRowsOnFirstPage;
-    const double y = rows(job.page(), *c, first, std::min(first + kRowsOnNextPages, n) - 1, kNextPageRowY);
-    totalsAndSummary(job.page(), document, culvert, y, Spacing::Continuation);
-    return true;
+    return printJob(device, document, culvert, page, [&](Page& sheet, const CulvertRecord& c) {
+        const int first = (page - 2) * kRowsOnNextPages + kRowsOnFirstPage;
+        const double y = rows(sheet, c, first, std::min(first + kRowsOnNextPages, n) - 1, kNextPageRowY);
+        totalsAndSummary(sheet, document, culvert, y, Spacing::Continuation);
+    });
 }
 
 bool printCulvert(PageDevice& device, const Document& document, int culvert)

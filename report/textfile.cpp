@@ -19,12 +19,17 @@ std::string textFileBytes(const std::vector<std::string>& lines)
 
 FileWriteResult writeTextFile(std::string_view path, const std::vector<std::string>& lines)
 {
+    return writeFileBytes(path, textFileBytes(lines));
+}
+
+FileWriteResult writeFileBytes(std::string_view path, std::string_view bytes)
+{
     FileWriteResult result;
     if (trimSpaces(path).empty()) {
         result.Message = std::string(msg::kFileNoLocation);
         return result;
     }
-    const FileReplace r = replaceFileContents(path, textFileBytes(lines));
+    const FileReplace r = replaceFileContents(path, bytes);
     if (r.replaced()) {
         result.status = FileWriteResult::Status::Written;
         return result;

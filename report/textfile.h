@@ -19,9 +19,12 @@ struct FileWriteResult {
 // The bytes of a text file made of these lines: Windows-1252, each line ended by CR LF.
 [[nodiscard]] std::string textFileBytes(const std::vector<std::string>& lines);
 
-// Writes the lines to `path` (UTF-8) as textFileBytes: through a temporary file beside it that then
-// replaces the target, so that a failure leaves any former file as it was and no partial file
-// behind. An existing file that may not be written to is not replaced.
+// Writes `bytes` to `path` (UTF-8): through a temporary file beside it that then replaces the
+// target, so that a failure leaves any former file as it was and no partial file behind. An
+// existing file that may not be written to is not replaced; a blank path is refused.
+[[nodiscard]] FileWriteResult writeFileBytes(std::string_view path, std::string_view bytes);
+
+// writeFileBytes of textFileBytes(lines).
 [[nodiscard]] FileWriteResult writeTextFile(std::string_view path, const std::vector<std::string>& lines);
 
 }  // namespace sw

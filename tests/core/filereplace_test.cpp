@@ -14,9 +14,6 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <regex>
 #include <string>
 #include <vector>
@@ -30,6 +27,7 @@ using Status = FileReplace::Status;
 
 using testing::readBytes;
 using testing::TempDir;
+using testing::withFileSizeLimit;
 using testing::writeBytes;
 
 // A save killed part-way through its writing, as by a crash: a child process saving more than
@@ -208,14 +206,8 @@ TEST(FileReplace, RefusalsAndFailuresLeaveTheFolderAsItWas)
         SCOPED_TRACE(c.path);
         if (c.rootCanWrite && geteuid() == 0)
             continue;
-        rlimit old{};
-        getrlimit(RLIMIT_FSIZE, &old);
-        const rlimit limit{c.fileLimit, old.rlim_max};
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &limit);
-        const FileReplace r = replaceFileContents(c.path, std::string(1 << 16, 'n'));
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, oldHandler);
+        const FileReplace r =
+            withFileSizeLimit(c.fileLimit, [&] { return replaceFileContents(c.path, std::string(1 << 16, 'n')); });
         EXPECT_EQ(r.status, c.status) << r.Reason;
         EXPECT_EQ(dir.entries(), before);
         EXPECT_EQ(readBytes(dir.file("kept.prj")), "former");

@@ -1,7 +1,11 @@
 #pragma once
-// Files for the tests of every layer: a temporary folder, and raw reading and writing of bytes.
+// Files for the tests of every layer: a temporary folder, raw reading and writing of bytes, and a
+// disk that fills up.
+
+#include <sys/resource.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -50,6 +54,27 @@ inline std::string readBytes(const std::string& path)
 inline void writeBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Runs `write` with files limited to `bytes`, as on a disk that fills up half-way.
+template <class Write>
+auto withFileSizeLimit(rlim_t bytes, Write write)
+{
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit small{bytes, old.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    struct Restore {
+        rlimit limit;
+        decltype(oldHandler) handler;
+        ~Restore()
+        {
+            setrlimit(RLIMIT_FSIZE, &limit);
+            std::signal(SIGXFSZ, handler);
+        }
+    } restore{old, oldHandler};
+    return write();
 }
 
 }  // namespace sw::testing

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <vector>
 
 #include "core/numbers.h"
 
@@ -26,23 +28,20 @@ TEST(PlainNumber, WritesFifteenDigitsWithoutExponent)
         {0.1 + 0.2, "0.3"}, {0.00005, "0.00005"}, {12.0, "12"},       {-0.25, "-0.25"},
         {-0.0, "0"},        {1e20, "100000000000000000000"},          {1.0 / 3.0, "0.333333333333333"},
         {2.0 / 3.0, "0.666666666666667"},          {123456789.123456789, "123456789.123457"},
-        {1e-7, "0.0000001"},
+        {1e-7, "0.0000001"}, {std::numeric_limits<double>::infinity(), "Infinity"}, {std::nan(""), "NaN"},
     };
     for (const auto& [value, expected] : cases)
-        EXPECT_EQ(plainNumber(value), expected);
-    EXPECT_EQ(plainNumber(std::numeric_limits<double>::infinity()), "Infinity");
-    EXPECT_EQ(plainNumber(std::nan("")), "NaN");
+        EXPECT_EQ(plainNumber(value), expected) << value;
 }
 
 TEST(PlainNumber, VariantWithoutLeadingZeroAndPrintForm)
 {
-    EXPECT_EQ(plainNumberNoLeadingZero(0.5), ".5");
-    EXPECT_EQ(plainNumberNoLeadingZero(-0.5), "-.5");
-    EXPECT_EQ(plainNumberNoLeadingZero(365.8), "365.8");
-    EXPECT_EQ(printNumber(0.8), " .8 ");
-    EXPECT_EQ(printNumber(-1.5), "-1.5 ");
-    EXPECT_EQ(printNumber(1), " 1 ");
-    EXPECT_EQ(printNumber(0), " 0 ");
+    for (const auto& [value, text] :
+         std::vector<std::pair<double, std::string>>{{0.5, ".5"}, {-0.5, "-.5"}, {365.8, "365.8"}})
+        EXPECT_EQ(plainNumberNoLeadingZero(value), text) << value;
+    for (const auto& [value, text] :
+         std::vector<std::pair<double, std::string>>{{0.8, " .8 "}, {-1.5, "-1.5 "}, {1, " 1 "}, {0, " 0 "}})
+        EXPECT_EQ(printNumber(value), text) << value;
 }
 
 TEST(RoundTo, RoundsDecimalHalvesAwayFromZero)
@@ -80,14 +79,10 @@ TEST(FormatNumber, FollowsThePattern)
 
 TEST(Int16, RoundsHalvesToEvenAndRefusesWhatDoesNotFit)
 {
-    EXPECT_EQ(toInt16(134.62), 135);
-    EXPECT_EQ(toInt16(114.3), 114);
-    EXPECT_EQ(toInt16(2.5), 2);
-    EXPECT_EQ(toInt16(3.5), 4);
-    EXPECT_EQ(toInt16(-2.5), -2);
-    EXPECT_EQ(toInt16(-32768.5), -32768);
-    EXPECT_FALSE(toInt16(32767.5).has_value());
-    EXPECT_FALSE(toInt16(std::nan("")).has_value());
+    for (const auto& [value, expected] : std::vector<std::pair<double, std::optional<std::int16_t>>>{
+             {134.62, 135}, {114.3, 114}, {2.5, 2}, {3.5, 4}, {-2.5, -2}, {-32768.5, -32768}, {32767.5, {}},
+             {std::nan(""), {}}})
+        EXPECT_EQ(toInt16(value), expected) << value;
     EXPECT_EQ(wholePart(-1.5), -2);
     EXPECT_EQ(wholePartInt16(32767.9), 32767);
     EXPECT_FALSE(wholePartInt16(32768).has_value());

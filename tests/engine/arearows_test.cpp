@@ -5,27 +5,19 @@
 namespace sw {
 namespace {
 
-AreaEntry manual(std::string surface, std::string c, std::string area, int unit, std::string description)
+AreaEntry manual(std::string surface, std::string c, std::string area, int unit, std::string description = "")
 {
     AreaEntry e;
     e.Source = CSource::DesignManual;
-    e.Surface = std::move(surface);
-    e.CCaption = std::move(c);
-    e.Area = std::move(area);
-    e.UnitIndex = unit;
-    e.Description = std::move(description);
+    std::tie(e.Surface, e.CCaption, e.Area, e.UnitIndex, e.Description) = std::tie(surface, c, area, unit, description);
     return e;
 }
 
-AreaEntry user(std::string surface, std::string c, std::string area, int unit, std::string description)
+AreaEntry user(std::string surface, std::string c, std::string area, int unit, std::string description = "")
 {
-    AreaEntry e;
+    AreaEntry e = manual("", "", std::move(area), unit, std::move(description));
     e.Source = CSource::UserDefined;
-    e.UserSurface = std::move(surface);
-    e.UserC = std::move(c);
-    e.Area = std::move(area);
-    e.UnitIndex = unit;
-    e.Description = std::move(description);
+    std::tie(e.UserSurface, e.UserC) = std::tie(surface, c);
     return e;
 }
 
@@ -46,11 +38,11 @@ TEST(AreaRows, UserDefinedCIsRightAlignedInFourCharacters)
         {"0.5", " 0.5", 0.5}, {"0.455", "0.45", 0.45}, {".7", "  .7", 0.7}, {"1", "   1", 1}};
     for (const auto& [userC, field, c] : cases) {
         const std::string row = BuildAreaRow(user("Gravel", userC, "5", 1, "yard"));
-        EXPECT_EQ(row.substr(47, 4), field);
+        EXPECT_EQ(row.substr(47, 4), field) << userC;
         const SubArea a = parseAreaRow(row);
-        EXPECT_EQ(a.C, c);
-        EXPECT_EQ(a.AreaText, "5 h");  // user-defined areas keep the text as typed
-        EXPECT_EQ(a.AreaAcres, 12.4);
+        EXPECT_EQ(a.C, c) << userC;
+        EXPECT_EQ(a.AreaText, "5 h") << userC;  // user-defined areas keep the text as typed
+        EXPECT_EQ(a.AreaAcres, 12.4) << userC;
     }
 }
 
@@ -72,23 +64,23 @@ TEST(AreaRows, StoredRowsParseLikePaddedOnes)
 TEST(AreaRows, EntriesThatWouldShiftOrCutTheRowAreRefused)
 {
     const std::pair<AreaEntry, AreaEntryFault> cases[] = {
-        {user("Gravel, loose", "0.5", "5", 0, ""), AreaEntryFault::CommaInUserSurface},
-        {user("Gravel", "1,5", "5", 0, ""), AreaEntryFault::CommaInUserC},
-        {user("Gravel", "0.5", "1 5", 0, ""), AreaEntryFault::AreaNotPlainNumber},
-        {user("Gravel", "0.5", "1,5", 0, ""), AreaEntryFault::AreaNotPlainNumber},
-        {manual("Asphaltic", "0.86", "1500000", 2, ""), AreaEntryFault::AreaTooWide},
-        {user("Gravel", "0.5", "1.23456789", 2, ""), AreaEntryFault::AreaTooWide},
-        {manual("Asphaltic", "0.86", "150000", 2, ""), AreaEntryFault::None},
-        {user("Gravel", "0.5", "12345678", 2, ""), AreaEntryFault::None},
+        {user("Gravel, loose", "0.5", "5", 0), AreaEntryFault::CommaInUserSurface},
+        {user("Gravel", "1,5", "5", 0), AreaEntryFault::CommaInUserC},
+        {user("Gravel", "0.5", "1 5", 0), AreaEntryFault::AreaNotPlainNumber},
+        {user("Gravel", "0.5", "1,5", 0), AreaEntryFault::AreaNotPlainNumber},
+        {manual("Asphaltic", "0.86", "1500000", 2), AreaEntryFault::AreaTooWide},
+        {user("Gravel", "0.5", "1.23456789", 2), AreaEntryFault::AreaTooWide},
+        {manual("Asphaltic", "0.86", "150000", 2), AreaEntryFault::None},
+        {user("Gravel", "0.5", "12345678", 2), AreaEntryFault::None},
         // short texts of huge numbers, and the bound itself
-        {user("Gravel", "0.5", "1e300", 0, ""), AreaEntryFault::AreaTooLarge},
-        {manual("Asphaltic", "0.86", "1e300", 0, ""), AreaEntryFault::AreaTooLarge},
-        {user("Gravel", "0.5", "123456789", 2, ""), AreaEntryFault::AreaTooLarge},
-        {user("Gravel", "0.5", "1.0e8", 0, ""), AreaEntryFault::AreaTooLarge},
-        {user("Gravel", "0.5", "99999999", 0, ""), AreaEntryFault::None},
-        {user("Gravel", "0.5", "9.9e7", 0, ""), AreaEntryFault::None},
+        {user("Gravel", "0.5", "1e300", 0), AreaEntryFault::AreaTooLarge},
+        {manual("Asphaltic", "0.86", "1e300", 0), AreaEntryFault::AreaTooLarge},
+        {user("Gravel", "0.5", "123456789", 2), AreaEntryFault::AreaTooLarge},
+        {user("Gravel", "0.5", "1.0e8", 0), AreaEntryFault::AreaTooLarge},
+        {user("Gravel", "0.5", "99999999", 0), AreaEntryFault::None},
+        {user("Gravel", "0.5", "9.9e7", 0), AreaEntryFault::None},
         // a comma beyond the 35 characters kept of the surface goes with them
-        {user(std::string(35, 'x') + ",y", "0.5", "5", 0, ""), AreaEntryFault::None},
+        {user(std::string(35, 'x') + ",y", "0.5", "5", 0), AreaEntryFault::None},
     };
     for (const auto& [entry, fault] : cases)
         EXPECT_EQ(checkAreaEntry(entry), fault) << entry.UserSurface << entry.Surface << " " << entry.Area;

@@ -22,22 +22,16 @@ TEST(BoardText, TheValuesAsTheLabelsShowThem)
     c.TotalArea = 4.0;
     c.WeightedC = 0.45;
     const BoardText b = boardText(p, c, 2);
-    EXPECT_EQ(b.PjtName, "Route 9    ");
-    EXPECT_EQ(b.DateTime, "12/01/2003 @ 10:15:00 AM    ");
-    EXPECT_EQ(b.Desinger, "J. Smith    ");
-    EXPECT_EQ(b.CulvertID, "C-7    ");
-    EXPECT_EQ(b.CulvertSta, "STA 12+50     ");  // five blanks
-    EXPECT_EQ(b.ReturnPd, "10 year    ");
-    EXPECT_EQ(b.RemotePt, "300 m (984.24 ft)    ");
-    EXPECT_EQ(b.CulvertPt, "1000 ft    ");
-    EXPECT_EQ(b.Slope, "0.01 ft/ft    ");
-    EXPECT_EQ(b.TC, "09.38 min    ");
-    EXPECT_EQ(b.CorFactor, "1 (Design Manual)    ");
-    EXPECT_EQ(b.CorTC, "9.38 min    ");
-    EXPECT_EQ(b.Intensity, "5.3 in/hr (135 mm/hr)    ");  // 134.62
-    EXPECT_EQ(std::tie(b.LotNo, b.TotalArea, b.C), std::make_tuple("2    ", "4    ", "0.45    "));
+    for (const auto& [shown, expected] : std::vector<std::pair<std::string, std::string>>{
+             {b.PjtName, "Route 9    "}, {b.DateTime, "12/01/2003 @ 10:15:00 AM    "}, {b.Desinger, "J. Smith    "},
+             {b.CulvertID, "C-7    "}, {b.CulvertSta, "STA 12+50     "},  // five blanks
+             {b.ReturnPd, "10 year    "}, {b.RemotePt, "300 m (984.24 ft)    "}, {b.CulvertPt, "1000 ft    "},
+             {b.Slope, "0.01 ft/ft    "}, {b.TC, "09.38 min    "}, {b.CorFactor, "1 (Design Manual)    "},
+             {b.CorTC, "9.38 min    "}, {b.Intensity, "5.3 in/hr (135 mm/hr)    "},  // 134.62
+             {b.LotNo, "2    "}, {b.TotalArea, "4    "}, {b.C, "0.45    "},
+             {b.Q, "9.5 cfs (0.3 cms)    "}})  // 5.3 x 0.45 x 4.0 = 9.54
+        EXPECT_EQ(shown, expected);
     EXPECT_EQ(b.AreaRows, (std::vector<std::string>{"Concrete/Roof,  1 a,  0.90,  ", "Gravel,  3 a,  0.30,  "}));
-    EXPECT_EQ(b.Q, "9.5 cfs (0.3 cms)    ");  // 5.3 x 0.45 x 4.0 = 9.54
 
     // Only the count given is listed.
     EXPECT_EQ(boardText(p, c, 1).AreaRows.size(), 1u);

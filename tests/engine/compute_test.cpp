@@ -51,49 +51,50 @@ TEST(ComputeCulvert, EveryIntermediateValueOfAWorkedExample)
     EXPECT_DOUBLE_EQ(c.Discharge->Product, 5.5 * 0.45 * 4.0);
     EXPECT_EQ(std::tie(c.Discharge->Cfs, c.Discharge->Cms), std::make_tuple(9.9, 0.3));
     EXPECT_DOUBLE_EQ(c.Discharge->CmsExact, 9.9 * 0.0283);
-
-    // What the run stores is these very values.
-    AppState s = testing::stateWith({testing::completeCulvert()});
-    ASSERT_TRUE(CalCulvert(s, 0).computed());
-    const CulvertRecord& r = s.CulvertList[0];
-    EXPECT_EQ(std::tie(r.WeightedC, r.TotalArea, r.Slope, r.CorTC, r.Intensity),
-              std::tie(c.Runoff->WeightedC, c.Runoff->TotalArea, tc.Slope, tc.CorTC, i.Intensity));
-    EXPECT_EQ(r.Bracket, i.Bracket);
-    EXPECT_EQ(CalQ(r).Cfs, c.Discharge->Cfs);
+    // What the run stores of the same culvert: CalCulvert.ComputesTheWholeChainInOrder.
 }
 
 TEST(ComputeCulvert, TheFiveMinuteFloorIsShown)
 {
     CulvertRecord c = testing::completeCulvert();
-    c.LenTravel = c.LenTravelFt = 200;
-    c.EleRemote = c.EleRemoteFt = 1010;  // slope 0.05: 1.46 minutes by the formula
-    c.EleCulvert = c.EleCulvertFt = 1000;
+    c.LenTravel = c.LenTravelFt = 200;  // 10 ft over 200 ft, slope 0.05: 1.46 minutes by the formula
     const CulvertComputation out = computeCulvert(c);
     ASSERT_TRUE(out.computed());
     EXPECT_EQ(std::tie(out.Tc->TcRounded, out.Tc->Floored, out.Tc->CorTC), std::make_tuple(1.46, true, 5.0));
 }
 
-// Where a culvert stops is said, in the order a designer fills it in.
-TEST(ComputeCulvert, SaysWhichInputStopsIt)
+// Where a culvert stops is said, in the order a designer fills it in; a run of a culvert whose
+// inputs are still missing changes nothing.
+TEST(ComputeCulvert, SaysWhichInputStopsItAndARunChangesNothing)
 {
     using Change = void (*)(CulvertRecord&);
-    const std::pair<Change, std::string_view> cases[] = {
-        {[](CulvertRecord& c) { c.RFZone.clear(); }, msg::kMissingZone},
-        {[](CulvertRecord& c) { c.RetPeriod.clear(); }, msg::kMissingReturnPeriod},
-        {[](CulvertRecord& c) { c.NumOfAreas = "0"; }, msg::kMissingSubAreas},
-        {[](CulvertRecord& c) { c.EleRemote = 0; }, msg::kMissingRemote},
-        {[](CulvertRecord& c) { c.EleCulvert = 0; }, msg::kMissingInlet},
-        {[](CulvertRecord& c) { c.LenTravel = 0; }, msg::kMissingLength},
-        {[](CulvertRecord& c) { c.CorFactor = 0; }, msg::kMissingFactor},
-        {[](CulvertRecord& c) { c.EleRemoteFt = c.EleCulvertFt; }, msg::kSlopeNotPositive},
+    const std::tuple<const char*, Change, std::string_view> cases[] = {
+        {"no zone", [](CulvertRecord& c) { c.RFZone.clear(); }, msg::kMissingZone},
+        {"no return period", [](CulvertRecord& c) { c.RetPeriod.clear(); }, msg::kMissingReturnPeriod},
+        {"no sub-areas", [](CulvertRecord& c) { c.NumOfAreas = "0"; }, msg::kMissingSubAreas},
+        {"sub-area count not a number", [](CulvertRecord& c) { c.NumOfAreas = "abc"; }, msg::kMissingSubAreas},
+        {"remote 0", [](CulvertRecord& c) { c.EleRemote = 0; }, msg::kMissingRemote},
+        {"inlet 0", [](CulvertRecord& c) { c.EleCulvert = 0; }, msg::kMissingInlet},
+        {"length 0", [](CulvertRecord& c) { c.LenTravel = 0; }, msg::kMissingLength},
+        {"factor 0", [](CulvertRecord& c) { c.CorFactor = 0; }, msg::kMissingFactor},
+        // every input is there: the run refuses it as not computable
+        {"slope 0", [](CulvertRecord& c) { c.EleRemoteFt = c.EleCulvertFt; }, msg::kSlopeNotPositive},
     };
-    for (const auto& [change, reason] : cases) {
-        CulvertRecord c = testing::completeCulvert();
+    for (const auto& [name, change, reason] : cases) {
+        CulvertRecord c = testing::completeCulvert("B7");
+        c.Intensity = 2.2;
         change(c);
         const CulvertComputation out = computeCulvert(c);
-        EXPECT_FALSE(out.computed());
-        EXPECT_EQ(out.Reason, reason);
-        EXPECT_FALSE(out.Discharge.has_value());
+        EXPECT_FALSE(out.computed()) << name;
+        EXPECT_EQ(out.Reason, reason) << name;
+        EXPECT_FALSE(out.Discharge.has_value()) << name;
+        if (reason == msg::kSlopeNotPositive)
+            continue;
+        AppState s = testing::stateWith({testing::completeCulvert("A1"), c}, 1);
+        const CulvertRun run = CalCulvert(s, 1);
+        EXPECT_EQ(run.status, CulvertRun::Status::Incomplete) << name;
+        EXPECT_EQ(run.Code, 1) << name;
+        EXPECT_EQ(s.CulvertList[1], c) << name;
     }
 }
 

@@ -62,16 +62,6 @@ TEST(CalIntensity, KeepsTheBracketOfTheComputation)
     EXPECT_EQ(s.CulvertList[0].Bracket->Dur2, 120);
 }
 
-TEST(CalIntensity, RefusedWithoutASelectedCulvertEvenForAValidIndex)
-{
-    AppState s = withIntensityInputs("A", "10", 10);
-    s.CurCulvert = kNoCulvert;
-    const IntensityResult r = CalIntensity(s, 0);
-    EXPECT_EQ(r.status, IntensityResult::Status::NoCulvertSelected);
-    EXPECT_EQ(r.Message, "Pelase select a culvert no");
-    EXPECT_EQ(s.CulvertList[0].Intensity, 0.0);
-}
-
 TEST(CalIntensity, NoZoneIsSilentAndChangesNothing)
 {
     AppState s = withIntensityInputs("", "10", 10);
@@ -86,8 +76,7 @@ TEST(CalIntensity, NoZoneIsSilentAndChangesNothing)
 // The intensity of earlier inputs must not survive: a later Q would use it.
 TEST(CalIntensity, UnusableInputsGiveNoLineAndWithdrawTheOldIntensity)
 {
-    const std::string beyond =
-        fillMessage(msg::kTcBeyondTable, {"1440.01"});
+    const std::string beyond = fillMessage(msg::kTcBeyondTable, {"1440.01"});
     struct Case {
         const char *zone, *period;
         double corTC;

@@ -65,26 +65,21 @@ TEST(CalAC, WeightsCByArea)
     EXPECT_EQ(s.CulvertList[0].WeightedC, 0.45);
 }
 
-TEST(CalAC, ZeroAcresGiveZeroCWithoutDividing)
+// Zero acres give C 0 without dividing; no sub-areas show zero and leave the record as it was.
+TEST(CalAC, ZeroAcresOrNoSubAreasShowZero)
 {
-    CulvertRecord c = testing::completeCulvert();
-    testing::setAreas(c, {testing::subArea("Asphaltic", 0.86, "100 f"), testing::subArea("Asphaltic", 0.86, "1 f")});
-    AppState s = testing::stateWith({c});
-    EXPECT_EQ(*CalAC(s, 0), (TotalsLabels{"0.0", "0.00"}));
-    EXPECT_EQ(s.CulvertList[0].WeightedC, 0.0);
-    EXPECT_EQ(s.CulvertList[0].TotalArea, 0.0);
-}
-
-TEST(CalAC, NoSubAreasShowsZeroAndLeavesTheRecord)
-{
-    CulvertRecord c = testing::completeCulvert();
-    c.NumOfAreas = "0";
-    c.TotalArea = 7.0;
-    c.WeightedC = 0.5;
-    AppState s = testing::stateWith({c});
-    EXPECT_EQ(*CalAC(s, 0), (TotalsLabels{"0.0", "0.00"}));
-    EXPECT_EQ(s.CulvertList[0].TotalArea, 7.0);
-    EXPECT_EQ(s.CulvertList[0].WeightedC, 0.5);
+    CulvertRecord tiny = testing::completeCulvert();
+    testing::setAreas(tiny, {testing::subArea("Asphaltic", 0.86, "100 f"), testing::subArea("Asphaltic", 0.86, "1 f")});
+    CulvertRecord none = testing::completeCulvert();
+    none.NumOfAreas = "0";
+    for (CulvertRecord* c : {&tiny, &none})
+        std::tie(c->TotalArea, c->WeightedC) = std::make_tuple(7.0, 0.5);
+    for (const auto& [c, area, weightedC] : {std::tuple(tiny, 0.0, 0.0), std::tuple(none, 7.0, 0.5)}) {
+        AppState s = testing::stateWith({c});
+        EXPECT_EQ(*CalAC(s, 0), (TotalsLabels{"0.0", "0.00"})) << c.NumOfAreas;
+        EXPECT_EQ(std::tie(s.CulvertList[0].TotalArea, s.CulvertList[0].WeightedC), std::tie(area, weightedC))
+            << c.NumOfAreas;
+    }
 }
 
 TEST(CalAC, ACountBeyondTheListIsPassedOverSilently)

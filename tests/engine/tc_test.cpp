@@ -59,17 +59,6 @@ TEST(CalTC, GivesNoTimeForUnusableInputs)
     }
 }
 
-TEST(ComputeSlopeAndTc, RefusesAUnitItCannotConvert)
-{
-    CulvertRecord c = testing::completeCulvert();
-    c.LenTravelUnit = "yd";
-    c.Intensity = 5.3;
-    const TcOutcome o = computeSlopeAndTc(c);
-    EXPECT_FALSE(o.Computed);
-    EXPECT_EQ(o.Reason, msg::kUnitUnknown);
-    EXPECT_EQ(c.Intensity, 0.0);
-}
-
 TEST(ComputeSlopeAndTc, WithdrawsTheIntensityWhenTheTimeCannotBeComputed)
 {
     CulvertRecord c = testing::completeCulvert();
@@ -88,6 +77,15 @@ TEST(ComputeSlopeAndTc, WithdrawsTheIntensityWhenTheTimeCannotBeComputed)
     EXPECT_EQ(c.CorTC, 0.0);
     EXPECT_EQ(c.Intensity, 0.0);
     EXPECT_FALSE(c.Bracket.has_value());
+
+    // A unit it cannot convert: no time either.
+    c = testing::completeCulvert();
+    c.LenTravelUnit = "yd";
+    c.Intensity = 5.3;
+    const TcOutcome unit = computeSlopeAndTc(c);
+    EXPECT_FALSE(unit.Computed);
+    EXPECT_EQ(unit.Reason, msg::kUnitUnknown);
+    EXPECT_EQ(c.Intensity, 0.0);
 }
 
 TEST(CheckIntensityInputs, StopsAtTheFirstFailure)

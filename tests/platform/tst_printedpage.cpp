@@ -9,13 +9,11 @@
 #include <cmath>
 
 #include "engine/discharge.h"
-#include "engine/runoff.h"
-#include "engine/tables.h"
-#include "engine/tc.h"
 #include "platform/fonts.h"
 #include "platform/pdfpages.h"
 #include "platform/qtdesktop.h"
 #include "report/printreport.h"
+#include "tests/project/projectfixtures.h"
 #include "tests/report/recordingpage.h"
 
 using namespace sw;
@@ -36,31 +34,18 @@ struct Word {
     QString text;
 };
 
-// A project whose culvert has `areas` sub-areas, computed.
+// A project whose culvert has `areas` sub-areas.
 AppState project(int areas)
 {
-    AppState s;
-    InitTables(s);
+    std::vector<SubArea> subAreas;
+    for (int j = 0; j < areas; ++j)
+        subAreas.push_back(j % 2 ? testing::subArea("Forest/Woodlands-Steep over 7%", "0.8 h", 0.52, "lot")
+                                 : testing::subArea("Cultivated Land-Average 2~7%", "1.0 a", 0.51, "lot"));
+    CulvertRecord c = testing::record("E-3", "STA 112+00 (farm crossing)", "100", subAreas);
+    testing::setIntensity(c, "C", 25.5, "ft", 0.5, "ft", 2000, "ft", 1.5, "Design Manual");
+    AppState s = testing::stateWith({c});
     s.ProjectInfo = {"Harlow Creek Bypass", "HCB-2041", "0917-03", "Culverts of the east segment", "05/02/2024",
                      "2:30:15 PM", "Asa Lindqvist"};
-    CulvertRecord c;
-    c.CulvertNo = "E-3";
-    c.Description = "STA 112+00 (farm crossing)";
-    c.RetPeriod = "100";
-    c.RFZone = "C";
-    c.EleRemoteFt = ToFeet(c.EleRemote = 25.5, c.EleRemoteUnit = "ft");
-    c.EleCulvertFt = ToFeet(c.EleCulvert = 0.5, c.EleCulvertUnit = "ft");
-    c.LenTravelFt = ToFeet(c.LenTravel = 2000, c.LenTravelUnit = "ft");
-    c.CorFactor = 1.5;
-    c.CorFactorSource = "Design Manual";
-    for (int j = 0; j < areas; ++j) {
-        const std::string text = j % 2 ? "0.8 h" : "1.0 a";
-        c.Areas.push_back({j % 2 ? "Forest/Woodlands-Steep over 7%" : "Cultivated Land-Average 2~7%", j % 2 ? 0.52 : 0.51,
-                           text, CalAcres(text), "lot"});
-    }
-    c.NumOfAreas = std::to_string(areas);
-    s.CulvertList = {c};
-    s.CurCulvert = 0;
     return s;
 }
 

@@ -2,11 +2,6 @@
 // Shared by the project file, report and batch command tests: pieces of project files and records
 // as the editors leave them.
 
-#include <gtest/gtest.h>
-
-#include <sys/resource.h>
-
-#include <csignal>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -18,21 +13,6 @@
 #include "tests/core/files.h"
 
 namespace sw::testing {
-
-// Runs `write` with files limited to `bytes`, as on a disk that fills up half-way.
-template <class Write>
-auto withFileSizeLimit(rlim_t bytes, Write write)
-{
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const rlimit small{bytes, old.rlim_max};
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    auto result = write();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-    return result;
-}
 
 // The lines, each ended by `end`.
 inline std::string joinLines(const Lines& lines, const std::string& end = "\r\n")

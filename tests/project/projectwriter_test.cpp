@@ -93,48 +93,43 @@ TEST(ProjectWriter, RefusedOrFailedSaveLeavesEveryFileAsItWas)
 {
     TempDir dir;
     const AppState s = threeCulverts();
-    fs::create_directory(dir.file("dir"));
-    writeBytes(dir.file("kept.prj"), "the project of last week");
-    writeBytes(dir.file("locked.prj"), "locked");
-    fs::permissions(dir.file("locked.prj"), fs::perms::owner_read);
+    const std::string folder = dir.file("dir"), kept = dir.file("kept.prj"), locked = dir.file("locked.prj");
+    fs::create_directory(folder);
+    writeBytes(kept, "the project of last week");
+    writeBytes(locked, "locked");
+    fs::permissions(locked, fs::perms::owner_read);
     const Lines before = dir.entries();
     AppState damaged = s;
     damaged.CulvertList[2].NumOfAreas = "1";  // counts a sub-area its list does not hold
     AppState noSlots = s;
     noSlots.CulvertList.clear();
-    for (const auto& [refused, path] : {std::pair{damaged, dir.file("kept.prj")}, {noSlots, dir.file("new.prj")}}) {
-        const WriteOutcome out = Write2File(refused, path);
-        EXPECT_EQ(out.status, WriteOutcome::Status::MissingInputs);
-        EXPECT_EQ(out.Message, "Please provide inputs for\"intensity info\" page\rThen save the file");
-        EXPECT_EQ(out.FileName, "Untitled");
-    }
-    auto expectFailure = [&](const std::string& path, WriteOutcome::Status status, const std::string& message) {
-        const WriteOutcome out = Write2File(s, path);
-        EXPECT_EQ(out.status, status) << path;
+    auto expectFailure = [](const WriteOutcome& out, WriteOutcome::Status status, const std::string& message,
+                            const std::string& fileName) {
+        EXPECT_EQ(out.status, status) << message;
         EXPECT_EQ(out.Message, message);
-        EXPECT_EQ(out.FileName, path);
+        EXPECT_EQ(out.FileName, fileName);
     };
-    expectFailure(dir.file("missing/p.prj"), WriteOutcome::Status::AccessDenied, kAccessDenied);
-    expectFailure(dir.file("dir"), WriteOutcome::Status::Failed,
-                  "Program Error : The path \"" + dir.file("dir") + "\" is a folder, not a file occured in Write2File");
-    if (!std::ofstream(dir.file("locked.prj"), std::ios::app))  // these rights may write any file
-        expectFailure(dir.file("locked.prj"), WriteOutcome::Status::AccessDenied, kAccessDenied);
-    const WriteOutcome full = withFileSizeLimit(200, [&] { return Write2File(s, dir.file("kept.prj")); });
-    EXPECT_EQ(full.Message, "Program Error : The file \"" + dir.file("kept.prj") +
-                                "\" could not be written whole (File too large); the file on disk was left as it "
-                                "was occured in Write2File");
+    const std::string missing = "Please provide inputs for\"intensity info\" page\rThen save the file";
+    expectFailure(Write2File(damaged, kept), WriteOutcome::Status::MissingInputs, missing, "Untitled");
+    expectFailure(Write2File(noSlots, dir.file("new.prj")), WriteOutcome::Status::MissingInputs, missing, "Untitled");
+    expectFailure(Write2File(s, dir.file("missing/p.prj")), WriteOutcome::Status::AccessDenied, kAccessDenied,
+                  dir.file("missing/p.prj"));
+    expectFailure(Write2File(s, folder), WriteOutcome::Status::Failed,
+                  "Program Error : The path \"" + folder + "\" is a folder, not a file occured in Write2File", folder);
+    if (!std::ofstream(locked, std::ios::app))  // these rights may write any file
+        expectFailure(Write2File(s, locked), WriteOutcome::Status::AccessDenied, kAccessDenied, locked);
+    expectFailure(withFileSizeLimit(200, [&] { return Write2File(s, kept); }), WriteOutcome::Status::Failed,
+                  "Program Error : The file \"" + kept + "\" could not be written whole (File too large); the file on "
+                  "disk was left as it was occured in Write2File", kept);
     // A file larger than the reader opens is not written at all.
     AppState huge = s;
     huge.ProjectInfo.Designer.assign(kMaxProjectFileBytes, 'x');
-    const WriteOutcome tooLarge = Write2File(huge, dir.file("kept.prj"));
-    EXPECT_EQ(tooLarge.status, WriteOutcome::Status::TooLarge);
-    EXPECT_EQ(tooLarge.Message, "The project is too large to be saved: its file would take 256 MB, and a project "
-                                "file may take at most 256 MB. Nothing was written; a former file of that name is "
-                                "left as it was.");
-    EXPECT_EQ(tooLarge.FileName, dir.file("kept.prj"));
+    expectFailure(Write2File(huge, kept), WriteOutcome::Status::TooLarge,
+                  "The project is too large to be saved: its file would take 256 MB, and a project file may take at "
+                  "most 256 MB. Nothing was written; a former file of that name is left as it was.", kept);
     EXPECT_EQ(dir.entries(), before);
-    EXPECT_EQ(readBytes(dir.file("kept.prj")), "the project of last week");
-    EXPECT_EQ(readBytes(dir.file("locked.prj")), "locked");
+    EXPECT_EQ(readBytes(kept), "the project of last week");
+    EXPECT_EQ(readBytes(locked), "locked");
 }
 
 // A project as the editors leave it, drawn from a seed. Its twelve culverts cycle through table

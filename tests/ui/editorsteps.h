@@ -86,6 +86,19 @@ inline void typeKeys(QWidget* control, const QString& text)
     }
 }
 
+// The ways a window that sets a value of the current culvert (the frequency table, the zone map)
+// can find no culvert to take it.
+enum class NoTaker { UnknownIdTyped, CurrentDeleted, BoxDisabled };
+
+// The rows of a test run once for each way; `box` names the box of the value in the last row.
+inline void addNoTakerRows(const char* box)
+{
+    QTest::addColumn<NoTaker>("noTaker");
+    QTest::newRow("an unknown ID typed") << NoTaker::UnknownIdTyped;
+    QTest::newRow("the current culvert deleted") << NoTaker::CurrentDeleted;
+    QTest::addRow("the %s box disabled", box) << NoTaker::BoxDisabled;
+}
+
 class EditorSteps {
 public:
     explicit EditorSteps(MainWindowHarness& harness) : h(harness) {}
@@ -208,6 +221,28 @@ public:
         return true;
     }
 
+    // The person clicks back into the main window, from one it opened, to type there.
+    [[nodiscard]] bool backToMain()
+    {
+        h.window->activateWindow();
+        return QTest::qWaitForWindowActive(h.window.data()) || fail("did not become active", h.window.data());
+    }
+
+    // Leaves the value of `box` without a culvert to take it from another window, in the way given.
+    [[nodiscard]] bool leaveWithoutTaker(NoTaker way, const char* box)
+    {
+        switch (way) {
+        case NoTaker::UnknownIdTyped:
+            return backToMain() && typeCulvertId("Q9");
+        case NoTaker::CurrentDeleted:
+            h.desktop->messages().queueYesNo(YesNo::Yes);
+            return click("cmdDelCulvertNo2");
+        case NoTaker::BoxDisabled:
+            combo(box)->setEnabled(false);
+        }
+        return true;
+    }
+
     // A new culvert: its ID typed into cboCulvertNo2 on the intensity page, then Enter.
     [[nodiscard]] bool createCulvert(const QString& id) { return typeCulvertId(id) && pressEnter("cboCulvertNo2"); }
 
@@ -274,14 +309,24 @@ private:
     QByteArray m_why;
 };
 
-// The fixture of the editor tests: a fresh state and a shown, active main window for each test.
+// The fixture of the editor tests: a fresh state for each test and, unless the test class creates
+// the window itself, a shown and active main window.
 class EditorTest : public QObject {
+    Q_OBJECT
+
+public:
+    explicit EditorTest(bool windowOpened = true) : m_windowOpened(windowOpened) {}
+
 protected:
-    void openWindow()
+    void newHarness()
     {
         m_h = std::make_unique<MainWindowHarness>();
-        m_h->create();
         s = std::make_unique<EditorSteps>(*m_h);
+    }
+    void openWindow()
+    {
+        newHarness();
+        m_h->create();
         QVERIFY(m_h->showActive());
     }
     void closeWindow()
@@ -294,6 +339,13 @@ protected:
 
     std::unique_ptr<MainWindowHarness> m_h;
     std::unique_ptr<EditorSteps> s;
+
+private slots:
+    void init() { m_windowOpened ? openWindow() : newHarness(); }
+    void cleanup() { closeWindow(); }
+
+private:
+    const bool m_windowOpened;
 };
 
 }  // namespace sw::testing

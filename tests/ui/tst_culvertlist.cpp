@@ -6,14 +6,10 @@
 using namespace sw;
 using namespace sw::testing;
 
-const std::string kDeleteQuestion = "All information for this culvert will be deleted, continue anyway ?";
-
 class TestCulvertList : public EditorTest {
     Q_OBJECT
 
 private slots:
-    void init() { openWindow(); }
-    void cleanup() { closeWindow(); }
     void oneCulvertFromEntryToDrainage();
     void typingCulvertIds();
     void choosingACulvert();
@@ -128,7 +124,8 @@ void TestCulvertList::deletingCulverts()
     // Answered No: nothing changes.
     messages().queueYesNo(YesNo::No);
     QVERIFY2(s->click("cmdDelCulvertNo2"), s->why());
-    QCOMPARE(messages().texts(), std::vector<std::string>{kDeleteQuestion});
+    QCOMPARE(messages().texts(),
+             std::vector<std::string>{"All information for this culvert will be deleted, continue anyway ?"});
     QCOMPARE(state().CulvertList, before);
     QCOMPARE(entriesOf(s->combo("cboCulvertNo2")), (QStringList{"1", "2", "3"}));
     QCOMPARE(state().CurCulvert, std::int16_t(1));

@@ -7,15 +7,10 @@
 using namespace sw;
 using namespace sw::testing;
 
-Q_DECLARE_METATYPE(sw::SubArea)
-Q_DECLARE_METATYPE(sw::testing::SubAreaInput)
-
 class TestDrainage : public EditorTest {
     Q_OBJECT
 
 private slots:
-    void init() { openWindow(); }
-    void cleanup() { closeWindow(); }
     void addBuildsTheRow_data();
     void addBuildsTheRow();
     void addRefusals_data();

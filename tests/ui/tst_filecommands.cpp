@@ -10,6 +10,7 @@
 #include "core/messages.h"
 #include "core/text.h"
 #include "tests/ui/editorsteps.h"
+#include "tests/ui/projecttexts.h"
 
 using namespace sw;
 using namespace sw::testing;
@@ -23,7 +24,6 @@ const std::string kMissingInputs = "Please provide inputs for\"intensity info\" 
 const std::string kAccessDenied =
     "Access Denied\rYour file cannot be saved to the Engineering Apps. directory.\rPlease choose a different directory.";
 constexpr auto npos = std::string::npos;
-const std::string kRuler = "0********1*********2*********3*********4*********5*********6";
 const QStringList kHarbour{"Harbour Road", "HR-7", "CN-3", "Outfall upgrade", "B. Moreau"};
 
 // The message boxes and file dialogs shown, in order.
@@ -33,38 +33,14 @@ AskedMessage yesNo(const std::string& text) { return {AskedMessage::Kind::YesNo,
 AskedMessage ok(const std::string& text) { return {AskedMessage::Kind::Ok, text}; }
 constexpr FileDialogMode kSave = FileDialogMode::Save, kOpen = FileDialogMode::Open;
 
-std::string readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<unreadable>";
-}
-
-bool writeBytes(const QString& path, const std::string& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
-}
-
-// Lines of a project file, each ended by CR LF.
-std::string crlfLines(std::initializer_list<std::string_view> lines)
-{
-    std::string out;
-    for (std::string_view line : lines)
-        out.append(line).append("\r\n");
-    return out;
-}
+std::string readBytes(const QString& path) { return bytesOf(path).toStdString(); }
 
 // Culvert 7A with intensity inputs and one sub-area, 7B with neither (it ends after "Return Period=").
-std::string harbourRoadFile(const std::string& designer = "A. Lindqvist")
+std::string harbourRoadFile()
 {
-    return crlfLines({"[CORVENNA- STORMWICK]", "[PROJECT INFO]", "Project Name=Harbour Road", "Project No=HR-7",
-                      "Control No=CN-3", "Porject Description=Outfall upgrade", "Date=04/01/2023", "Time=9:05:00 AM",
-                      "Designer=" + designer, "", "[CULVERTS]", kRuler, "Culvert No=7A", "[RUNOFF AREA INFO]",
-                      "Station/Description=Sta 4+20", "Return Period=10", "Asphaltic,2.5 a,0.81,ditch",
-                      "[INTENSITY INFO]", "Vellmora rainfall zone=A", "Elevation of most remost point=1010 ft",
-                      "Elevation of culvert inlet=1000 ft", "Maxinum lenght of travel=1000 ft",
-                      "Time of concentration correction factor= 1 ", "Source of correction factor=Design Manual",
-                      kRuler, "Culvert No=7B", "[RUNOFF AREA INFO]", "Station/Description=Sta 9", "Return Period=10"});
+    return projectHead("Harbour Road", "HR-7", "CN-3", "Outfall upgrade", "04/01/2023", "9:05:00 AM", "A. Lindqvist") +
+           culvertLines("7A", "Sta 4+20", "10", {"Asphaltic,2.5 a,0.81,ditch"}) + intensityBlock() +
+           culvertLines("7B", "Sta 9", "10");
 }
 
 // What the main window shows of the project, a box per line, without the caption.
@@ -142,12 +118,21 @@ private:
         return m_h->window = qobject_cast<FrmMain*>(m_h->desktop->windows().find("frmMain"));
     }
     bool sameMainWindow() const { return m_h->window && m_h->desktop->windows().find("frmMain") == m_h->window.data(); }
-    // Writes harbourRoadFile() and opens it on an untouched project (no question comes).
-    bool openHarbour(const QString& file)
+    // Open through the file dialog, after writing the file when bytes are given.
+    bool open(const QString& file, const std::string& bytes = {})
     {
         dialogs().queuePath(file.toStdString());
-        return writeBytes(file, harbourRoadFile()) && m_h->state->IsPristine && run("mnuOpen") &&
-               m_h->window->windowTitle() == file;
+        return (bytes.empty() || writeBytes(file, bytes)) && run("mnuOpen");
+    }
+    // Save asking nothing; the file dialogs of the whole test are then `shown`.
+    bool savedWithoutQuestion(const Dialogs& shown)
+    {
+        return run("mnuSave") && messages().asked().empty() && dialogs().asked() == shown;
+    }
+    // Opens harbourRoadFile() on an untouched project (no question comes).
+    bool openHarbour(const QString& file)
+    {
+        return m_h->state->IsPristine && open(file, harbourRoadFile()) && m_h->window->windowTitle() == file;
     }
     // The project boxes typed on the "Project Info" page; empty texts are left out.
     bool typeProject(const QStringList& texts)
@@ -322,9 +307,7 @@ void TestFileCommands::openAsksOnlyForATouchedProject()
     if (asks)
         messages().queueYesNo(YesNo::No);
     const QString file = path("harbour.txt");
-    QVERIFY(writeBytes(file, harbourRoadFile()));
-    dialogs().queuePath(file.toStdString());
-    QVERIFY(run("mnuOpen"));
+    QVERIFY(open(file, harbourRoadFile()));
     QCOMPARE(messages().asked(), asks ? Boxes{yesNo(kSaveCurrent)} : Boxes{});
     QCOMPARE(dialogs().asked(), Dialogs{kOpen});
     // After the question New ran first: the file is shown in a fresh main window.
@@ -356,49 +339,41 @@ void TestFileCommands::openFromTheKeyboardRightAfterStartUpAsksNothing()
 
 void TestFileCommands::refusedFileLeavesEverythingAsItWas_data()
 {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("message");
-    const auto replaced = [](std::string_view from, std::string_view to) {
-        std::string text = harbourRoadFile();
-        return QByteArray::fromStdString(text.replace(text.find(from), from.size(), to));
+    QTest::addColumn<std::string>("bytes");
+    QTest::addColumn<std::string>("message");
+    const auto replaced = [](std::string_view from, std::string_view to, std::string text = harbourRoadFile()) {
+        return text.replace(text.find(from), from.size(), to);
     };
     // Neither the correction-factor line nor both section titles: not a project file at all.
-    std::string notProject = harbourRoadFile();
-    for (const std::string_view gone : {std::string_view("Source of correction factor=Design Manual\r\n"),
-                                        std::string_view("[CULVERTS]\r\n")})
-        notProject.erase(notProject.find(gone), gone.size());
-    QTest::newRow("not a project file") << QByteArray::fromStdString(notProject)
-                                        << "File format is invalid for this version of ZAV !";
+    QTest::newRow("not a project file")
+        << replaced("Source of correction factor=Design Manual\r\n", "", replaced("[CULVERTS]\r\n", ""))
+        << std::string("File format is invalid for this version of ZAV !");
     QTest::newRow("no [PROJECT INFO]") << replaced("[PROJECT INFO]", "[PROJECT  INFO]")
-                                       << qs(std::string(msg::kReadNoProjectInfo));
-    QTest::newRow("no [CULVERTS]") << replaced("[CULVERTS]", "[culverts]") << qs(std::string(msg::kReadNoCulverts));
+                                       << std::string(msg::kReadNoProjectInfo);
+    QTest::newRow("no [CULVERTS]") << replaced("[CULVERTS]", "[culverts]") << std::string(msg::kReadNoCulverts);
 }
 
 void TestFileCommands::refusedFileLeavesEverythingAsItWas()
 {
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, message);
+    QFETCH(std::string, bytes);
+    QFETCH(std::string, message);
     QVERIFY(openHarbour(path("harbour.txt")));
     m_h->state->IsPristine = true;  // so that Open goes straight to its dialog
     const Picture before = picture();
     const QString refused = path("refused.txt");
-    QVERIFY(writeBytes(refused, bytes.toStdString()));
-    dialogs().queuePath(refused.toStdString());
-    QVERIFY(run("mnuOpen"));
-    QCOMPARE(messages().asked(), Boxes{ok(message.toStdString())});
+    QVERIFY(open(refused, bytes));
+    QCOMPARE(messages().asked(), Boxes{ok(message)});
     QVERIFY(sameMainWindow() && picture() == before);
-    QCOMPARE(readBytes(refused), bytes.toStdString());
+    QCOMPARE(readBytes(refused), bytes);
 }
 
 void TestFileCommands::partlyReadFileIsShownButStaysUntitled()
 {
     // A blank line inside the second culvert's sub-areas: the reading stops there.
     const std::string damaged =
-        harbourRoadFile() + crlfLines({"Asphaltic,1.0 a,0.81,first", "", "Asphaltic,2.0 a,0.81,second"});
+        harbourRoadFile() + crlf({"Asphaltic,1.0 a,0.81,first", "", "Asphaltic,2.0 a,0.81,second"});
     const QString original = path("damaged.txt");
-    QVERIFY(writeBytes(original, damaged));
-    dialogs().queuePath(original.toStdString());
-    QVERIFY(run("mnuOpen"));
+    QVERIFY(open(original, damaged));
     QCOMPARE(messages().asked().size(), std::size_t(1));
     QVERIFY2(messages().asked()[0].text.ends_with(" happened in StoreInfo_Culvert !"), messages().asked()[0].text.c_str());
     QCOMPARE(m_h->window->windowTitle(), QStringLiteral("Untitled"));
@@ -412,9 +387,7 @@ void TestFileCommands::partlyReadFileIsShownButStaysUntitled()
     messages().clearRecord();
     const QString copy = path("recovered.txt");
     dialogs().queuePath(copy.toStdString());
-    QVERIFY(run("mnuSave"));
-    QVERIFY(messages().asked().empty());
-    QCOMPARE(dialogs().asked(), (Dialogs{kOpen, kSave}));
+    QVERIFY(savedWithoutQuestion({kOpen, kSave}));
     QCOMPARE(readBytes(original), damaged);
     QCOMPARE(m_h->window->windowTitle(), copy);
     QVERIFY(readBytes(copy).ends_with("\r\nReturn Period=10\r\nAsphaltic,1.0 a,0.81,first\r\n"));
@@ -425,17 +398,14 @@ void TestFileCommands::culvertWithoutIdIsNamedAndSaveKeepsEveryCulvert()
     std::string bytes = harbourRoadFile();
     bytes.replace(bytes.find("Culvert No=7A"), 13, "Culvert No=");
     const QString file = path("no-id.txt");
-    QVERIFY(writeBytes(file, bytes));
-    dialogs().queuePath(file.toStdString());
-    QVERIFY(run("mnuOpen"));
+    QVERIFY(open(file, bytes));
     QCOMPARE(messages().texts(), std::vector<std::string>{fillMessage(msg::kReadCulvertWithoutId, {"1", "\"No ID 1\""})});
     QCOMPARE(m_h->window->windowTitle(), file);
     QCOMPARE(entriesOf(s->combo("cboCulvertNo2")), (QStringList{"No ID 1", "7B"}));
 
     // Save writes to the file at once, and both culverts are in it.
     messages().clearRecord();
-    QVERIFY(run("mnuSave"));
-    QVERIFY(messages().asked().empty());
+    QVERIFY(savedWithoutQuestion({kOpen}));
     bytes.replace(bytes.find("Culvert No="), 11, "Culvert No=No ID 1");
     QCOMPARE(readBytes(file), bytes);
 }
@@ -487,27 +457,20 @@ void TestFileCommands::saveOfANewProjectNamesItsFile()
 
     const QString target = path("new project.txt");
     dialogs().queuePath(target.toStdString());
-    QVERIFY(run("mnuSave"));
-    QVERIFY(messages().asked().empty());
-    QCOMPARE(dialogs().asked(), Dialogs{kSave});
+    QVERIFY(savedWithoutQuestion({kSave}));
     QCOMPARE(m_h->window->windowTitle(), target);
     QVERIFY(m_h->state->ProjectFileName.empty());  // only Open, New and Exit remember a path
     // No field is required by Save, and New left none of the old ones: they are written empty.
-    const std::string head = crlfLines({"[CORVENNA- STORMWICK]", "[PROJECT INFO]", "Project Name=", "Project No=",
-                                        "Control No=", "Porject Description=", "Date=03/09/2024", "Time=10:15:30 AM"});
-    const std::string tail = crlfLines(
-        {"", "[CULVERTS]", kRuler, "Culvert No=1", "[RUNOFF AREA INFO]", "Station/Description=", "Return Period=10",
-         "[INTENSITY INFO]", "Vellmora rainfall zone=A", "Elevation of most remost point=1010 ft",
-         "Elevation of culvert inlet=1000 ft", "Maxinum lenght of travel=1000 ft",
-         "Time of concentration correction factor= 1 ", "Source of correction factor=Design Manual"});
-    QCOMPARE(readBytes(target), head + "Designer=\r\n" + tail);
+    const auto written = [](const std::string& designer) {
+        return projectHead("", "", "", "", "03/09/2024", "10:15:30 AM", designer) + culvertLines("1", "", "10") +
+               intensityBlock();
+    };
+    QCOMPARE(readBytes(target), written(""));
 
     // The next Save writes to that file without a dialog.
     QVERIFY2(s->showPage(0) && s->replaceText("txtDesigner", QStringLiteral("Z. Ndlovu")), s->why());
-    QVERIFY(run("mnuSave"));
-    QVERIFY(messages().asked().empty());
-    QCOMPARE(dialogs().asked(), Dialogs{kSave});
-    QCOMPARE(readBytes(target), head + "Designer=Z. Ndlovu\r\n" + tail);
+    QVERIFY(savedWithoutQuestion({kSave}));
+    QCOMPARE(readBytes(target), written("Z. Ndlovu"));
 
     // Save As, all fields given, writes to another file (here over an old one); the caption names it.
     const QString other = path("other.txt");
@@ -518,8 +481,8 @@ void TestFileCommands::saveOfANewProjectNamesItsFile()
     QVERIFY(run("mnuSaveAs"));
     QCOMPARE(messages().asked(), Boxes{yesNo(kOverwriteSave)});
     QVERIFY(readBytes(other).starts_with(
-        crlfLines({"[CORVENNA- STORMWICK]", "[PROJECT INFO]", "Project Name=Harbour Road"})));
-    QCOMPARE(readBytes(target), head + "Designer=Z. Ndlovu\r\n" + tail);
+        crlf({"[CORVENNA- STORMWICK]", "[PROJECT INFO]", "Project Name=Harbour Road"})));
+    QCOMPARE(readBytes(target), written("Z. Ndlovu"));
     QCOMPARE(m_h->window->windowTitle(), other);
 }
 
@@ -568,8 +531,7 @@ void TestFileCommands::typedProjectComesBackAfterSaveNewAndOpen()
     messages().queueYesNo(YesNo::No);
     QVERIFY(run("mnuNew") && followMainWindow() && m_h->showActive());
     messages().clearRecord();
-    dialogs().queuePath(file.toStdString());
-    QVERIFY(run("mnuOpen"));
+    QVERIFY(open(file));
     QVERIFY(messages().asked().empty());
     QCOMPARE(m_h->window->windowTitle(), file);
     QCOMPARE(m_h->state->ProjectInfo, typed.ProjectInfo);
@@ -581,9 +543,7 @@ void TestFileCommands::typedProjectComesBackAfterSaveNewAndOpen()
     QVERIFY(m_h->state->CulvertList == typed.CulvertList);
 
     // Saved again: no dialog, no question, the same bytes.
-    QVERIFY(run("mnuSave"));
-    QVERIFY(messages().asked().empty());
-    QCOMPARE(dialogs().asked(), (Dialogs{kSave, kOpen}));
+    QVERIFY(savedWithoutQuestion({kSave, kOpen}));
     QCOMPARE(readBytes(file), saved);
 }
 
@@ -595,8 +555,7 @@ void TestFileCommands::handWrittenFileIsShownAsWritten()
     QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
     const std::string original = readBytes(file);
     QVERIFY(original.find("Caf\xE9 junction to river\r\n") != std::string::npos);  // the data file kept its bytes
-    dialogs().queuePath(file.toStdString());
-    QVERIFY(run("mnuOpen"));
+    QVERIFY(open(file));
     QVERIFY(messages().asked().empty());
     QCOMPARE(m_h->window->windowTitle(), file);
     QCOMPARE(state.ProjectInfo, (ProjectInfo{"Route 9 Widening", "P-17", "CN 0042", "Caf\xC3\xA9 junction to river",
@@ -631,9 +590,7 @@ void TestFileCommands::handWrittenFileIsShownAsWritten()
     QCOMPARE(s->rows("lstAreaInfo"), QStringList{"Grass Areas (> 75%)-Flat 0~2%,3.0 a,0.25,lawn"});
 
     // Saved back where it came from, without a question, byte for byte as written by hand.
-    QVERIFY(run("mnuSave"));
-    QVERIFY(messages().asked().empty());
-    QCOMPARE(dialogs().asked(), Dialogs{kOpen});
+    QVERIFY(savedWithoutQuestion({kOpen}));
     QCOMPARE(readBytes(file), original);
 }
 

@@ -12,7 +12,7 @@
 #include "ui/main/frmfront.h"
 
 using namespace sw;
-using testing::entriesOf;
+using namespace sw::testing;
 
 namespace {
 
@@ -35,19 +35,15 @@ private:
 
 }  // namespace
 
-class TestFrmMain : public QObject {
+// Each test creates the window itself, some after setting up the desktop.
+class TestFrmMain : public EditorTest {
     Q_OBJECT
 
-private slots:
-    void init()
-    {
-        h = std::make_unique<testing::MainWindowHarness>();
-        s = std::make_unique<testing::EditorSteps>(*h);
-    }
-    void cleanup() { SW_VERIFY_NO_WINDOW_LEFT(*h); }
+public:
+    TestFrmMain() : EditorTest(false) {}
 
+private slots:
     void startupState();
-    void comboBoxesTypedIntoAreEditableWithoutCompletion();
     void runMenuFollowsTheFirstCulvert();
     void versionMenuIsInert();
     void tabChangesMoveTheFocus();
@@ -64,49 +60,51 @@ private slots:
     void projectNameHandsFocusToVisibleSelector();
 
 private:
-    bool createShown() { return h->create() && h->showActive(); }
+    bool createShown() { return m_h->create() && m_h->showActive(); }
     QLineEdit* box(const char* name) const { return s->w<QLineEdit>(name); }
     QColor colour(const char* name) const { return backColourOf(box(name)); }
     void click(const char* name) const { QTest::mouseClick(box(name), Qt::LeftButton); }
-
-    std::unique_ptr<testing::MainWindowHarness> h;
-    std::unique_ptr<testing::EditorSteps> s;
 };
 
 void TestFrmMain::startupState()
 {
-    h->desktop->clock().setToday({2024, 7, 4});
-    h->desktop->clock().setTimeOfDay("3:07:09 PM");
-    h->state->CurCulvert = 2;
-    h->state->IsPristine = false;
-    h->create();
-    QCOMPARE(h->window->windowTitle(), QStringLiteral("Untitled"));
-    QCOMPARE(s->text("txtDate"), QStringLiteral("07/04/2024"));
-    QCOMPARE(s->text("lblTime"), QStringLiteral("3:07:09 PM"));
-    QCOMPARE(h->state->ProjectInfo, (ProjectInfo{"", "", "", "", "07/04/2024", "3:07:09 PM", ""}));
-    QVERIFY(h->state->CurCulvert == kNoCulvert && h->state->IsPristine);
+    m_h->desktop->clock().setToday({2024, 7, 4});
+    m_h->desktop->clock().setTimeOfDay("3:07:09 PM");
+    state().CurCulvert = 2;
+    state().IsPristine = false;
+    m_h->create();
+    QCOMPARE(m_h->window->windowTitle(), QStringLiteral("Untitled"));
+    QCOMPARE(state().ProjectInfo, (ProjectInfo{"", "", "", "", "07/04/2024", "3:07:09 PM", ""}));
+    QVERIFY(state().CurCulvert == kNoCulvert && state().IsPristine);
 
     // The lists in table order; the first entries shown where the user has nothing to choose yet.
     QStringList surfaces, factors;
     for (const SurfaceCoef& row : designTables().SurfaceTable)
-        surfaces << testing::qs(row.SurfaceName);
+        surfaces << qs(row.SurfaceName);
     for (const std::string& name : designTables().TCFactorNames)
-        factors << testing::qs(name);
+        factors << qs(name);
     QVERIFY(surfaces.size() == 20 && factors.size() == 7);
-    QCOMPARE(entriesOf(s->combo("cboSurface")), surfaces);
-    QCOMPARE(entriesOf(s->combo("cboTCFactorList")), factors);
-    QCOMPARE(entriesOf(s->combo("cboretPeriod")), QStringList({"2", "5", "10", "25", "50", "100", "500"}));
-    QCOMPARE(entriesOf(s->combo("cboAreaUnit")), QStringList({"acres (a)", "hectares (h)", "ft*ft (f)", "m*m (m)"}));
-    QCOMPARE(entriesOf(s->combo("cboRFzone")), QStringList({"A", "B", "C"}));
-    for (const char* unit : {"cboRemoteUnit", "cboCulvertUnit", "cboTravelUnit"})
-        QCOMPARE(entriesOf(s->combo(unit)), QStringList({"ft", "m"}));
-    QCOMPARE(s->combo("cboCulvertNo2")->count(), 0);
+    const QStringList lengthUnits{"ft", "m"};
+    const std::pair<const char*, QStringList> lists[] = {
+        {"cboSurface", surfaces}, {"cboTCFactorList", factors}, {"cboRFzone", {"A", "B", "C"}},
+        {"cboretPeriod", {"2", "5", "10", "25", "50", "100", "500"}},
+        {"cboAreaUnit", {"acres (a)", "hectares (h)", "ft*ft (f)", "m*m (m)"}}, {"cboRemoteUnit", lengthUnits},
+        {"cboCulvertUnit", lengthUnits}, {"cboTravelUnit", lengthUnits}, {"cboCulvertNo2", {}}};
+    for (const auto& [name, entries] : lists)
+        QCOMPARE(entriesOf(s->combo(name)), entries);
     const std::pair<const char*, const char*> shown[] = {
-        {"cboretPeriod", "2"}, {"cboAreaUnit", "acres (a)"}, {"cboRFzone", "A"}, {"cboRemoteUnit", "ft"},
-        {"cboTravelUnit", "ft"}, {"cboSurface", ""}, {"cboTCFactorList", ""}, {"lblTA", "0.00"}, {"lblWC", "0.00"},
-        {"lblLot", "0"}};
+        {"txtDate", "07/04/2024"}, {"lblTime", "3:07:09 PM"}, {"cboretPeriod", "2"}, {"cboAreaUnit", "acres (a)"},
+        {"cboRFzone", "A"}, {"cboRemoteUnit", "ft"}, {"cboTravelUnit", "ft"}, {"cboSurface", ""},
+        {"cboTCFactorList", ""}, {"lblTA", "0.00"}, {"lblWC", "0.00"}, {"lblLot", "0"}};
     for (const auto& [name, expected] : shown)
         QCOMPARE(s->text(name), QString::fromLatin1(expected));
+    // The lists typed into take what is typed as it is: no completion, no new entry.
+    for (const char* name : {"cboCulvertNo1", "cboCulvertNo2", "cboSurface", "cboretPeriod", "cboRFzone",
+                             "cboRemoteUnit", "cboCulvertUnit", "cboTravelUnit"}) {
+        QComboBox* box = s->combo(name);
+        QVERIFY2(box->isEditable() && box->completer() == nullptr && box->insertPolicy() == QComboBox::NoInsert, name);
+    }
+    QVERIFY(!s->combo("cboAreaUnit")->isEditable() && !s->combo("cboTCFactorList")->isEditable());
 
     // Inputs wait for a culvert; the boxes of the other choice of an option pair are hidden.
     for (const char* name : {"cmdDelCulvertNo2", "cboretPeriod", "cboRFzone", "txtEleRemote", "txtEleCulvert",
@@ -118,21 +116,10 @@ void TestFrmMain::startupState()
         QVERIFY2(s->w(name)->isHidden(), name);
 }
 
-void TestFrmMain::comboBoxesTypedIntoAreEditableWithoutCompletion()
-{
-    h->create();
-    for (const char* name : {"cboCulvertNo1", "cboCulvertNo2", "cboSurface", "cboretPeriod", "cboRFzone",
-                             "cboRemoteUnit", "cboCulvertUnit", "cboTravelUnit"}) {
-        QComboBox* box = s->combo(name);
-        QVERIFY2(box->isEditable() && box->completer() == nullptr && box->insertPolicy() == QComboBox::NoInsert, name);
-    }
-    QVERIFY(!s->combo("cboAreaUnit")->isEditable() && !s->combo("cboTCFactorList")->isEditable());
-}
-
 void TestFrmMain::runMenuFollowsTheFirstCulvert()
 {
-    h->create();
-    auto* run = h->find<QAction>("mnuRun");
+    m_h->create();
+    auto* run = m_h->find<QAction>("mnuRun");
     QTest::qWait(550);
     QVERIFY(!run->isEnabled());
     QElapsedTimer clock;
@@ -150,12 +137,12 @@ void TestFrmMain::versionMenuIsInert()
 {
     QVERIFY(createShown());
     QWidget* focus = QApplication::focusWidget();
-    auto* beta = h->find<QAction>("mnuBeta");
+    auto* beta = m_h->find<QAction>("mnuBeta");
     QVERIFY(beta->text() == "Version 041999" && beta->isEnabled());
     beta->trigger();
     QCoreApplication::processEvents();
-    QVERIFY(h->desktop->messages().asked().empty());
-    QVERIFY(h->desktop->windows().count() == 1 && h->desktop->endRequests() == 0);
+    QVERIFY(messages().asked().empty());
+    QVERIFY(m_h->desktop->windows().count() == 1 && m_h->desktop->endRequests() == 0);
     QCOMPARE(QApplication::focusWidget(), focus);
 }
 
@@ -177,11 +164,11 @@ void TestFrmMain::tabChangesMoveTheFocus()
 void TestFrmMain::aboutBoxTextsAndPlace()
 {
     const ScreenArea screen{200, 30, 2560, 1400, 144.0};
-    h->desktop->system().setScreen(screen);
+    m_h->desktop->system().setScreen(screen);
     QVERIFY(createShown());
-    h->find<QAction>("mnuAbout")->trigger();
-    FrmAbout* about = h->window->aboutBox();
-    QVERIFY(about != nullptr && about->isVisible() && !about->isModal() && h->window->isEnabled());
+    m_h->find<QAction>("mnuAbout")->trigger();
+    FrmAbout* about = m_h->window->aboutBox();
+    QVERIFY(about != nullptr && about->isVisible() && !about->isModal() && m_h->window->isEnabled());
     const auto label = [about](const char* name) { return about->findChild<QLabel*>(name); };
     QCOMPARE(about->windowTitle(), QStringLiteral("About"));
     QCOMPARE(label("Label1")->text(), QStringLiteral("Stormwick (ZAV)"));
@@ -197,30 +184,30 @@ void TestFrmMain::aboutBoxTextsAndPlace()
 
 void TestFrmMain::splashSetsPathsAndHandsOver()
 {
-    h->desktop->system().setApplicationFolder("/opt/stormwick/bin");
+    m_h->desktop->system().setApplicationFolder("/opt/stormwick/bin");
     int handOvers = 0;
-    QPointer<FrmFront> splash = new FrmFront(*h->state, *h->desktop, [this, &handOvers] {
+    QPointer<FrmFront> splash = new FrmFront(state(), *m_h->desktop, [this, &handOvers] {
         ++handOvers;
-        h->window = createMainWindow(*h->state, *h->desktop);
+        m_h->window = createMainWindow(state(), *m_h->desktop);
     });
     splash->show();
     QCOMPARE(splash->windowTitle(), QStringLiteral("QELM - Stormwick"));
     QVERIFY(!splash->findChild<QLabel*>("Picture1")->pixmap().isNull());
-    const ScreenArea screen = h->desktop->system().screen();
+    const ScreenArea screen = m_h->desktop->system().screen();
     QCOMPARE(splash->pos(), QPoint((screen.width - splash->width()) / 2, (screen.height - splash->height()) / 2));
-    QCOMPARE(h->desktop->windows().nameAt(0), std::string("frmFront"));
-    QCOMPARE(h->state->PrinterIniPath, QDir::toNativeSeparators("/opt/stormwick/bin/printer.ini").toStdString());
+    QCOMPARE(m_h->desktop->windows().nameAt(0), std::string("frmFront"));
+    QCOMPARE(state().PrinterIniPath, QDir::toNativeSeparators("/opt/stormwick/bin/printer.ini").toStdString());
 #ifdef Q_OS_WIN
-    QCOMPARE(h->state->SummaryFilePath, std::string("c:\\temp\\summary.txt"));
+    QCOMPARE(state().SummaryFilePath, std::string("c:\\temp\\summary.txt"));
 #else
-    QCOMPARE(h->state->SummaryFilePath, QDir::toNativeSeparators(QDir::tempPath() + "/summary.txt").toStdString());
+    QCOMPARE(state().SummaryFilePath, QDir::toNativeSeparators(QDir::tempPath() + "/summary.txt").toStdString());
 #endif
 
     QTest::qWait(2500);
     QCOMPARE(handOvers, 0);
     QTRY_COMPARE_WITH_TIMEOUT(handOvers, 1, 1500);
-    QVERIFY(h->desktop->windows().count() == 1 && h->desktop->windows().nameAt(0) == "frmMain");
-    QVERIFY(h->window->isVisible());
+    QVERIFY(m_h->desktop->windows().count() == 1 && m_h->desktop->windows().nameAt(0) == "frmMain");
+    QVERIFY(m_h->window->isVisible());
     QTRY_VERIFY(splash.isNull());
 }
 
@@ -228,42 +215,41 @@ void TestFrmMain::projectNoKeepsThirtyCharacters()
 {
     QVERIFY(createShown());
     const std::string limitMessage = "Please limit your input in 30 characters";
-    auto& messages = h->desktop->messages();
-    const std::string& stored = h->state->ProjectInfo.ProjectNo;
+    const std::string& stored = state().ProjectInfo.ProjectNo;
     const std::string thirty = "P-2024-001/ROUTE-9/SEGMENT-A12";
     QTest::keyClicks(box("txtProjectNo"), QString::fromStdString(thirty));
-    QVERIFY(messages.asked().empty() && stored == thirty);
+    QVERIFY(messages().asked().empty() && stored == thirty);
     // Every key that leaves the box too long brings the message again; the field keeps its 30.
     QTest::keyClick(box("txtProjectNo"), Qt::Key_X);
-    QCOMPARE(messages.asked(), (std::vector<testing::AskedMessage>{{testing::AskedMessage::Kind::Ok, limitMessage}}));
+    QCOMPARE(messages().asked(), (std::vector<AskedMessage>{{AskedMessage::Kind::Ok, limitMessage}}));
     QCOMPARE(box("txtProjectNo")->text().size(), 31);
     QCOMPARE(stored, thirty);
     QTest::keyClick(box("txtProjectNo"), Qt::Key_Y);
     QTest::keyClick(box("txtProjectNo"), Qt::Key_Backspace);
-    QCOMPARE(messages.count(limitMessage), 3);
+    QCOMPARE(messages().count(limitMessage), 3);
     QCOMPARE(stored, thirty);
     // Back to 30 characters, another text: copied, without a message.
     QTest::keyClick(box("txtProjectNo"), Qt::Key_Home);
     QTest::keyClick(box("txtProjectNo"), Qt::Key_Delete);
-    QCOMPARE(messages.count(limitMessage), 3);
+    QCOMPARE(messages().count(limitMessage), 3);
     QCOMPARE(stored, thirty.substr(1) + "x");
 }
 
 void TestFrmMain::limitsCountCharacters()
 {
-    h->create();
+    m_h->create();
     const std::tuple<const char*, std::string ProjectInfo::*, const char*> boxes[] = {
         {"txtProjectName", &ProjectInfo::ProjectName, "Please limit your input in 60 characters"},
         {"txtProDescrpt", &ProjectInfo::ProDescrpt, "Please limit your input in 60 chacaters !"}};
     for (const auto& [name, field, message] : boxes) {
         const std::string exact = std::string(59, 'd') + "\xc3\xa9";  // 60 characters, 61 bytes
         box(name)->setText(QString::fromStdString(exact));
-        QVERIFY2(h->desktop->messages().asked().empty(), name);
-        QCOMPARE(h->state->ProjectInfo.*field, exact);
+        QVERIFY2(messages().asked().empty(), name);
+        QCOMPARE(state().ProjectInfo.*field, exact);
         box(name)->setText(QString::fromStdString(exact + "!"));
-        QCOMPARE(h->desktop->messages().texts(), std::vector<std::string>{message});
-        QCOMPARE(h->state->ProjectInfo.*field, exact);
-        h->desktop->messages().clearRecord();
+        QCOMPARE(messages().texts(), std::vector<std::string>{message});
+        QCOMPARE(state().ProjectInfo.*field, exact);
+        messages().clearRecord();
     }
 }
 
@@ -291,14 +277,14 @@ void TestFrmMain::keysTouchTheProjectExceptInTheDate()
         const bool touches = QByteArray(name) != "txtDate";
         box(name)->setFocus(Qt::MouseFocusReason);
         QTest::keyClick(box(name), Qt::Key_Return);  // Enter alone counts
-        QCOMPARE(h->state->IsPristine, !touches);
-        h->state->IsPristine = true;
+        QCOMPARE(state().IsPristine, !touches);
+        state().IsPristine = true;
         QTest::keyClicks(box(name), QStringLiteral("12/31/2024"));
-        QCOMPARE(h->state->IsPristine, !touches);
+        QCOMPARE(state().IsPristine, !touches);
         // Texts set from code (a file read) touch nothing.
-        h->state->IsPristine = true;
+        state().IsPristine = true;
         box(name)->setText(QStringLiteral("from a file"));
-        QVERIFY(h->state->IsPristine);
+        QVERIFY(state().IsPristine);
     }
 }
 
@@ -335,8 +321,8 @@ void TestFrmMain::onlyTypingKeysTouchTheProject()
     QVERIFY2(s->focusOn(edit), s->why());
     edit->setText(QStringLiteral("12"));
     QGuiApplication::clipboard()->setText(QStringLiteral("34"));
-    h->state->IsPristine = true;
-    h->desktop->messages().clearRecord();
+    state().IsPristine = true;
+    messages().clearRecord();
 
     if (key.key() == Qt::Key_unknown) {
         const std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
@@ -346,10 +332,10 @@ void TestFrmMain::onlyTypingKeysTouchTheProject()
     } else {
         QTest::keyClick(edit, key.key(), key.keyboardModifiers());
     }
-    QCOMPARE(h->state->IsPristine, !typing);
+    QCOMPARE(state().IsPristine, !typing);
     // Only a character other than a digit or "." is refused, and only by the value boxes.
     const bool refused = name == "txtEleRemote" && key.key() == Qt::Key_A;
-    QCOMPARE(h->desktop->messages().texts(),
+    QCOMPARE(messages().texts(),
              refused ? std::vector<std::string>{"Please enter number only !"} : std::vector<std::string>{});
     if (key == (Qt::CTRL | Qt::Key_V) || key.key() == Qt::Key_unknown)
         QCOMPARE(edit->text(), QStringLiteral("1234"));
@@ -371,7 +357,7 @@ void TestFrmMain::focusColoursAndTheOneWindowRule()
         QVERIFY2(colour(name) == kWhite, name);
 
     // While a second window is loaded, boxes keep their colour and the Designer box lets go.
-    auto second = std::make_unique<StandInWindow>(h->desktop->windows(), "frmDisplayBoard");
+    auto second = std::make_unique<StandInWindow>(m_h->desktop->windows(), "frmDisplayBoard");
     QTest::keyClick(box("txtProjectName"), Qt::Key_Return);
     QVERIFY(box("txtProjectNo")->hasFocus() && colour("txtProjectName") == kCyan);
     click("txtDesigner");
@@ -400,17 +386,16 @@ void TestFrmMain::projectNameHandsFocusToVisibleSelector()
     QFETCH(bool, handsOver);
     QVERIFY(createShown());
     click("txtDate");
-    auto selector = std::make_unique<StandInWindow>(h->desktop->windows(), name.constData());
+    auto selector = std::make_unique<StandInWindow>(m_h->desktop->windows(), name.constData());
     if (visible) {
         selector->show();
         QVERIFY(QTest::qWaitForWindowExposed(selector.get()));
     }
-    h->window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(h->window.data()));
+    QVERIFY2(s->backToMain(), s->why());
 
     click("txtProjectName");
     QCOMPARE(colour("txtProjectName"), kCyan);
-    QWidget* expected = handsOver ? selector.get() : static_cast<QWidget*>(h->window.data());
+    QWidget* expected = handsOver ? selector.get() : static_cast<QWidget*>(m_h->window.data());
     QTest::qWait(50);
     QTRY_COMPARE(QApplication::activeWindow(), expected);
     QTRY_VERIFY(handsOver ? selector->box->hasFocus() : box("txtProjectName")->hasFocus());

@@ -4,7 +4,6 @@
 
 #include <sys/resource.h>
 
-#include <csignal>
 #include <numeric>
 
 #include <QRegularExpression>
@@ -15,60 +14,30 @@
 #include "platform/qtdesktop.h"
 #include "report/printreport.h"
 #include "report/reportfile.h"
+#include "tests/core/files.h"
 #include "tests/platform/modaldriver.h"
 #include "tests/ui/editorsteps.h"
+#include "tests/ui/projecttexts.h"
 
 using namespace sw;
 using namespace sw::testing;
 
 namespace {
 
-const std::string kRuler = "0********1*********2*********3*********4*********5*********6";
-
 // A culvert of `areas` asphalt sub-areas; a factor of 0 leaves it without sufficient information.
 std::string culvert(const std::string& id, int areas, const char* factor = " 1 ")
 {
-    std::string out = kRuler + "\r\nCulvert No=" + id + "\r\n[RUNOFF AREA INFO]\r\nStation/Description=STA " + id +
-                      "\r\nReturn Period=10\r\n";
+    std::string out = culvertLines(id, "STA " + id, "10");
     for (int i = 0; i < areas; ++i)
-        out += "Asphaltic,1.0 a,0.81,lot " + std::to_string(i + 1) + "\r\n";
-    return out + "[INTENSITY INFO]\r\nVellmora rainfall zone=A\r\nElevation of most remost point=1010 ft\r\n"
-                 "Elevation of culvert inlet=1000 ft\r\nMaxinum lenght of travel=1000 ft\r\n"
-                 "Time of concentration correction factor=" + factor + "\r\nSource of correction factor=Design Manual\r\n";
+        out += crlf({"Asphaltic,1.0 a,0.81,lot " + std::to_string(i + 1)});
+    return out + intensityBlock("A", "1010 ft", "1000 ft", "1000 ft", factor);
 }
 
 // C4 has 30 sub-areas: a first page and one continuation page.
 std::string project(const char* c2Factor = " 1 ")
 {
-    return "[CORVENNA- STORMWICK]\r\n[PROJECT INFO]\r\nProject Name=Gully Lane\r\nProject No=GL-4\r\nControl No=0815\r\n"
-           "Porject Description=Outfalls\r\nDate=12/01/2003\r\nTime=10:15:00 AM\r\nDesigner=P. Okafor\r\n\r\n[CULVERTS]\r\n" +
+    return projectHead("Gully Lane", "GL-4", "0815", "Outfalls", "12/01/2003", "10:15:00 AM", "P. Okafor") +
            culvert("C1", 2) + culvert("C2", 1, c2Factor) + culvert("C3", 3) + culvert("C4", 30);
-}
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// Files may grow to `bytes` only while the action runs: a full disk as far as writers can tell.
-template <typename Action>
-void withFileSizeLimit(rlim_t bytes, Action action)
-{
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const rlimit small{bytes, old.rlim_max};
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    action();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
 }
 
 // Each recorded job, in order: the culvert ID it shows, or "(continued)" for a page without one.
@@ -104,7 +73,6 @@ private slots:
     void refusalsKeepTheWindowAndSendNothing_data();
     void refusalsKeepTheWindowAndSendNothing();
     void pdfDialogOffersPdfFilesOnly();
-    void allPrintsWhileTheMainWindowHasNoCulvert();
 
 private:
     ScriptedMessageBoxes& messages() { return m_h->desktop->messages(); }
@@ -130,7 +98,7 @@ private:
     // and opens the selector from the board's "&Print", with "All" when `shown` is negative.
     bool openSelector(int shown, const std::string& bytes = project(), bool runAll = true)
     {
-        if (!writeBytes(path("gully.txt"), QByteArray::fromStdString(bytes)))
+        if (!writeBytes(path("gully.txt"), bytes))
             return false;
         m_h->desktop->fileDialogs().queuePath(path("gully.txt").toStdString());
         m_h->find<QAction>("mnuOpen")->trigger();
@@ -175,29 +143,28 @@ void TestPrinterSelector::init()
 
 void TestPrinterSelector::loadListsTheInstalledPrintersOfTheSettings_data()
 {
-    QTest::addColumn<QByteArray>("settings");  // "<folder>": the path names a folder; empty: no file
-    QTest::addColumn<QStringList>("installed");
+    using Names = std::vector<std::string>;
+    QTest::addColumn<std::string>("settings");  // "<folder>": the path names a folder; empty: no file
+    QTest::addColumn<Names>("installed");
     QTest::addColumn<QStringList>("list");
     QTest::newRow("remark, other case, trailing blank, twice, not installed")
-        << QByteArray("' the office\r\nplotter a0\r\nOffice Printer \r\nOffice Printer\r\nPlotter A0 ' upstairs\r\n\r\n"
-                      "Nowhere Jet\nOffice Printer\r\n")
-        << QStringList{"Office Printer", "Plotter A0"} << QStringList{"Plotter A0", "Office Printer", "Office Printer"};
-    QTest::newRow("no settings file") << QByteArray() << QStringList{"Office Printer"} << QStringList{};
-    QTest::newRow("settings path is a folder") << QByteArray("<folder>") << QStringList{"Office Printer"} << QStringList{};
-    QTest::newRow("nothing installed") << QByteArray("Office Printer\r\n") << QStringList{} << QStringList{};
+        << std::string("' the office\r\nplotter a0\r\nOffice Printer \r\nOffice Printer\r\n"
+                       "Plotter A0 ' upstairs\r\n\r\nNowhere Jet\nOffice Printer\r\n")
+        << Names{"Office Printer", "Plotter A0"} << QStringList{"Plotter A0", "Office Printer", "Office Printer"};
+    QTest::newRow("no settings file") << std::string() << Names{"Office Printer"} << QStringList{};
+    QTest::newRow("settings path is a folder") << std::string("<folder>") << Names{"Office Printer"} << QStringList{};
+    QTest::newRow("nothing installed") << std::string("Office Printer\r\n") << Names{} << QStringList{};
 }
 
 void TestPrinterSelector::loadListsTheInstalledPrintersOfTheSettings()
 {
-    QFETCH(QByteArray, settings);
-    QFETCH(QStringList, installed);
+    QFETCH(std::string, settings);
+    QFETCH(std::vector<std::string>, installed);
     QFETCH(QStringList, list);
     QFile::remove(path("printer.ini"));
     QVERIFY(settings == "<folder>" ? QDir(m_dir->path()).mkdir("printer.ini")
-                                   : settings.isEmpty() || writeBytes(path("printer.ini"), settings));
-    std::vector<std::string> names(installed.size());
-    std::transform(installed.begin(), installed.end(), names.begin(), [](const QString& n) { return n.toStdString(); });
-    printers().setInstalled(names);
+                                   : settings.empty() || writeBytes(path("printer.ini"), settings));
+    printers().setInstalled(installed);
     QCOMPARE(openSelector(0), !list.isEmpty());  // false with the no-printer message
     QVERIFY(selector());
     QCOMPARE(messages().texts(), list.isEmpty() ? std::vector<std::string>{std::string(msg::kNoPrinterFound)}
@@ -236,19 +203,26 @@ void TestPrinterSelector::printerRoutePrintsTheRange_data()
 {
     QTest::addColumn<int>("shown");
     QTest::addColumn<QString>("typed");  // into the printer box; empty: its second entry picked
+    QTest::addColumn<bool>("noCulvert");  // in the main window, as after typing an ID that is no culvert's
     QTest::addColumn<QStringList>("jobs");  // empty: Cancel in the confirmation
-    QTest::newRow("current, 2 sub-areas") << 0 << "" << QStringList{"C1"};
-    QTest::newRow("current, 30 sub-areas") << 3 << "" << QStringList{"C4", "(continued)"};
-    QTest::newRow("all") << -1 << "" << QStringList{"C1", "C2", "C3", "C4", "(continued)"};
-    QTest::newRow("other letter case, Cancel") << 0 << "PLOTTER A0" << QStringList{};
+    const QStringList all{"C1", "C2", "C3", "C4", "(continued)"};
+    QTest::newRow("current, 2 sub-areas") << 0 << "" << false << QStringList{"C1"};
+    QTest::newRow("current, 30 sub-areas") << 3 << "" << false << QStringList{"C4", "(continued)"};
+    QTest::newRow("all") << -1 << "" << false << all;
+    // The culverts of "All" are computed all the same, and the main window keeps its none.
+    QTest::newRow("all, the main window without a culvert") << -1 << "" << true << all;
+    QTest::newRow("other letter case, Cancel") << 0 << "PLOTTER A0" << false << QStringList{};
 }
 
 void TestPrinterSelector::printerRoutePrintsTheRange()
 {
     QFETCH(int, shown);
     QFETCH(QString, typed);
+    QFETCH(bool, noCulvert);
     QFETCH(QStringList, jobs);
     QVERIFY(openSelector(shown));
+    if (noCulvert)
+        m_h->state->CurCulvert = kUnknownCulvert;
     auto* box = sel<QComboBox>("cboPrinterList");
     box->setCurrentIndex(1);
     if (!typed.isEmpty()) {
@@ -263,6 +237,8 @@ void TestPrinterSelector::printerRoutePrintsTheRange()
              (std::vector<AskedMessage>{{AskedMessage::Kind::OkCancel, "Report will be sent to " + printer}}));
     QCOMPARE(culvertsOfJobs(printers()), jobs);
     QCOMPARE(printers().printerInUse(), printer);
+    if (noCulvert)
+        QCOMPARE(m_h->state->CurCulvert, kUnknownCulvert);
     if (jobs.isEmpty()) {
         QVERIFY(selector() && selector()->isVisible() && box->currentText() == typed);
         return;
@@ -440,36 +416,20 @@ void TestPrinterSelector::pdfDialogOffersPdfFilesOnly()
 {
     QtFileDialogs dialogs;
     ModalDriver driver;
-    QStringList filters{"<not shown>"};
-    bool save = false, confirms = true;
-    QString suffix;
+    QString seen = QStringLiteral("<not shown>");
     driver.expect([&](QWidget* modal) {
         if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            filters = dialog->nameFilters();
-            save = dialog->acceptMode() == QFileDialog::AcceptSave;
-            confirms = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
-            suffix = dialog->defaultSuffix();
+            seen = QStringLiteral("filters %1, save %2, confirms %3, suffix %4")
+                       .arg(dialog->nameFilters().join(QLatin1Char('|')))
+                       .arg(dialog->acceptMode() == QFileDialog::AcceptSave)
+                       .arg(!dialog->testOption(QFileDialog::DontConfirmOverwrite))
+                       .arg(dialog->defaultSuffix());
             dialog->reject();
         }
     });
     QCOMPARE(dialogs.showFileDialog(FileDialogMode::SavePdf), std::string());
     QVERIFY(driver.allHandled() && driver.unexpected().empty());
-    QCOMPARE(filters, QStringList{"PDF Files (*.pdf)"});
-    QVERIFY(save && !confirms);
-    QCOMPARE(suffix, QStringLiteral("pdf"));
-}
-
-// An ID that is no culvert typed in the main window leaves it without a current culvert; the
-// culverts of "All" are computed all the same, and the main window keeps its none.
-void TestPrinterSelector::allPrintsWhileTheMainWindowHasNoCulvert()
-{
-    QVERIFY(openSelector(-1));
-    m_h->state->CurCulvert = kUnknownCulvert;
-    messages().queueOkCancel(OkCancel::Ok);
-    click("cmdOK");
-    QCOMPARE(culvertsOfJobs(printers()), (QStringList{"C1", "C2", "C3", "C4", "(continued)"}));
-    QCOMPARE(m_h->state->CurCulvert, kUnknownCulvert);
-    QVERIFY(!selector());
+    QCOMPARE(seen, QStringLiteral("filters PDF Files (*.pdf), save 1, confirms 0, suffix pdf"));
 }
 
 QTEST_MAIN(TestPrinterSelector)

@@ -12,31 +12,14 @@
 using namespace sw;
 using namespace sw::testing;
 
-namespace {
-
-enum class NoTaker { UnknownIdTyped, CurrentDeleted, PeriodBoxDisabled };
-
-const QString kLabel10Tip =
-    "For flume or grade spacing when using 3\" asphalt concrete curb on steep grades or low side of "
-    "superelevation, use Q2";
-const QString kLabel6Tip =
-    "These frequencies are used for facilities to remain in place for less than two years.  If a facility "
-    "will be in use for more than two years, other appropriate storm frequencies should be considered.";
-
-}  // namespace
-
-Q_DECLARE_METATYPE(sw::ScreenArea)
-
 class TestRPTable : public EditorTest {
     Q_OBJECT
 
 private slots:
-    void init() { openWindow(); }
-    void cleanup() { closeWindow(); }
     void captionsTipsAndLook();
     void clicks_data();
     void clicks();
-    void clickWithoutCulvertChangesNothing_data();
+    void clickWithoutCulvertChangesNothing_data() { addNoTakerRows("return period"); }
     void clickWithoutCulvertChangesNothing();
     void subAreasTakeTheClickedPeriod();
     void closedAndReopenedShowsNoHighlight();
@@ -46,43 +29,35 @@ private slots:
     void newAndExitCloseMapAndTable();
 
 private:
-    // The person clicks back into the main window to type there.
-    bool backToMain()
+    // The table opened with its button, as a person would.
+    bool openTable()
     {
-        m_h->window->activateWindow();
-        return QTest::qWaitForWindowActive(m_h->window.data());
+        m_table = s->showPage(kIntensityPage) && s->click("cmdFqyTable") ? m_h->window->frequencyTable() : nullptr;
+        return m_table != nullptr;
     }
-    FrmRPTable* openTable()
-    {
-        if (!s->showPage(kIntensityPage) || !s->click("cmdFqyTable"))
-            return nullptr;
-        return m_h->window->frequencyTable();
-    }
-    static QString caption(FrmRPTable* t, const QString& name) { return t->findChild<QLabel*>(name)->text(); }
-    static void click(FrmRPTable* t, const QString& name)
-    {
-        QTest::mouseClick(t->findChild<QLabel*>(name), Qt::LeftButton);
-    }
+    QLabel* label(const QString& name) const { return m_table->findChild<QLabel*>(name); }
+    void click(const QString& name) const { QTest::mouseClick(label(name), Qt::LeftButton); }
+    QString note() const { return label("lblTableNote")->text(); }
     // The indices of the highlight shapes shown.
-    static QList<int> marked(FrmRPTable* t)
+    QList<int> marked() const
     {
         QList<int> shown;
         for (int k = 0; k < FrmRPTable::kShapeCount; ++k)
-            if (!t->findChild<QFrame*>(QStringLiteral("shp%1").arg(k))->isHidden())
+            if (!m_table->findChild<QFrame*>(QStringLiteral("shp%1").arg(k))->isHidden())
                 shown << k;
         return shown;
     }
+
+    QPointer<FrmRPTable> m_table;
 };
 
 void TestRPTable::captionsTipsAndLook()
 {
-    QVERIFY2(s->createCulvert("T"), s->why());
-    FrmRPTable* t = openTable();
-    QVERIFY2(t != nullptr, s->why());
-    QVERIFY(t->isVisible() && !t->isModal() && m_h->window->isEnabled());
-    QCOMPARE(t->windowTitle(), QStringLiteral("Design Storm Frequencies"));
-    QCOMPARE(t->findChild<QGroupBox*>("Frame1")->title(), QStringLiteral("Click on appropriate value"));
-    QCOMPARE(t->findChild<QPushButton*>("cmdClose")->text(), QStringLiteral("Close"));
+    QVERIFY2(s->createCulvert("T") && openTable(), s->why());
+    QVERIFY(m_table->isVisible() && !m_table->isModal() && m_h->window->isEnabled());
+    QCOMPARE(m_table->windowTitle(), QStringLiteral("Design Storm Frequencies"));
+    QCOMPARE(m_table->findChild<QGroupBox*>("Frame1")->title(), QStringLiteral("Click on appropriate value"));
+    QCOMPARE(m_table->findChild<QPushButton*>("cmdClose")->text(), QStringLiteral("Close"));
     const QStringList captions = {
         "Design Location", "Interstate", "Expressways and over 750 DHV", "200-750 DHV", "1700 ADT and under",
         "Temp. Facilities *", "Culverts", "Storm sewers", "Storm Sewer Depressed Roadway", "Roadway Gutters **",
@@ -91,14 +66,19 @@ void TestRPTable::captionsTipsAndLook()
         "Table 11.2 (QELM Roadway Design Manual)"};
     for (int i = 0; i < captions.size(); ++i) {
         const QString name = QStringLiteral("Label%1").arg(i + 1);
-        QCOMPARE(caption(t, name), captions[i]);
-        QCOMPARE(backColourOf(t->findChild<QLabel*>(name)), QColor(192, 255, 255));
+        QCOMPARE(label(name)->text(), captions[i]);
+        QCOMPARE(backColourOf(label(name)), QColor(192, 255, 255));
     }
-    QCOMPARE(t->findChild<QLabel*>("Label10")->toolTip(), kLabel10Tip);
-    QCOMPARE(t->findChild<QLabel*>("Label6")->toolTip(), kLabel6Tip);
-    QCOMPARE(marked(t), QList<int>{});
+    QCOMPARE(label("Label10")->toolTip(),
+             QStringLiteral("For flume or grade spacing when using 3\" asphalt concrete curb on steep grades or low "
+                            "side of superelevation, use Q2"));
+    QCOMPARE(label("Label6")->toolTip(),
+             QStringLiteral("These frequencies are used for facilities to remain in place for less than two years.  "
+                            "If a facility will be in use for more than two years, other appropriate storm "
+                            "frequencies should be considered."));
+    QCOMPARE(marked(), QList<int>{});
     for (int k = 1; k <= 14; ++k)
-        QVERIFY(t->findChild<QFrame*>(QStringLiteral("Line%1").arg(k)) != nullptr);
+        QVERIFY(m_table->findChild<QFrame*>(QStringLiteral("Line%1").arg(k)) != nullptr);
 }
 
 void TestRPTable::clicks_data()
@@ -124,64 +104,40 @@ void TestRPTable::clicks()
     QFETCH(QStringList, labels);
     QFETCH(QString, period);
     QFETCH(QList<int>, shown);
-    QVERIFY2(s->createCulvert("T") && s->pick("cboretPeriod", entry::k10Years), s->why());
-    FrmRPTable* t = openTable();
-    QVERIFY2(t != nullptr, s->why());
-    for (const QString& label : labels) {
-        click(t, label);
-        QVERIFY(marked(t).size() <= 1);
+    QVERIFY2(s->createCulvert("T") && s->pick("cboretPeriod", entry::k10Years) && openTable(), s->why());
+    for (const QString& name : labels) {
+        click(name);
+        QVERIFY(marked().size() <= 1);
     }
     QCOMPARE(s->text("cboretPeriod"), period);
     QCOMPARE(qs(s->culvert(0).RetPeriod), period);
-    QCOMPARE(marked(t), shown);
-    QVERIFY(t->isVisible());
-    QCOMPARE(t->findChild<QLabel*>("lblTableNote")->text(), QString());
+    QCOMPARE(marked(), shown);
+    QVERIFY(m_table->isVisible());
+    QCOMPARE(note(), QString());
     QVERIFY(messages().asked().empty());  // no sub-areas: no C values to update
-}
-
-void TestRPTable::clickWithoutCulvertChangesNothing_data()
-{
-    QTest::addColumn<int>("noTaker");
-    QTest::newRow("an unknown ID typed") << int(NoTaker::UnknownIdTyped);
-    QTest::newRow("the current culvert deleted") << int(NoTaker::CurrentDeleted);
-    QTest::newRow("the return period box disabled") << int(NoTaker::PeriodBoxDisabled);
 }
 
 void TestRPTable::clickWithoutCulvertChangesNothing()
 {
-    QFETCH(int, noTaker);
+    QFETCH(NoTaker, noTaker);
     QVERIFY2(s->createCulvert("T1") && s->pick("cboretPeriod", entry::k10Years) && s->createCulvert("T2") &&
-                 s->pick("cboretPeriod", entry::k100Years),
+                 s->pick("cboretPeriod", entry::k100Years) && openTable() &&
+                 s->leaveWithoutTaker(noTaker, "cboretPeriod"),
              s->why());
-    FrmRPTable* t = openTable();
-    QVERIFY2(t != nullptr, s->why());
-    switch (NoTaker(noTaker)) {
-    case NoTaker::UnknownIdTyped:
-        QVERIFY2(backToMain() && s->typeCulvertId("Q9"), s->why());
-        break;
-    case NoTaker::CurrentDeleted:
-        messages().queueYesNo(YesNo::Yes);
-        QVERIFY2(s->click("cmdDelCulvertNo2"), s->why());
-        break;
-    case NoTaker::PeriodBoxDisabled:
-        s->combo("cboretPeriod")->setEnabled(false);
-        break;
-    }
     const std::vector<CulvertRecord> before = state().CulvertList;
     const QString box = s->text("cboretPeriod");
-    click(t, "Label27");
-
+    click("Label27");
     QCOMPARE(state().CulvertList, before);
     QCOMPARE(s->text("cboretPeriod"), box);
-    QCOMPARE(marked(t), QList<int>{});
-    QCOMPARE(t->findChild<QLabel*>("lblTableNote")->text(), qs(std::string(msg::kTableNoCulvert)));
+    QCOMPARE(marked(), QList<int>{});
+    QCOMPARE(note(), qs(std::string(msg::kTableNoCulvert)));
 
     s->combo("cboretPeriod")->setEnabled(true);
-    QVERIFY2(backToMain() && s->typeCulvertId("T1"), s->why());
-    click(t, "Label27");
+    QVERIFY2(s->backToMain() && s->typeCulvertId("T1"), s->why());
+    click("Label27");
     QCOMPARE(s->culvert(0).RetPeriod, std::string("25"));
-    QCOMPARE(marked(t), QList<int>{15});
-    QCOMPARE(t->findChild<QLabel*>("lblTableNote")->text(), QString());
+    QCOMPARE(marked(), QList<int>{15});
+    QCOMPARE(note(), QString());
 }
 
 // A period typed takes effect on the sub-areas once the box is left; one clicked in the table must
@@ -190,10 +146,9 @@ void TestRPTable::subAreasTakeTheClickedPeriod()
 {
     QVERIFY2(s->createCulvert("T") && s->enterIntensityInputs(kPlainInputs) && s->addSubArea(kDitch), s->why());
     QCOMPARE(s->culvert(0).Areas.at(0).C, 0.81);  // asphaltic at 10 years
-    FrmRPTable* t = openTable();
-    QVERIFY2(t != nullptr, s->why());
+    QVERIFY2(openTable(), s->why());
     messages().clearRecord();
-    click(t, "Label27");
+    click("Label27");
     QCOMPARE(s->culvert(0).RetPeriod, std::string("25"));
     QCOMPARE(s->culvert(0).Areas.at(0).C, 0.86);
     QCOMPARE(s->culvert(0).WeightedC, 0.86);
@@ -203,22 +158,19 @@ void TestRPTable::subAreasTakeTheClickedPeriod()
 
 void TestRPTable::closedAndReopenedShowsNoHighlight()
 {
-    QVERIFY2(s->createCulvert("T"), s->why());
-    FrmRPTable* t = openTable();
-    QVERIFY2(t != nullptr, s->why());
+    QVERIFY2(s->createCulvert("T") && openTable(), s->why());
     QVERIFY2(s->click("cmdFqyTable"), s->why());  // the open one comes forward; no second window
-    QCOMPARE(m_h->window->frequencyTable(), t);
+    QCOMPARE(m_h->window->frequencyTable(), m_table.data());
     QCOMPARE(m_h->desktop->windows().count(), 2);
-    click(t, "Label27");
-    QCOMPARE(marked(t), QList<int>{15});
+    click("Label27");
+    QCOMPARE(marked(), QList<int>{15});
 
-    QTest::mouseClick(t->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+    QTest::mouseClick(m_table->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
     QVERIFY(m_h->desktop->windows().find("frmRPTable") == nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(m_h->window->frequencyTable() == nullptr);
-    t = openTable();
-    QVERIFY2(t != nullptr, s->why());
-    QCOMPARE(marked(t), QList<int>{});
+    QVERIFY2(openTable(), s->why());
+    QCOMPARE(marked(), QList<int>{});
     QCOMPARE(s->text("cboretPeriod"), QStringLiteral("25"));
 }
 
@@ -233,13 +185,11 @@ void TestRPTable::placement()
 {
     QFETCH(ScreenArea, screen);
     m_h->desktop->system().setScreen(screen);
-    QVERIFY2(s->createCulvert("T"), s->why());
-    FrmRPTable* t = openTable();
-    QVERIFY2(t != nullptr, s->why());
+    QVERIFY2(s->createCulvert("T") && openTable(), s->why());
     // 2500 twips right and 1500 up: 167 and 100 pixels at 96 dpi, 250 and 150 at 144.
     const int right = screen.logicalDpi == 96.0 ? 167 : 250, up = screen.logicalDpi == 96.0 ? 100 : 150;
-    QCOMPARE(t->pos(), QPoint(screen.left + (screen.width - t->width()) / 2 + right,
-                              screen.top + (screen.height - t->height()) / 2 - up));
+    QCOMPARE(m_table->pos(), QPoint(screen.left + (screen.width - m_table->width()) / 2 + right,
+                                    screen.top + (screen.height - m_table->height()) / 2 - up));
 }
 
 void TestRPTable::newAndExitCloseMapAndTable_data()
@@ -252,7 +202,7 @@ void TestRPTable::newAndExitCloseMapAndTable_data()
 void TestRPTable::newAndExitCloseMapAndTable()
 {
     QFETCH(bool, exit);
-    QVERIFY2(s->createCulvert("T") && openTable() != nullptr && s->click("cmdRFMap"), s->why());
+    QVERIFY2(s->createCulvert("T") && openTable() && s->click("cmdRFMap"), s->why());
     WindowRegistry& windows = m_h->desktop->windows();
     QVERIFY(windows.find("frmRPTable") != nullptr && windows.find("frmRFzone") != nullptr);
     messages().queueYesNo(YesNo::No);  // not saved

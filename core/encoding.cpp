@@ -86,6 +86,18 @@ bool isValidUtf8(std::string_view bytes)
     return true;
 }
 
+bool projectFileHolds(char32_t cp)
+{
+    if (cp == '\r' || cp == '\n')
+        return false;
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return true;
+    for (char32_t held : kHighBlock)
+        if (held == cp)
+            return true;
+    return false;
+}
+
 std::string toWindows1252(std::string_view utf8)
 {
     std::string out;

@@ -17,4 +17,8 @@ namespace sw {
 
 [[nodiscard]] bool isValidUtf8(std::string_view bytes);
 
+// Whether a project file can hold the character as it is: a character of Windows-1252 that is
+// not a line break (a value is one line of the file).
+[[nodiscard]] bool projectFileHolds(char32_t cp);
+
 }  // namespace sw

@@ -109,6 +109,11 @@ inline constexpr std::string_view kAreaTooWide =
 inline constexpr std::string_view kAreaTooLarge =
     "Please enter an area of at most 99999999 in the chosen unit.";
 inline constexpr std::string_view kCorrTcNotComputed = "not computed";
+// A typed or pasted character a project file cannot hold (it is Windows-1252 text, a line a value):
+// refused at once rather than saved as "?" later. {1} lists them.
+inline constexpr std::string_view kCharactersNotHeld =
+    "A project file cannot hold these characters, so they were not entered: {1}. Only Western European "
+    "characters (Windows-1252) can be saved.";
 
 // File commands
 inline constexpr std::string_view kUntitled = "Untitled";

@@ -89,6 +89,12 @@ TEST(Encoding, Windows1252BothWays)
     EXPECT_EQ(toWindows1252(fileTextToUtf8(undefinedByte)), undefinedByte);
     EXPECT_FALSE(isValidUtf8("\xC0\x80"));  // overlong
     EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));  // surrogate
+
+    // What a box may take: the characters that survive a save, and no line break.
+    for (char32_t held : {U'a', U'\t', U'\u00E9', U'\u20AC', U'\u2013', U'\u0081', U'\u00FF'})
+        EXPECT_TRUE(projectFileHolds(held)) << static_cast<unsigned>(held);
+    for (char32_t lost : {U'\r', U'\n', U'\u65E5', U'\u0100', U'\u2028', U'\U0001F600'})
+        EXPECT_FALSE(projectFileHolds(lost)) << static_cast<unsigned>(lost);
 }
 
 }  // namespace

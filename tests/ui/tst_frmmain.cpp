@@ -4,6 +4,8 @@
 
 #include <QElapsedTimer>
 
+#include "core/messages.h"
+#include "core/text.h"
 #include "engine/tables.h"
 #include "platform/backcolour.h"
 #include "platform/screenunits.h"
@@ -55,6 +57,8 @@ private slots:
     void keysTouchTheProjectExceptInTheDate();
     void onlyTypingKeysTouchTheProject_data();
     void onlyTypingKeysTouchTheProject();
+    void boxesTakeOnlyWhatTheProjectHolds_data();
+    void boxesTakeOnlyWhatTheProjectHolds();
     void focusColoursAndTheOneWindowRule();
     void projectNameHandsFocusToVisibleSelector_data();
     void projectNameHandsFocusToVisibleSelector();
@@ -339,6 +343,99 @@ void TestFrmMain::onlyTypingKeysTouchTheProject()
              refused ? std::vector<std::string>{"Please enter number only !"} : std::vector<std::string>{});
     if (key == (Qt::CTRL | Qt::Key_V) || key.key() == Qt::Key_unknown)
         QCOMPARE(edit->text(), QStringLiteral("1234"));
+}
+
+void TestFrmMain::boxesTakeOnlyWhatTheProjectHolds_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("option");  // clicked first, for a box shown only in its mode
+    QTest::addColumn<bool>("pasted");        // else typed
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("message");
+    const QString limit60 = QStringLiteral("Please limit your input in 60 characters");
+    const QString limit30 = QStringLiteral("Please limit your input in 30 characters");
+    const QString numberOnly = QStringLiteral("Please enter number only !");
+    const QString long340 = QString(17, QLatin1Char('x')).repeated(20);
+    const auto notHeld = [](const char* list) {
+        return QString::fromStdString(fillMessage(msg::kCharactersNotHeld, {list}));
+    };
+    // A paste or drop past a box's limit is cut to it, so that the box shows what is saved.
+    QTest::newRow("name, pasted 340") << QByteArray("txtProjectName") << QByteArray() << true << long340
+                                      << long340.left(60) << limit60;
+    QTest::newRow("number, pasted 31") << QByteArray("txtProjectNo") << QByteArray() << true << long340.left(31)
+                                       << long340.left(30) << limit30;
+    QTest::newRow("control, pasted 45") << QByteArray("txtControlNo") << QByteArray() << true << long340.left(45)
+                                        << long340.left(30) << limit30;
+    QTest::newRow("description, pasted 61")
+        << QByteArray("txtProDescrpt") << QByteArray() << true << long340.left(61) << long340.left(60)
+        << QStringLiteral("Please limit your input in 60 chacaters !");
+    QTest::newRow("name, pasted 60") << QByteArray("txtProjectName") << QByteArray() << true << long340.left(60)
+                                     << long340.left(60) << QString();
+    // What Windows-1252 cannot hold is refused, the rest kept; a line break would split the line.
+    QTest::newRow("name, foreign characters pasted")
+        << QByteArray("txtProjectName") << QByteArray() << true << QStringLiteral("Öst – 日本 €5")
+        << QStringLiteral("Öst –  €5") << notHeld("\"日\", \"本\"");
+    QTest::newRow("designer, one typed") << QByteArray("txtDesigner") << QByteArray() << false
+                                         << QStringLiteral("P日") << QStringLiteral("P") << notHeld("\"日\"");
+    QTest::newRow("station, a line break pasted")
+        << QByteArray("txtCulvertDescrpt") << QByteArray() << true << QStringLiteral("STA 1\n+00")
+        << QStringLiteral("STA 1+00") << notHeld("\"\\x0A\"");
+    QTest::newRow("sub-area, emoji pasted") << QByteArray("txtDesCrption") << QByteArray() << true
+                                            << QStringLiteral("Ditch 😀") << QStringLiteral("Ditch ")
+                                            << notHeld("\"😀\"");
+    // A comma would end the number there: refused with the box's message for what is no number.
+    QTest::newRow("remote, typed") << QByteArray("txtEleRemote") << QByteArray() << false << QStringLiteral("1,5")
+                                   << QStringLiteral("15") << numberOnly;
+    QTest::newRow("length, pasted") << QByteArray("txtLenTravel") << QByteArray() << true << QStringLiteral("1,000")
+                                    << QStringLiteral("1000") << numberOnly;
+    QTest::newRow("typed factor") << QByteArray("txtCorFactor") << QByteArray("optUser") << false
+                                  << QStringLiteral("1,5") << QStringLiteral("15") << numberOnly;
+    QTest::newRow("return period") << QByteArray("cboretPeriod") << QByteArray() << false << QStringLiteral("1,5")
+                                   << QStringLiteral("15") << QString::fromUtf8(msg::kReturnPeriodNotWhole16.data());
+    QTest::newRow("area") << QByteArray("txtArea") << QByteArray("optUserC") << false << QStringLiteral("2,5")
+                          << QStringLiteral("25") << QString::fromUtf8(msg::kAreaNotPlainNumber.data());
+    QTest::newRow("user C") << QByteArray("txtUserC") << QByteArray("optUserC") << true << QStringLiteral("0,5")
+                            << QStringLiteral("05") << QString::fromUtf8(msg::kCommaInUserC.data());
+}
+
+void TestFrmMain::boxesTakeOnlyWhatTheProjectHolds()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, option);
+    QFETCH(bool, pasted);
+    QFETCH(QString, input);
+    QFETCH(QString, shown);
+    QFETCH(QString, message);
+    QVERIFY(createShown());
+    QVERIFY2(s->createCulvert("K1") && s->showPage(kDrainagePage) && s->pick("cboSurface", entry::kAsphaltic), s->why());
+    QWidget* control = s->w(name.constData());
+    for (int page : {0, kIntensityPage, kDrainagePage})
+        if (m_h->window->findChild<QTabWidget*>("SSTab1")->widget(page)->isAncestorOf(control))
+            QVERIFY(s->showPage(page));
+    if (!option.isEmpty())
+        QVERIFY2(s->click(option.constData()), s->why());
+    messages().clearRecord();
+    if (pasted) {
+        QGuiApplication::clipboard()->setText(input);
+        QVERIFY2(s->typeInto(name.constData(), {}, true), s->why());
+        QTest::keySequence(control, QKeySequence::Paste);
+    } else {
+        QVERIFY2(s->typeInto(name.constData(), input, true), s->why());
+    }
+    QCOMPARE(s->text(name.constData()), shown);
+    QCOMPARE(messages().texts(), message.isEmpty() ? std::vector<std::string>{}
+                                                   : std::vector<std::string>{message.toStdString()});
+    // The project holds what the box shows.
+    const std::map<QByteArray, std::string> held = {
+        {"txtProjectName", state().ProjectInfo.ProjectName}, {"txtProjectNo", state().ProjectInfo.ProjectNo},
+        {"txtControlNo", state().ProjectInfo.ControlNo},     {"txtProDescrpt", state().ProjectInfo.ProDescrpt},
+        {"txtDesigner", state().ProjectInfo.Designer},       {"txtCulvertDescrpt", s->culvert(0).Description},
+        {"cboretPeriod", s->culvert(0).RetPeriod}};
+    if (const auto it = held.find(name); it != held.end())
+        QCOMPARE(QString::fromStdString(it->second), shown);
+    if (name == "txtEleRemote" || name == "txtCorFactor")
+        QCOMPARE(name == "txtEleRemote" ? s->culvert(0).EleRemote : s->culvert(0).CorFactor, 15.0);
 }
 
 void TestFrmMain::focusColoursAndTheOneWindowRule()

@@ -37,6 +37,7 @@ class TestIntensity : public EditorTest {
 private slots:
     void keyFilter();
     void factorPickedThenTyped();
+    void factorListShowsWhatTheCulvertHolds();
     void returnPeriodChange_data();
     void returnPeriodChange();
     void intensityRefusals_data();
@@ -89,6 +90,24 @@ void TestIntensity::factorPickedThenTyped()
     QCOMPARE(s->list("lstIntensity")->count(), 0);
     QCOMPARE(s->culvert(0), before);
     QVERIFY(messages().asked().empty());
+}
+
+void TestIntensity::factorListShowsWhatTheCulvertHolds()
+{
+    // A new culvert has no factor: no flow type shows as chosen (Intensity would find none).
+    const auto shown = [this] { return s->combo("cboTCFactorList")->currentIndex(); };
+    QVERIFY2(s->createCulvert("K"), s->why());
+    QCOMPARE(shown(), -1);
+    QCOMPARE(s->culvert(0).CorFactor, 0.0);
+    QVERIFY2(s->pick("cboTCFactorList", entry::kConcreteOrAsphaltOverland) && s->createCulvert("L"), s->why());
+    QCOMPARE(shown(), -1);
+    // Chosen again, a culvert shows the one flow type of its factor; a factor several share, none.
+    QVERIFY2(s->typeCulvertId("K"), s->why());
+    QCOMPARE(shown(), entry::kConcreteOrAsphaltOverland);
+    QVERIFY2(s->pick("cboTCFactorList", entry::kNaturalBasins) && s->typeCulvertId("L") && s->typeCulvertId("K"),
+             s->why());
+    QCOMPARE(shown(), -1);
+    QCOMPARE(s->culvert(0).CorFactor, 1.0);
 }
 
 void TestIntensity::returnPeriodChange_data()

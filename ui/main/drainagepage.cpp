@@ -17,6 +17,7 @@
 #include "platform/backcolour.h"
 #include "ui/main/comboboxtext.h"
 #include "ui/main/controlevents.h"
+#include "ui/main/inputguard.h"
 #include "ui/main/fixedpitchlist.h"
 #include "ui_drainagepage.h"
 
@@ -100,6 +101,14 @@ void DrainagePage::bind(AppState& state, Desktop& desktop, std::function<QString
         m_events->onFocusOut(box, [box] { setBackColour(box, BackColour::White); });
     }
     m_events->onLeave(m_ui->txtUserSurface, [this] { m_ui->txtArea->setFocus(Qt::OtherFocusReason); });
+
+    // What a box takes: characters a project file holds, and no comma in a number.
+    const auto show = [this](const std::string& message) { m_desktop->messages().showMessage(message); };
+    InputGuard::install(m_ui->txtArea, {0, {}, msg::kAreaNotPlainNumber}, show);
+    InputGuard::install(m_ui->txtUserC, {0, {}, msg::kCommaInUserC}, show);
+    for (QLineEdit* box : {m_ui->txtUserSurface, m_ui->txtDesCrption, m_ui->txtCulvertDescrpt,
+                           m_ui->cboSurface->lineEdit(), m_ui->cboCulvertNo1->lineEdit()})
+        InputGuard::install(box, {}, show);
 }
 
 void DrainagePage::unbind()

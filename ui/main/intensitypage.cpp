@@ -1,5 +1,7 @@
 #include "ui/main/intensitypage.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include "ui/main/artwork.h"
 #include "ui/main/comboboxtext.h"
 #include "ui/main/controlevents.h"
+#include "ui/main/inputguard.h"
 #include "ui/main/fixedpitchlist.h"
 #include "ui_intensitypage.h"
 
@@ -137,6 +140,16 @@ void IntensityPage::bind(AppState& state, Desktop& desktop)
         return true;
     });
     m_events->onLeave(m_ui->txtCorFactor, [this] { m_ui->cmdIntensity->setFocus(Qt::OtherFocusReason); });
+
+    // What a box takes: characters a project file holds, and no comma in a number.
+    const auto show = [this](const std::string& message) { m_desktop->messages().showMessage(message); };
+    for (const ValueBox& box : m_values)
+        InputGuard::install(box.edit, {0, {}, msg::kNumberOnly}, show);
+    InputGuard::install(m_ui->txtCorFactor, {0, {}, msg::kNumberOnly}, show);
+    InputGuard::install(m_ui->cboretPeriod->lineEdit(), {0, {}, msg::kReturnPeriodNotWhole16}, show);
+    for (QComboBox* box : {m_ui->cboCulvertNo2, m_ui->cboRFzone, m_ui->cboRemoteUnit, m_ui->cboCulvertUnit,
+                           m_ui->cboTravelUnit})
+        InputGuard::install(box->lineEdit(), {}, show);
 
     connect(m_ui->cmdIntensity, &QPushButton::clicked, this, &IntensityPage::computeIntensity);
     m_events->onLeave(m_ui->cmdIntensity, [this] { m_ui->cboCulvertNo2->setFocus(Qt::OtherFocusReason); });
@@ -335,6 +348,9 @@ bool IntensityPage::valueKey(const ValueBox& box, const QKeyEvent& key)
     const QChar c = key.text().front();
     if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.'))
         return false;
+    // A comma would end the number there ("1,5" read as 1): the box refuses it, with this message.
+    if (c == QLatin1Char(','))
+        return false;
     m_desktop->messages().showMessage(std::string(msg::kNumberOnly));
     emit focusRequested(box.edit);
     return false;  // the key still reaches the box
@@ -399,7 +415,9 @@ void IntensityPage::factorFromListClicked()
     m_ui->cboTCFactorList->show();
     m_ui->txtCorFactor->hide();
     m_ui->lblCorFactor->show();
-    m_ui->cboTCFactorList->setCurrentIndex(0);
+    // Nothing shows as chosen until a factor is picked: the culvert's factor is not the first
+    // entry's until then.
+    showFactorEntry(*currentCulvert(*m_state));
     currentCulvert(*m_state)->CorFactorSource = cfsource::kDesignManual;
 }
 
@@ -407,6 +425,18 @@ void IntensityPage::selectFactorFromList()
 {
     m_ui->optManual->setChecked(true);
     factorFromListClicked();
+}
+
+void IntensityPage::showFactorEntry(const CulvertRecord& culvert)
+{
+    // The record keeps the factor, not the entry: an entry is shown as chosen only when it is the
+    // one entry of the list with that factor. Several flow types share a factor of 1.
+    const std::vector<double>& values = designTables().TCFactorValues;
+    int entry = -1;
+    if (culvert.CorFactorSource == cfsource::kDesignManual &&
+        std::count(values.begin(), values.end(), culvert.CorFactor) == 1)
+        entry = int(std::find(values.begin(), values.end(), culvert.CorFactor) - values.begin());
+    m_ui->cboTCFactorList->setCurrentIndex(entry);
 }
 
 void IntensityPage::typedFactorClicked()
@@ -555,6 +585,7 @@ void IntensityPage::LoadIntensityInputs(int culvertIndex)
     // user's own, the list otherwise.
     m_ui->txtCorFactor->setVisible(userDefined);
     m_ui->cboTCFactorList->setVisible(!userDefined);
+    showFactorEntry(*record);
     m_state->EditorsLive = true;
 }
 
@@ -584,6 +615,8 @@ void IntensityPage::setCulvertSelectedState(bool enableDelete)
     m_ui->cmdRFMap->show();
     if (m_state->CurCulvert != m_mapZoneCulvert)
         m_ui->lblRFZone->clear();
+    if (const CulvertRecord* culvert = currentCulvert(*m_state))
+        showFactorEntry(*culvert);
     m_ui->lblRFZone->show();
     if (enableDelete)
         m_ui->cmdDelCulvertNo2->setEnabled(true);

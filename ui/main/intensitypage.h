@@ -144,6 +144,7 @@ private:
     void factorPicked();
     void factorFromListClicked();
     void typedFactorClicked();
+    void showFactorEntry(const CulvertRecord& culvert);
     void typedFactorChanged();
     void corFactorCaptionChanged(const QString& caption);
     void setComboText(QComboBox* box, const QString& text, void (IntensityPage::*handler)());

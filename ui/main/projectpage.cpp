@@ -10,6 +10,7 @@
 #include "platform/backcolour.h"
 #include "platform/windowregistry.h"
 #include "ui/main/controlevents.h"
+#include "ui/main/inputguard.h"
 #include "ui_projectpage.h"
 
 namespace sw {
@@ -61,6 +62,8 @@ void ProjectPage::bind(AppState& state, Desktop& desktop)
                     m_ui->txtProjectName->setFocus(Qt::OtherFocusReason);
             });
         }
+        InputGuard::install(b.edit, {b.limit, b.limitMessage, {}},
+                            [this](const std::string& message) { m_desktop->messages().showMessage(message); });
         connect(b.edit, &QLineEdit::textChanged, this, [this, &b] { textChanged(b); });
         if (b.keysTouchProject) {
             // Edits made with the mouse (paste or undo from the context menu) touch the project as

@@ -9,6 +9,8 @@ namespace sw {
 struct Document {
     sw::ProjectInfo ProjectInfo;
     sw::CulvertList CulvertList;
+
+    bool operator==(const Document&) const = default;
 };
 
 // The culvert at a slot of the list, or nothing when the index names none.

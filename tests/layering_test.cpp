@@ -1,6 +1,6 @@
 // The layers' order, kept by a check rather than by goodwill: every #include of every folder may
 // name only its own folder and those below it,
-//   core -> model -> engine -> project -> report -> platform -> ui -> app,
+//   core -> model -> engine -> project -> report -> platform -> session -> ui -> app,
 // and the layers below the desktop use the standard library alone.
 
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 
 const std::map<std::string, int> kRank = {
     {"core", 0}, {"model", 1}, {"engine", 2},  {"project", 3}, {"report", 4},
-    {"platform", 5}, {"ui", 6}, {"app", 7}, {"tools", 7}, {"bench", 7}, {"fuzz", 7},
+    {"platform", 5}, {"session", 6}, {"ui", 7}, {"app", 8}, {"tools", 8}, {"bench", 8}, {"fuzz", 8},
 };
 constexpr int kFirstDesktopRank = 5;  // platform: the first layer that may use Qt
 

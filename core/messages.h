@@ -130,6 +130,15 @@ inline constexpr std::string_view kNoProDescrpt =
 inline constexpr std::string_view kNoDate = "Date is not provided, please check your input !";
 inline constexpr std::string_view kNoDesigner = "Designer is not provided, please check your input !";
 
+// Recovery copies of unsaved changes, offered at the next start (our own wording). {1} is the
+// project's path or "Untitled", {2} the time the copy was written; {3} where an unreadable copy
+// was kept, {4} why it could not be read.
+inline constexpr std::string_view kRecoverOffer =
+    "Stormwick was not closed properly. Recover the unsaved changes of {1} from {2}?";
+inline constexpr std::string_view kRecoveryUnreadable =
+    "The unsaved changes of {1} from {2} could not be recovered: their recovery copy cannot be read. It "
+    "was kept as \"{3}\".\r{4}";
+
 // Run, culvert selector and results board
 inline constexpr std::string_view kRunIncomplete = "Please enter all information for Culvert ID: \" {1} \"  before running";
 inline constexpr std::string_view kRunNoCulvert =

@@ -246,7 +246,16 @@ WriteOutcome replaceFile(const std::string& fileName, std::string_view bytes)
     return failedWith(fileName, describeReplaceFailure(fileName, r));
 }
 
-void writeProject(const Document& document, std::size_t culverts, FileTextSink& out)
+// Which sub-areas of a culvert go into the file: those NumOfAreas declares (a save, which refuses a
+// count beyond the list first), or for a recovery copy no more than the list holds.
+enum class AreaCount { Declared, Held };
+
+std::size_t areasToWrite(const CulvertRecord& c, AreaCount count)
+{
+    return count == AreaCount::Held ? validAreaCount(c) : static_cast<std::size_t>(declaredAreaCount(c));
+}
+
+void writeProject(const Document& document, std::size_t culverts, AreaCount count, FileTextSink& out)
 {
     const CulvertList& list = document.CulvertList;
     const ProjectInfo& info = document.ProjectInfo;
@@ -270,7 +279,7 @@ void writeProject(const Document& document, std::size_t culverts, FileTextSink& 
         out.putMarker(ff::kRunoffAreaInfo);
         out.putLine(ff::kStation, c.Description);
         out.putLine(ff::kReturnPeriod, c.RetPeriod);
-        const auto n = static_cast<std::size_t>(declaredAreaCount(c));
+        const std::size_t n = areasToWrite(c, count);
         for (std::size_t j = 0; j < n; ++j) {
             const SubArea& a = c.Areas[j];
             putSubAreaLine(a, cText(a.C), [&out](std::string_view piece, bool isValue) {
@@ -293,31 +302,31 @@ void writeProject(const Document& document, std::size_t culverts, FileTextSink& 
     }
 }
 
-// The file text; nothing when the project is refused for missing inputs (no culvert slots, or
-// a culvert to be written declaring more sub-areas than it holds).
-std::unique_ptr<FileTextSink> buildText(const Document& document)
+// The file text; for a save nothing when the project is refused for missing inputs (no culvert
+// slots, or a culvert to be written declaring more sub-areas than it holds). A recovery copy is
+// never refused: it writes the project lines alone, or the sub-areas a culvert holds.
+std::unique_ptr<FileTextSink> buildText(const Document& document, AreaCount count)
 {
     const CulvertList& list = document.CulvertList;
-    if (list.empty())
+    if (list.empty() && count == AreaCount::Declared)
         return nullptr;
     const std::size_t culverts = usedCulvertCount(list);
     std::size_t estimate = 512;
     for (std::size_t i = 0; i < culverts; ++i) {
         const CulvertRecord& c = list[i];
-        const std::int64_t n = declaredAreaCount(c);
-        if (static_cast<std::uint64_t>(n) > c.Areas.size())
+        if (count == AreaCount::Declared && static_cast<std::uint64_t>(declaredAreaCount(c)) > c.Areas.size())
             return nullptr;
         // A guess from the counts alone: a sub-area line is some 40 to 60 bytes. Measuring every
         // value first would cost a second walk over all the records.
-        estimate += 512 + static_cast<std::size_t>(n) * 56;
+        estimate += 512 + areasToWrite(c, count) * 56;
     }
 
     auto copied = std::make_unique<FileTextSink>(estimate, false);
-    writeProject(document, culverts, *copied);
+    writeProject(document, culverts, count, *copied);
     if (!copied->needsConversion())
         return copied;
     auto converted = std::make_unique<FileTextSink>(estimate, true);
-    writeProject(document, culverts, *converted);
+    writeProject(document, culverts, count, *converted);
     return converted;
 }
 
@@ -326,7 +335,7 @@ std::unique_ptr<FileTextSink> buildText(const Document& document)
 ProjectFileBytes buildProjectFile(const Document& document)
 {
     ProjectFileBytes result;
-    const std::unique_ptr<FileTextSink> text = buildText(document);
+    const std::unique_ptr<FileTextSink> text = buildText(document, AreaCount::Declared);
     if (!text)
         return result;
     result.Bytes = std::string(text->text());
@@ -334,10 +343,15 @@ ProjectFileBytes buildProjectFile(const Document& document)
     return result;
 }
 
+std::string buildRecoveryCopy(const Document& document)
+{
+    return std::string(buildText(document, AreaCount::Held)->text());
+}
+
 WriteOutcome Write2File(const Document& document, const std::string& fileName)
 {
     try {
-        const std::unique_ptr<FileTextSink> text = buildText(document);
+        const std::unique_ptr<FileTextSink> text = buildText(document, AreaCount::Declared);
         if (!text) {
             WriteOutcome out;
             out.status = WriteOutcome::Status::MissingInputs;

@@ -19,6 +19,12 @@ struct ProjectFileBytes {
 };
 [[nodiscard]] ProjectFileBytes buildProjectFile(const Document& document);
 
+// The bytes of a recovery copy, which keeps whatever the user typed: what a save writes, and where
+// a save refuses, what can be written (a project without culvert slots as its project lines alone,
+// a culvert declaring more sub-areas than it holds with those it holds), whatever the size. The
+// reader reads what it builds. Throws std::bad_alloc when memory runs out.
+[[nodiscard]] std::string buildRecoveryCopy(const Document& document);
+
 struct WriteOutcome {
     enum class Status {
         Written,

@@ -132,6 +132,32 @@ TEST(ProjectWriter, RefusedOrFailedSaveLeavesEveryFileAsItWas)
     EXPECT_EQ(readBytes(locked), "locked");
 }
 
+// What a save refuses for want of inputs a recovery copy still keeps, in a file the reader reads.
+TEST(ProjectWriter, RecoveryCopyKeepsWhatSaveRefuses)
+{
+    TempDir dir;
+    AppState noSlots = threeCulverts();
+    noSlots.CulvertList.clear();
+    AppState damaged = threeCulverts();
+    damaged.CulvertList[0].NumOfAreas = "7";  // holds 2
+    damaged.CulvertList[2].NumOfAreas = "1";  // holds none
+    for (const auto& [refused, expected] : {std::pair{noSlots, joinLines(header())},
+                                            std::pair{damaged, joinLines(kThreeCulvertLines)}}) {
+        ASSERT_FALSE(buildProjectFile(refused).built());
+        const std::string bytes = buildRecoveryCopy(refused);
+        EXPECT_EQ(bytes, expected);
+        writeBytes(dir.file("copy.prj"), bytes);
+        AppState read;
+        ASSERT_TRUE(CheckFileFormat(dir.file("copy.prj")).accepted());
+        ASSERT_TRUE(readProjectFile(read, dir.file("copy.prj")).loaded());
+        EXPECT_EQ(read.ProjectInfo, refused.ProjectInfo);
+        EXPECT_EQ(read.CulvertList.size(), refused.CulvertList.size());
+    }
+    // Save itself still refuses both.
+    EXPECT_EQ(Write2File(noSlots, dir.file("s.prj")).status, WriteOutcome::Status::MissingInputs);
+    EXPECT_EQ(Write2File(damaged, dir.file("s.prj")).status, WriteOutcome::Status::MissingInputs);
+}
+
 // A project as the editors leave it, drawn from a seed. Its twelve culverts cycle through table
 // and user-defined surfaces, the four area units, feet and metres, negative elevations, listed
 // and typed factors, no sub-areas ("" or "0"), no intensity inputs and a zone picked alone.
@@ -181,6 +207,7 @@ TEST_P(GeneratedProjects, ReadBackEqualAndWriteBackByteForByte)
     const AppState original = generatedProject(GetParam());
     TempDir dir;
     ASSERT_TRUE(Write2File(original, dir.file("first.prj")).written());
+    EXPECT_EQ(buildRecoveryCopy(original), readBytes(dir.file("first.prj")));  // a copy is what Save writes
     ASSERT_TRUE(CheckFileFormat(dir.file("first.prj")).accepted());
     AppState read;
     const LoadOutcome load = readProjectFile(read, dir.file("first.prj"));

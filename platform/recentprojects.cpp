@@ -10,8 +10,9 @@ namespace {
 
 const QString kKey = QStringLiteral("RecentProjects");
 
-// QSettings without an organisation name reads and writes nothing; the application sets none, so
-// its name stands for both (~/.config/Stormwick/Stormwick.conf).
+// QSettings without an organisation name reports an access error and files the settings under
+// "Unknown Organization"; the application sets none, so its name stands for both
+// (~/.config/Stormwick/Stormwick.conf).
 QSettings settings()
 {
     const QString application = QCoreApplication::applicationName();

@@ -72,6 +72,17 @@ bool writePrivateFile(const QString& path, std::string_view bytes)
     return privateNow && replaceFileContents(path.toStdString(), bytes).replaced();
 }
 
+// A lock file that names no owner (damaged on the disk) would keep its copy from ever being
+// offered. Its holder, if any, holds it with a native lock from before naming itself, which
+// removeStaleLockFile respects: so only a lock that nobody holds goes.
+bool takeOwnerlessLock(QLockFile& lock)
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    return !lock.getLockInfo(&pid, &host, &application) && lock.removeStaleLockFile() && lock.tryLock(0);
+}
+
 }  // namespace
 
 QString RecoveryStore::defaultFolder()
@@ -214,8 +225,8 @@ QList<RecoveryCopy> RecoveryStore::claimStaleCopies()
         if (m_claimed.count(stem) == 0) {
             std::unique_ptr<QLockFile> lock = lockFor(pathOf(stem, kLockSuffix));
             // Taken only when its program is gone (or never locked it): QLockFile removes a stale
-            // lock first, and fails on a live one.
-            if (!lock->tryLock(0))
+            // lock first (its process gone, or of an earlier boot), and fails on a live one.
+            if (!lock->tryLock(0) && !takeOwnerlessLock(*lock))
                 continue;
             if (!QFileInfo::exists(pathOf(stem, kCopySuffix))) {
                 removeFilesOf(stem);

@@ -175,6 +175,14 @@ void TestRecovery::copyOfAKilledProgramIsStaleAndReadsBackEqual()
     QVERIFY(other.claimStaleCopies().isEmpty());
     store.deleteCopy(stale[0]);
     QCOMPARE(copyFiles(m_folder), QStringList());
+
+    // A lock file that names no owner, as a disk may leave it, keeps nothing from being offered.
+    leaveStaleCopy(m_folder, "[PROJECT INFO]", QString(), QDateTime::currentDateTimeUtc());
+    const QString stem = copyFiles(m_folder).first().section(QLatin1Char('.'), 0, 0);
+    QFile emptyLock(QDir(m_folder).filePath(stem + QStringLiteral(".lock")));
+    QVERIFY(emptyLock.open(QIODevice::WriteOnly));
+    emptyLock.close();
+    QCOMPARE(store.claimStaleCopies().size(), 1);
 }
 
 void TestRecovery::twoLiveProgramsKeepTheirOwnCopies()

@@ -344,8 +344,10 @@ void TestRecovery::schedulerWritesLateAndPeriodicallyAndRemovesOnSave()
         QTest::qWait(40);
     }
     QVERIFY2(writes.size() >= 3 && writes.size() <= 4, qPrintable(QString::number(writes.size())));
+    // Seen when each write has ended, which lags its start by the write itself (some 100 ms on a
+    // busy disk).
     for (std::size_t i = 1; i < writes.size(); ++i)
-        QVERIFY2(writes[i] - writes[i - 1] >= kRepeat.count() - 20, qPrintable(QString::number(writes[i] - writes[i - 1])));
+        QVERIFY2(writes[i] - writes[i - 1] >= kRepeat.count() * 3 / 4, qPrintable(QString::number(writes[i] - writes[i - 1])));
 
     // Saved: the copy goes, and no copy is due any more.
     scheduler.documentSettled();

@@ -108,12 +108,57 @@ inline constexpr std::string_view kAreaTooWide =
     "(acres or hectares).";
 inline constexpr std::string_view kAreaTooLarge =
     "Please enter an area of at most 99999999 in the chosen unit.";
+// {1} the smallest area, {2} the unit as the unit list names it: "0.05 acres (a)".
+inline constexpr std::string_view kAreaStoredAsZero =
+    "This area would be listed as 0.0, and a culvert with a sub-area of 0.0 cannot be computed: "
+    "the smallest area a sub-area can hold is {1} {2}.";
 inline constexpr std::string_view kCorrTcNotComputed = "not computed";
 // A typed or pasted character a project file cannot hold (it is Windows-1252 text, a line a value):
 // refused at once rather than saved as "?" later. {1} lists them.
 inline constexpr std::string_view kCharactersNotHeld =
     "A project file cannot hold these characters, so they were not entered: {1}. Only Western European "
     "characters (Windows-1252) can be saved.";
+// Sub-areas pasted into the drainage-area list (our own wording). A refused row is listed as
+// kPasteRefusedRow: its line, the value refused, and Add's message or one of the reasons below.
+inline constexpr std::string_view kPasteNoRows =
+    "The clipboard holds no sub-area rows: nothing was added.\r"
+    "Each row gives the surface, the area, its unit (a, h, f, m, acres, hectares, sq ft or sq m), the C "
+    "of a surface that is not in the design table, and a description if any, separated by tabs, "
+    "commas or semicolons.";
+inline constexpr std::string_view kPasteTooManyRows =
+    "The clipboard holds more than {1} rows, more sub-areas than a culvert can hold: nothing was added.";
+inline constexpr std::string_view kPasteOverCapacity =
+    "The culvert holds {1} sub-areas; the {2} rows pasted would make more than {3}, the most a culvert "
+    "can hold: nothing was added.";
+inline constexpr std::string_view kPasteSomeRefused = "Sub-areas added: {1}. Rows refused and not added: {2}.";
+inline constexpr std::string_view kPasteAllRefused = "No sub-area was added: all {1} rows were refused.";
+inline constexpr std::string_view kPasteAdded = "Sub-areas added: {1}.";
+inline constexpr std::string_view kPasteRefusedRow = "Row {1}, \"{2}\": {3}";
+inline constexpr std::string_view kPasteMoreRefused = "... and {1} more rows refused.";
+inline constexpr std::string_view kPasteNotesHead = "Notes:";
+inline constexpr std::string_view kPasteNote = "Row {1}: {2}";
+inline constexpr std::string_view kPasteMoreNotes = "... and {1} more notes.";
+inline constexpr std::string_view kPasteRowTooLong = "the row is longer than {1} characters.";
+inline constexpr std::string_view kPasteQuoteNotClosed = "a quote is not closed on its line.";
+inline constexpr std::string_view kPasteTextAfterQuote = "text follows a closing quote.";
+inline constexpr std::string_view kPasteTooManyValues =
+    "more than five values (surface, area, unit, C, description).";
+inline constexpr std::string_view kPasteControlCharacter = "holds a control character.";
+inline constexpr std::string_view kPasteNotText = "holds bytes that are not text.";
+inline constexpr std::string_view kPasteNotWindows1252 =
+    "holds the character \"{1}\", which a project file cannot hold.";
+inline constexpr std::string_view kPasteUnitUnknown =
+    "the unit is none of a, h, f, m, acres, hectares, sq ft, sq m.";
+inline constexpr std::string_view kPasteNotNumber = "not a number (digits, with a point as the decimal mark).";
+inline constexpr std::string_view kPasteSurfaceCase =
+    "not a surface of the design table, and no C is given (the table's surface names are "
+    "case-sensitive: \"{1}\").";
+inline constexpr std::string_view kPasteNoteHeader = "taken as a header and skipped.";
+inline constexpr std::string_view kPasteNoteCNotUsed =
+    "the C \"{1}\" is not used: \"{2}\" takes its C from the design table ({3}).";
+inline constexpr std::string_view kPasteNoteSurfaceCut = "the surface \"{1}\" is kept as \"{2}\" (35 characters).";
+inline constexpr std::string_view kPasteNoteDescriptionCut =
+    "the description \"{1}\" is kept as \"{2}\" (10 characters, up to a comma).";
 
 // File commands
 inline constexpr std::string_view kUntitled = "Untitled";

@@ -1,9 +1,11 @@
 #include "engine/arearows.h"
 
+#include "core/messages.h"
 #include "core/numbers.h"
 #include "core/text.h"
 #include "engine/runoff.h"
 #include "engine/subarealine.h"
+#include "engine/tables.h"
 #include "model/units.h"
 
 namespace sw {
@@ -48,9 +50,55 @@ AreaEntryFault checkAreaEntry(const AreaEntry& e)
     // Written so that a value that is not a number is refused too.
     if (!(numericValue(e.Area) <= kMaxAreaValue))
         return AreaEntryFault::AreaTooLarge;
-    if (charCount(areaField(e)) > kAreaWidth)
+    const std::string field = areaField(e);
+    if (charCount(field) > kAreaWidth)
         return AreaEntryFault::AreaTooWide;
+    if (!(numericValue(splitAreaText(field).Number) > 0))
+        return AreaEntryFault::AreaStoredAsZero;
     return AreaEntryFault::None;
+}
+
+std::optional<AreaEntryRefusal> checkAddEntry(const AreaEntry& e)
+{
+    using R = AreaEntryRefusal;
+    if (e.Source == CSource::DesignManual) {
+        // A surface typed in that is not one of the table's would take its C from the hidden
+        // user-defined box: only a surface of the list has a design-manual C.
+        if (e.Surface.empty() || !isTableSurface(e.Surface))
+            return R{std::string(msg::kSelectSurface), EntryBox::Surface};
+        if (numericValue(e.CCaption) <= 0)
+            return R{std::string(msg::kReturnPeriodNotWhole16), EntryBox::ReturnPeriod};
+        if (numericValue(e.Area) <= 0)
+            return R{std::string(msg::kAreaNotPositive), EntryBox::Area};
+    } else {
+        if (numericValue(e.UserC) <= 0)
+            return R{std::string(msg::kUserCNotPositive), EntryBox::UserC};
+        if (e.UserSurface.empty())
+            return R{std::string(msg::kNoUserSurface), EntryBox::UserSurface};
+        if (numericValue(e.Area) <= 0)
+            return R{std::string(msg::kAreaNotPositive), EntryBox::Area};
+    }
+    switch (checkAreaEntry(e)) {
+    case AreaEntryFault::None:
+        return std::nullopt;
+    case AreaEntryFault::CommaInUserSurface:
+        return R{std::string(msg::kCommaInUserSurface), EntryBox::UserSurface};
+    case AreaEntryFault::CommaInUserC:
+        return R{std::string(msg::kCommaInUserC), EntryBox::UserC};
+    case AreaEntryFault::AreaNotPlainNumber:
+        return R{std::string(msg::kAreaNotPlainNumber), EntryBox::Area};
+    case AreaEntryFault::AreaTooLarge:
+        return R{std::string(msg::kAreaTooLarge), EntryBox::Area};
+    case AreaEntryFault::AreaTooWide:
+        return R{std::string(msg::kAreaTooWide), EntryBox::Area};
+    case AreaEntryFault::AreaStoredAsZero:
+        break;
+    }
+    const std::vector<std::string>& names = designTables().AreaUnitNames;
+    const std::string unit = e.UnitIndex >= 0 && static_cast<std::size_t>(e.UnitIndex) < names.size()
+                                 ? names[static_cast<std::size_t>(e.UnitIndex)]
+                                 : std::string();
+    return R{fillMessage(msg::kAreaStoredAsZero, {plainNumber(kSmallestArea), unit}), EntryBox::Area};
 }
 
 std::string BuildAreaRow(const AreaEntry& e)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/messages.h"
 #include "engine/arearows.h"
 
 namespace sw {
@@ -81,9 +82,46 @@ TEST(AreaRows, EntriesThatWouldShiftOrCutTheRowAreRefused)
         {user("Gravel", "0.5", "9.9e7", 0), AreaEntryFault::None},
         // a comma beyond the 35 characters kept of the surface goes with them
         {user(std::string(35, 'x') + ",y", "0.5", "5", 0), AreaEntryFault::None},
+        // a design-manual area is listed with one decimal; a user-defined one as typed
+        {manual("Asphaltic", "0.86", "0.04", 0), AreaEntryFault::AreaStoredAsZero},
+        {manual("Asphaltic", "0.86", "0.0499", 2), AreaEntryFault::AreaStoredAsZero},
+        {manual("Asphaltic", "0.86", "0.05", 0), AreaEntryFault::None},
+        {user("Gravel", "0.5", "0.04", 0), AreaEntryFault::None},
     };
     for (const auto& [entry, fault] : cases)
         EXPECT_EQ(checkAreaEntry(entry), fault) << entry.UserSurface << entry.Surface << " " << entry.Area;
+}
+
+// Add's checks in their order, each with the box the focus goes to.
+TEST(AreaRows, AddRefusesTheFirstFaultAndNamesItsBox)
+{
+    using B = EntryBox;
+    const std::tuple<AreaEntry, std::string_view, B> cases[] = {
+        {manual("", "", "0", 0), msg::kSelectSurface, B::Surface},
+        {manual("asphaltic", "0.86", "5", 0), msg::kSelectSurface, B::Surface},
+        {manual("Asphaltic", "", "0", 0), msg::kReturnPeriodNotWhole16, B::ReturnPeriod},
+        {manual("Asphaltic", "0", "5", 0), msg::kReturnPeriodNotWhole16, B::ReturnPeriod},
+        {manual("Asphaltic", "0.86", "", 0), msg::kAreaNotPositive, B::Area},
+        {manual("Asphaltic", "0.86", "1500000", 2), msg::kAreaTooWide, B::Area},
+        {manual("Asphaltic", "0.86", "1e300", 0), msg::kAreaTooLarge, B::Area},
+        {user("", "0", "0", 0), msg::kUserCNotPositive, B::UserC},
+        {user("", "0.5", "0", 0), msg::kNoUserSurface, B::UserSurface},
+        {user("Lot", "0.5", "-1", 0), msg::kAreaNotPositive, B::Area},
+        {user("Lot, paved", "0.5", "1 5", 0), msg::kCommaInUserSurface, B::UserSurface},
+        {user("Lot", "1,5", "1 5", 0), msg::kCommaInUserC, B::UserC},
+        {user("Lot", "0.5", "1 5", 0), msg::kAreaNotPlainNumber, B::Area},
+    };
+    for (const auto& [entry, message, box] : cases)
+        EXPECT_EQ(checkAddEntry(entry), (AreaEntryRefusal{std::string(message), box})) << message;
+    // The smallest area named in the unit as the unit list names it.
+    const std::pair<int, const char*> units[] = {{0, "acres (a)"}, {1, "hectares (h)"}, {2, "ft*ft (f)"}, {3, "m*m (m)"}};
+    for (const auto& [unit, name] : units)
+        EXPECT_EQ(checkAddEntry(manual("Asphaltic", "0.86", "0.04", unit)),
+                  (AreaEntryRefusal{"This area would be listed as 0.0, and a culvert with a sub-area of 0.0 cannot be "
+                                    "computed: the smallest area a sub-area can hold is 0.05 " + std::string(name) + ".",
+                                    B::Area}));
+    EXPECT_EQ(checkAddEntry(manual("Asphaltic", "0.86", "0.05", 0)), std::nullopt);
+    EXPECT_EQ(checkAddEntry(user("Lot", "0.5", "0.04", 0)), std::nullopt);
 }
 
 }  // namespace

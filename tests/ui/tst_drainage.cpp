@@ -1,7 +1,10 @@
 // The drainage area editor: the rows Add builds and the sub-areas parsed from them, the refusals of
-// Add, Remove, Remove All, picking a row, and the two modes.
+// Add, Remove, Remove All, picking a row, the two modes, and rows pasted into the list.
+
+#include <chrono>
 
 #include "core/messages.h"
+#include "engine/arearows.h"
 #include "tests/ui/editorsteps.h"
 
 using namespace sw;
@@ -17,12 +20,30 @@ private slots:
     void addRefusals();
     void removingRows();
     void modeSwitches();
+    void pasteBuildsTheRowsAddBuilds();
+    void pasteAddsTheValidRows_data();
+    void pasteAddsTheValidRows();
+    void pasteOfFiveHundredRows();
 
 private:
     // Culvert D1 with its return period picked, and the drainage page open.
     bool prepareCulvert(int period = entry::k10Years)
     {
         return s->createCulvert("D1") && s->pick("cboretPeriod", period) && s->showPage(kDrainagePage);
+    }
+    // Ctrl+V in lstAreaInfo, or "Paste Sub-areas" from its context menu, with the text on the clipboard.
+    bool paste(const QString& text, bool fromMenu = false)
+    {
+        QGuiApplication::clipboard()->setText(text);
+        QListWidget* list = s->list("lstAreaInfo");
+        if (!s->focusOn(list))
+            return false;
+        auto* item = list->findChild<QAction*>("mnuPasteSubAreas");
+        if (item == nullptr || item->text() != "Paste Sub-areas" || !list->actions().contains(item) ||
+            list->contextMenuPolicy() != Qt::ActionsContextMenu)
+            return false;
+        fromMenu ? item->trigger() : QTest::keyClick(list, Qt::Key_V, Qt::ControlModifier);
+        return true;
     }
 };
 
@@ -45,6 +66,9 @@ void TestDrainage::addBuildsTheRow_data()
         << SubAreaInput{-1, "Gravel lot", "0.455", "5", kHectares, "a,b"}
         << "Gravel lot                         ,5 h       ,0.45,a,b       "
         << SubArea{"Gravel lot", 0.45, "5 h", 12.4, "a"};
+    QTest::newRow("design manual, 0.05 acres: the smallest area listed above 0.0")
+        << SubAreaInput{kAsphaltic, {}, {}, "0.05", kAcres, ""}
+        << "Asphaltic                          ,0.1 a     ,0.81,          " << SubArea{"Asphaltic", 0.81, "0.1 a", 0.1, ""};
 }
 
 void TestDrainage::addBuildsTheRow()
@@ -83,6 +107,11 @@ void TestDrainage::addRefusals_data()
                                                             << "cboSurface";
     QTest::newRow("area text of 11 characters") << QStringList{"txtArea", "1500000"}
                                                 << qs(std::string(msg::kAreaTooWide)) << "txtArea";
+    QTest::newRow("area of 0.04 acres, listed as 0.0")
+        << QStringList{"txtArea", "0.04"}
+        << "This area would be listed as 0.0, and a culvert with a sub-area of 0.0 cannot be computed: the smallest "
+           "area a sub-area can hold is 0.05 acres (a)."
+        << "txtArea";
     QTest::newRow("short text of a huge area") << user + QStringList{"0.5", "txtUserSurface", "Lot", "txtArea", "1e300"}
                                                << qs(std::string(msg::kAreaTooLarge)) << "txtArea";
     // Its box is on the intensity page, which comes up with the message.
@@ -172,6 +201,100 @@ void TestDrainage::modeSwitches()
     // Chosen again, the user-defined mode starts from empty boxes.
     QVERIFY2(s->click("optUserC"), s->why());
     QCOMPARE(s->text("txtUserC") + s->text("txtUserSurface"), QString());
+}
+
+// The rows a paste adds are the rows Add adds for the same values typed into the boxes.
+void TestDrainage::pasteBuildsTheRowsAddBuilds()
+{
+    const QString roof = "Concrete/Roof\t2.25\tacres\t\tRoof";
+    QVERIFY2(prepareCulvert() && s->addSubArea(kDitch), s->why());
+    state().IsPristine = true;
+    QVERIFY(paste(roof + "\nGravel lot\t5\th\t0.5\tLot"));
+    QVERIFY(messages().asked().empty());
+    QVERIFY(!state().IsPristine && s->w("cmdRemove")->isEnabled() && s->w("cmdRemoveAll")->isEnabled());
+    const QStringList pasted = s->rows("lstAreaInfo");
+    const CulvertRecord pastedCulvert = s->culvert(0);
+
+    QVERIFY2(s->createCulvert("D2") && s->pick("cboretPeriod", entry::k10Years) && s->addSubArea(kDitch) &&
+                 s->addSubArea({entry::kConcreteRoof, {}, {}, "2.25", entry::kAcres, "Roof"}) && s->addSubArea(kLot),
+             s->why());
+    QCOMPARE(pasted, s->rows("lstAreaInfo"));
+    const CulvertRecord& added = s->culvert(1);
+    QCOMPARE(pastedCulvert.Areas, added.Areas);
+    QVERIFY(pastedCulvert.NumOfAreas == "3" && added.NumOfAreas == "3");
+    QVERIFY(pastedCulvert.TotalArea == 17.2 && pastedCulvert.WeightedC == added.WeightedC);
+    QCOMPARE(s->areaTotals(), QStringLiteral("3 17.2 0.59"));  // (0.81 x 2.5 + 0.83 x 2.3 + 0.5 x 12.4) / 17.2
+}
+
+void TestDrainage::pasteAddsTheValidRows_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("fromMenu");
+    QTest::addColumn<QStringList>("added");  // the rows added after the one there
+    QTest::addColumn<QString>("totals");
+    QTest::addColumn<QString>("message");
+    const QString roof = "Concrete/Roof                      ,2.0 a     ,0.83,Roof      ";
+    const QString lot = "Gravel lot                         ,5 h       , 0.5,Lot       ";
+    const QString noC = qs(std::string(msg::kUserCNotPositive));
+    QTest::newRow("header, tabs") << "Surface\tArea\tUnit\tC\tDescription\nConcrete/Roof\t2\ta\t\tRoof\nGravel lot\t5\th\t0.5\tLot\n"
+                                  << false << QStringList{roof, lot} << "3 16.9 0.58"
+                                  << "Sub-areas added: 2.\rNotes:\rRow 1: taken as a header and skipped.";
+    QTest::newRow("mixed, CSV, from the menu")
+        << "Concrete/Roof,2,a,,Roof\nLot,5,h\n\"Gravel lot\",5,hectares,0.5,Lot\nAsphaltic,0.04,a" << true
+        << QStringList{roof, lot} << "3 16.9 0.58"
+        << "Sub-areas added: 2. Rows refused and not added: 2.\rRow 2, \"\": " + noC +
+               "\rRow 4, \"0.04\": This area would be listed as 0.0, and a culvert with a sub-area of 0.0 cannot be "
+               "computed: the smallest area a sub-area can hold is 0.05 acres (a).";
+    QTest::newRow("all refused") << "Lot;5;h\nLot;2,5;h;0.5" << false << QStringList{} << "1 2.5 0.81"
+                                 << "No sub-area was added: all 2 rows were refused.\rRow 1, \"\": " + noC +
+                                        "\rRow 2, \"2,5\": not a number (digits, with a point as the decimal mark).";
+    QTest::newRow("empty clipboard") << "" << true << QStringList{} << "1 2.5 0.81" << qs(std::string(msg::kPasteNoRows));
+}
+
+void TestDrainage::pasteAddsTheValidRows()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, fromMenu);
+    QFETCH(QStringList, added);
+    QFETCH(QString, totals);
+    QFETCH(QString, message);
+    QVERIFY2(prepareCulvert() && s->addSubArea(kDitch), s->why());
+    const QStringList before = s->rows("lstAreaInfo");
+    const std::vector<SubArea> areasBefore = s->culvert(0).Areas;
+    state().IsPristine = true;
+    messages().clearRecord();
+    QVERIFY(paste(text, fromMenu));
+
+    QCOMPARE(messages().texts(), std::vector<std::string>{message.toStdString()});
+    QCOMPARE(s->rows("lstAreaInfo"), before + added);
+    QCOMPARE(s->areaTotals(), totals);
+    const CulvertRecord& c = s->culvert(0);
+    QCOMPARE(qs(c.NumOfAreas), QString::number(1 + added.size()));
+    QCOMPARE(c.Areas.size(), std::size_t(1 + added.size()));
+    QVERIFY(std::equal(areasBefore.begin(), areasBefore.end(), c.Areas.begin()));
+    for (qsizetype i = 0; i < added.size(); ++i)
+        QCOMPARE(c.Areas[std::size_t(i + 1)], parseAreaRow(added[i].toStdString()));
+    QCOMPARE(state().IsPristine, added.isEmpty());  // nothing added: nothing touched
+}
+
+// A paste of 500 rows: all of them stored, and the window answers within a second or two.
+void TestDrainage::pasteOfFiveHundredRows()
+{
+    QVERIFY2(prepareCulvert() && s->addSubArea(kDitch), s->why());
+    QString text;
+    for (int i = 0; i < 500; ++i)
+        text += QStringLiteral("Grass Areas (> 75%)-Flat 0~2%\t%1\tacres\t\tSwale %2\r\n").arg(i % 2 ? "1.5" : "2.5").arg(i);
+    const auto started = std::chrono::steady_clock::now();
+    QVERIFY(paste(text));
+    const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
+    qInfo("500 rows pasted in %lld ms", static_cast<long long>(took.count()));
+    QVERIFY(took < std::chrono::seconds(2));
+    QVERIFY(messages().asked().empty());
+    QCOMPARE(s->list("lstAreaInfo")->count(), 501);
+    const CulvertRecord& c = s->culvert(0);
+    QVERIFY(c.NumOfAreas == "501" && c.Areas.size() == 501);
+    QCOMPARE(c.Areas[500], (SubArea{"Grass Areas (> 75%)-Flat 0~2%", 0.25, "1.5 a", 1.5, "Swale 499"}));
+    QCOMPARE(s->areaTotals(), QStringLiteral("501 1002.5 0.25"));  // (0.81 x 2.5 + 0.25 x 1000) / 1002.5
 }
 
 QTEST_MAIN(TestDrainage)

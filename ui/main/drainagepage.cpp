@@ -1,6 +1,9 @@
 #include "ui/main/drainagepage.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -10,6 +13,7 @@
 
 #include "core/messages.h"
 #include "core/numbers.h"
+#include "engine/areapaste.h"
 #include "engine/arearows.h"
 #include "engine/runoff.h"
 #include "engine/subarealine.h"
@@ -50,6 +54,13 @@ DrainagePage::DrainagePage(QWidget* parent)
     for (QWidget* hidden : std::initializer_list<QWidget*>{m_ui->txtUserSurface, m_ui->Label31, m_ui->lblCU, m_ui->txtUserC})
         hidden->hide();
     fitFixedPitchList(m_ui->lstAreaInfo);
+    // Rows copied from a spreadsheet: Ctrl+V in the list, or its context menu.
+    m_pasteAction = new QAction(tr("Paste Sub-areas"), m_ui->lstAreaInfo);
+    m_pasteAction->setObjectName(QStringLiteral("mnuPasteSubAreas"));
+    m_pasteAction->setShortcut(QKeySequence::Paste);
+    m_pasteAction->setShortcutContext(Qt::WidgetShortcut);
+    m_ui->lstAreaInfo->addAction(m_pasteAction);
+    m_ui->lstAreaInfo->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 DrainagePage::~DrainagePage()
@@ -79,6 +90,7 @@ void DrainagePage::bind(AppState& state, Desktop& desktop, std::function<QString
     connect(m_ui->cmdAdd, &QPushButton::clicked, this, &DrainagePage::addSubArea);
     connect(m_ui->cmdRemove, &QPushButton::clicked, this, &DrainagePage::removeSubArea);
     connect(m_ui->cmdRemoveAll, &QPushButton::clicked, this, &DrainagePage::removeAllSubAreas);
+    connect(m_pasteAction, &QAction::triggered, this, &DrainagePage::pasteSubAreas);
 
     // Enter moves along the page's chain of boxes.
     const std::pair<QWidget*, QWidget*> enterChain[] = {
@@ -348,13 +360,10 @@ void DrainagePage::applyUserDefinedMode()
 void DrainagePage::addSubArea()
 {
     MessageBoxes& messages = m_desktop->messages();
-    auto refuse = [this, &messages](std::string_view message, QWidget* focus) {
-        messages.showMessage(std::string(message));
-        if (focus != nullptr)
-            emit focusRequested(focus);
-    };
-    if (currentCulvert(*m_state) == nullptr)
-        return refuse(msg::kNoCulvertId, nullptr);
+    if (currentCulvert(*m_state) == nullptr) {
+        messages.showMessage(std::string(msg::kNoCulvertId));
+        return;
+    }
 
     AreaEntry entry;
     entry.Source = m_ui->optManualC->isChecked() ? CSource::DesignManual : CSource::UserDefined;
@@ -366,50 +375,60 @@ void DrainagePage::addSubArea()
     entry.UnitIndex = m_ui->cboAreaUnit->currentIndex();
     entry.Description = text(m_ui->txtDesCrption);
 
-    if (entry.Source == CSource::DesignManual) {
-        // A surface typed in that is not one of the table's would take its C from the hidden
-        // user-defined box: only a surface of the list has a design-manual C.
-        if (entry.Surface.empty() || !isTableSurface(entry.Surface))
-            return refuse(msg::kSelectSurface, m_ui->cboSurface);
-        if (numericValue(entry.CCaption) <= 0) {
-            messages.showMessage(std::string(msg::kReturnPeriodNotWhole16));
-            emit returnPeriodFocusRequested();
-            return;
+    if (const std::optional<AreaEntryRefusal> refusal = checkAddEntry(entry)) {
+        messages.showMessage(refusal->Message);
+        switch (refusal->Focus) {
+        case EntryBox::Surface:
+            return emit focusRequested(m_ui->cboSurface);
+        case EntryBox::Area:
+            return emit focusRequested(m_ui->txtArea);
+        case EntryBox::UserC:
+            return emit focusRequested(m_ui->txtUserC);
+        case EntryBox::UserSurface:
+            return emit focusRequested(m_ui->txtUserSurface);
+        case EntryBox::ReturnPeriod:
+            return emit returnPeriodFocusRequested();
         }
-        if (numericValue(entry.Area) <= 0)
-            return refuse(msg::kAreaNotPositive, m_ui->txtArea);
-    } else {
-        if (numericValue(entry.UserC) <= 0)
-            return refuse(msg::kUserCNotPositive, m_ui->txtUserC);
-        if (entry.UserSurface.empty())
-            return refuse(msg::kNoUserSurface, m_ui->txtUserSurface);
-        if (numericValue(entry.Area) <= 0)
-            return refuse(msg::kAreaNotPositive, m_ui->txtArea);
-    }
-    switch (checkAreaEntry(entry)) {
-    case AreaEntryFault::None:
-        break;
-    case AreaEntryFault::CommaInUserSurface:
-        return refuse(msg::kCommaInUserSurface, m_ui->txtUserSurface);
-    case AreaEntryFault::CommaInUserC:
-        return refuse(msg::kCommaInUserC, m_ui->txtUserC);
-    case AreaEntryFault::AreaNotPlainNumber:
-        return refuse(msg::kAreaNotPlainNumber, m_ui->txtArea);
-    case AreaEntryFault::AreaTooLarge:
-        return refuse(msg::kAreaTooLarge, m_ui->txtArea);
-    case AreaEntryFault::AreaTooWide:
-        return refuse(msg::kAreaTooWide, m_ui->txtArea);
+        return;
     }
 
-    m_ui->lstAreaInfo->addItem(qs(BuildAreaRow(entry)));
-    m_ui->lblLot->setText(QString::number(rowCount()));
-    storeRowsIntoCulvert();
-
+    appendRows({BuildAreaRow(entry)});
     m_ui->txtArea->clear();
     m_ui->txtDesCrption->clear();
+    applyDesignManualMode();
+}
+
+void DrainagePage::pasteSubAreas()
+{
+    MessageBoxes& messages = m_desktop->messages();
+    const CulvertRecord* culvert = currentCulvert(*m_state);
+    if (culvert == nullptr) {
+        messages.showMessage(std::string(msg::kNoCulvertId));
+        return;
+    }
+    const AreaPaste paste = readPastedAreas(QGuiApplication::clipboard()->text().toStdString(),
+                                            returnPeriodYears(culvert->RetPeriod),
+                                            static_cast<std::size_t>(rowCount()));
+    std::vector<std::string> rows;
+    rows.reserve(paste.Rows.size());
+    for (const PastedRow& row : paste.Rows)
+        rows.push_back(row.Row);
+    if (!rows.empty())
+        appendRows(rows);
+    if (const std::string message = pasteMessage(paste); !message.empty())
+        messages.showMessage(message);
+}
+
+void DrainagePage::appendRows(const std::vector<std::string>& rows)
+{
+    QListWidget* list = m_ui->lstAreaInfo;
+    for (const std::string& row : rows)
+        list->addItem(qs(row));
+    m_ui->lblLot->setText(QString::number(rowCount()));
+    storeRowsIntoCulvert();
     m_ui->cmdRemove->setEnabled(true);
     m_ui->cmdRemoveAll->setEnabled(true);
-    applyDesignManualMode();
+    m_state->IsPristine = false;
 }
 
 void DrainagePage::storeRowsIntoCulvert()

@@ -26,6 +26,7 @@ namespace Ui {
 class DrainagePage;
 }
 
+class QAction;
 class QComboBox;
 class QLineEdit;
 
@@ -69,6 +70,10 @@ public:
     void addSubArea();
     void removeSubArea();
     void removeAllSubAreas();
+    // Ctrl+V in lstAreaInfo, or "Paste Sub-areas" on its context menu: the clipboard's rows, each
+    // checked as Add checks it and built as Add builds it, added in one step; one message lists
+    // the rows refused.
+    void pasteSubAreas();
     // A project read from a file: its rows can be added to and removed.
     void enableRowButtons();
 
@@ -112,6 +117,8 @@ private:
     void surfaceTyped();
     void showSurfaceC();
     void storeRowsIntoCulvert();
+    // Rows added at the end, as Add and a paste add them: stored into the culvert in one pass.
+    void appendRows(const std::vector<std::string>& rows);
     void clearAllRows();
     void rowClicked();
 
@@ -120,6 +127,7 @@ private:
     Desktop* m_desktop = nullptr;
     std::function<QString()> m_shownReturnPeriod;
     ControlEvents* m_events;
+    QAction* m_pasteAction = nullptr;
 };
 
 }  // namespace sw

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <utility>
 
 #include "core/encoding.h"
@@ -10,6 +9,7 @@
 #include "core/numbers.h"
 #include "core/text.h"
 #include "engine/runoff.h"
+#include "engine/subarealine.h"
 #include "engine/tables.h"
 #include "model/units.h"
 
@@ -37,8 +37,9 @@ std::size_t utf8Length(std::string_view s)
     return len != 0 && len <= s.size() && isValidUtf8(s.substr(0, len)) ? len : 0;
 }
 
-// A value as a message shows it: bytes that are no text written as "\xNN" (control characters are
-// made printable by the message itself), cut to what the message shows.
+// A value as a message shows it: bytes that are no text, and the control characters U+0080 to
+// U+009F, written as "\xNN" byte by byte (those below U+0020 the message itself makes printable),
+// cut to what the message shows.
 std::string shownValue(std::string_view value)
 {
     value = value.substr(0, kKeptValueBytes);
@@ -64,17 +65,15 @@ bool isBreak(char ch)
     return ch == '\n' || ch == '\r';
 }
 
-// Where the line from `start` ends: its first CR or LF, or the end of the text. Through memchr,
-// which a line of megabytes passes in no time.
+// Where the line from `start` ends: its first CR or LF, or the end of the text. A search for
+// either alone could run to the end of a text whose lines end with the other one, for every line.
 std::size_t lineEnd(std::string_view text, std::size_t start)
 {
-    if (start >= text.size())
-        return text.size();
-    const char* const base = text.data();
-    const void* lf = std::memchr(base + start, '\n', text.size() - start);
-    const std::size_t lfAt = lf != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lf) - base) : text.size();
-    const void* cr = std::memchr(base + start, '\r', lfAt - start);
-    return cr != nullptr ? static_cast<std::size_t>(static_cast<const char*>(cr) - base) : lfAt;
+    const char* p = text.data() + std::min(start, text.size());
+    const char* const end = text.data() + text.size();
+    while (p != end && *p != '\n' && *p != '\r')
+        ++p;
+    return static_cast<std::size_t>(p - text.data());
 }
 
 // The next line of the text from `at`, without its line break (CR LF, LF or CR); `at` moves past it.
@@ -92,16 +91,17 @@ std::string_view nextLine(std::string_view text, std::size_t& at)
 // into `line`; to the end of the text when there is none.
 void skipBlankLines(std::string_view text, std::size_t& at, std::size_t& line)
 {
-    std::size_t lineStart = at;
-    for (std::size_t i = at; i < text.size(); ++i) {
-        const char ch = text[i];
-        if (isBreak(ch)) {
-            if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* lineStart = begin + std::min(at, text.size());
+    for (const char* p = lineStart; p != end; ++p) {
+        if (isBreak(*p)) {
+            if (*p == '\r' && p + 1 != end && p[1] == '\n')
+                ++p;
             ++line;
-            lineStart = i + 1;
-        } else if (ch != ' ' && ch != '\t') {
-            at = lineStart;
+            lineStart = p + 1;
+        } else if (*p != ' ' && *p != '\t') {
+            at = static_cast<std::size_t>(lineStart - begin);
             return;
         }
     }
@@ -114,16 +114,14 @@ void skipBlankLines(std::string_view text, std::size_t& at, std::size_t& line)
 std::size_t contentLines(std::string_view text, std::size_t enough)
 {
     std::size_t count = 0;
-    for (std::size_t at = 0; at < text.size() && count <= enough;) {
-        const std::size_t end = lineEnd(text, at);
-        for (std::size_t i = at; i < end; ++i) {
-            const char ch = text[i];
-            if (ch != ' ' && ch != '\t' && ch != ',' && ch != ';' && ch != '"') {
-                ++count;
-                break;
-            }
+    bool content = false;
+    for (const char* p = text.data(); p != text.data() + text.size() && count <= enough; ++p) {
+        if (isBreak(*p)) {
+            content = false;
+        } else if (!content && *p != ' ' && *p != '\t' && *p != ',' && *p != ';' && *p != '"') {
+            content = true;
+            ++count;
         }
-        at = end + 1;  // the LF of a CR LF starts an empty line
     }
     return count;
 }
@@ -445,7 +443,7 @@ private:
 
         PastedRow accepted{line, std::move(e), {}};
         accepted.Row = BuildAreaRow(accepted.Entry);
-        const SubArea stored = parseAreaRow(accepted.Row);
+        const SubAreaFields stored = splitSubAreaLine(trimSpaces(accepted.Row), ShortLine::FieldsStayEmpty);
         if (table && !c.empty())
             note(line, fillMessage(msg::kPasteNoteCNotUsed, {c, surface, accepted.Entry.CCaption}));
         if (stored.Surface != surface)

@@ -24,7 +24,7 @@
 #include "engine/discharge.h"
 #include "engine/summary.h"
 #include "engine/tables.h"
-#include "model/appstate.h"
+#include "model/document.h"
 #include "project/projectreader.h"
 #include "project/projectwriter.h"
 #include "report/csvfile.h"
@@ -76,16 +76,16 @@ int usageError(std::string_view why)
 
 // The project as File > Open reads it. A damaged file is refused even when part of it was read:
 // a report must never be built on half a project.
-bool loadProject(sw::AppState& state, const std::string& path)
+bool loadProject(sw::Document& document, const std::string& path)
 {
-    sw::InitTables(state);
+    sw::InitTables();
     const sw::FormatCheck check = sw::CheckFileFormat(path);
     if (!check.accepted()) {
         printMessage(check.status == sw::FormatCheck::Status::Failed && !check.Message.empty() ? check.Message
                                                                                                : sw::msg::kFormatInvalid);
         return false;
     }
-    const sw::LoadOutcome load = sw::readProjectFile(state, path);
+    const sw::LoadOutcome load = sw::readProjectFile(document, path);
     switch (load.status) {
     case sw::LoadOutcome::Status::Loaded:
         // A culvert without an ID was given one to be shown and kept; a report must not print it.
@@ -94,7 +94,6 @@ bool loadProject(sw::AppState& state, const std::string& path)
             printMessage(sw::msg::kBatchCulvertsWithoutId);
             return false;
         }
-        state.ProjectFileName = path;
         return true;
     case sw::LoadOutcome::Status::Partial:
         printMessage(load.Message);
@@ -107,16 +106,17 @@ bool loadProject(sw::AppState& state, const std::string& path)
     return false;
 }
 
-// Computes one culvert as the current one; false (with its message printed) when its information
-// is not sufficient or cannot be computed.
-bool computeCulvert(sw::AppState& state, int index)
+// Computes one culvert; false (with its message printed) when its information is not sufficient or
+// cannot be computed.
+bool computeCulvert(sw::Document& document, int index)
 {
-    state.CurCulvert = static_cast<std::int16_t>(index);
-    const sw::CulvertRun run = sw::CalCulvert(state, index);
-    const std::string& id = state.CulvertList[static_cast<std::size_t>(index)].CulvertNo;
+    const sw::CulvertRun run = sw::CalCulvert(document, index);
+    const std::string& id = document.CulvertList[static_cast<std::size_t>(index)].CulvertNo;
     switch (run.status) {
     case sw::CulvertRun::Status::Computed:
         return true;
+    case sw::CulvertRun::Status::NoCulvert:
+        return false;  // the index comes from the list itself
     case sw::CulvertRun::Status::Incomplete:
         printMessage(sw::fillMessage(sw::msg::kInsufficientInfo, {sw::messageValue(id)}));
         return false;
@@ -127,11 +127,11 @@ bool computeCulvert(sw::AppState& state, int index)
     return false;
 }
 
-std::optional<int> findCulvert(const sw::AppState& state, const std::string& id)
+std::optional<int> findCulvert(const sw::Document& document, const std::string& id)
 {
-    const std::size_t count = sw::usedCulvertCount(state.CulvertList);
+    const std::size_t count = sw::usedCulvertCount(document.CulvertList);
     for (std::size_t i = 0; i < count; ++i)
-        if (state.CulvertList[i].CulvertNo == id)
+        if (document.CulvertList[i].CulvertNo == id)
             return static_cast<int>(i);
     printMessage(sw::fillMessage(sw::msg::kBatchNotInProject, {sw::messageValue(id)}));
     return std::nullopt;
@@ -148,61 +148,61 @@ int finish(bool written, const std::string& message)
 
 int reportAll(const std::string& project, const std::string& report)
 {
-    sw::AppState state;
-    if (!loadProject(state, project))
+    sw::Document document;
+    if (!loadProject(document, project))
         return kExitRefused;
-    const std::size_t count = sw::usedCulvertCount(state.CulvertList);
+    const std::size_t count = sw::usedCulvertCount(document.CulvertList);
     for (std::size_t i = 0; i < count; ++i)
-        if (!computeCulvert(state, static_cast<int>(i)))
+        if (!computeCulvert(document, static_cast<int>(i)))
             return kExitRefused;
-    const sw::FileWriteResult written = sw::ReportAll2File(state, report);
+    const sw::FileWriteResult written = sw::ReportAll2File(document, report);
     return finish(written.written(), written.Message);
 }
 
 // The project read and the culvert ID computed; nothing when either is refused (its message
 // printed).
-std::optional<int> loadAndCompute(sw::AppState& state, const std::string& project, const std::string& id)
+std::optional<int> loadAndCompute(sw::Document& document, const std::string& project, const std::string& id)
 {
-    if (!loadProject(state, project))
+    if (!loadProject(document, project))
         return std::nullopt;
-    const std::optional<int> index = findCulvert(state, id);
-    if (!index || !computeCulvert(state, *index))
+    const std::optional<int> index = findCulvert(document, id);
+    if (!index || !computeCulvert(document, *index))
         return std::nullopt;
     return index;
 }
 
 int reportCulvert(const std::string& id, const std::string& project, const std::string& report)
 {
-    sw::AppState state;
-    const std::optional<int> index = loadAndCompute(state, project, id);
+    sw::Document document;
+    const std::optional<int> index = loadAndCompute(document, project, id);
     if (!index)
         return kExitRefused;
-    const sw::FileWriteResult written = sw::Report2File(state, report, *index);
+    const sw::FileWriteResult written = sw::Report2File(document, report, *index);
     return finish(written.written(), written.Message);
 }
 
 int printSummary(const std::string& id, const std::string& project)
 {
-    sw::AppState state;
-    const std::optional<int> index = loadAndCompute(state, project, id);
+    sw::Document document;
+    const std::optional<int> index = loadAndCompute(document, project, id);
     if (!index)
         return kExitRefused;
-    const sw::SummaryOutcome outcome = sw::prepareSummary(state, *index);
+    const sw::SummaryOutcome outcome = sw::prepareSummary(document, *index);
     if (!outcome.available()) {
         printMessage(outcome.Message);
         return kExitRefused;
     }
     // The very bytes the summary file holds: Windows-1252 with CR LF.
-    const std::string& retPeriod = state.CulvertList[static_cast<std::size_t>(*index)].RetPeriod;
+    const std::string& retPeriod = document.CulvertList[static_cast<std::size_t>(*index)].RetPeriod;
     return writeToStandardOutput(sw::textFileBytes(sw::summaryFileLines(outcome.Rows, retPeriod)));
 }
 
 int resave(const std::string& project, const std::string& out)
 {
-    sw::AppState state;
-    if (!loadProject(state, project))
+    sw::Document document;
+    if (!loadProject(document, project))
         return kExitRefused;
-    const sw::WriteOutcome written = sw::Write2File(state, out);
+    const sw::WriteOutcome written = sw::Write2File(document, out);
     return finish(written.written(), written.Message);
 }
 
@@ -210,16 +210,15 @@ int resave(const std::string& project, const std::string& out)
 // be computed gets the sheet as far as it goes, and the exit status of a refusal.
 int printCalculation(const std::string& id, const std::string& project)
 {
-    sw::AppState state;
-    if (!loadProject(state, project))
+    sw::Document document;
+    if (!loadProject(document, project))
         return kExitRefused;
-    const std::optional<int> index = findCulvert(state, id);
+    const std::optional<int> index = findCulvert(document, id);
     if (!index)
         return kExitRefused;
-    state.CurCulvert = static_cast<std::int16_t>(*index);
-    const sw::CulvertRun run = sw::CalCulvert(state, *index);
+    const sw::CulvertRun run = sw::CalCulvert(document, *index);
     std::string text;
-    for (const std::string& line : sw::calculationSheet(state.CulvertList[static_cast<std::size_t>(*index)],
+    for (const std::string& line : sw::calculationSheet(document.CulvertList[static_cast<std::size_t>(*index)],
                                                         run.Computation))
         text += line + "\n";
     const int written = writeToStandardOutput(text);
@@ -230,36 +229,36 @@ int printCalculation(const std::string& id, const std::string& project)
 // its row with the reason.
 int writeCsv(const std::string& project, const std::string& out)
 {
-    sw::AppState state;
-    if (!loadProject(state, project))
+    sw::Document document;
+    if (!loadProject(document, project))
         return kExitRefused;
-    const sw::FileWriteResult written = sw::writeResultsCsv(state, out);
+    const sw::FileWriteResult written = sw::writeResultsCsv(document, out);
     return finish(written.written(), written.Message);
 }
 
 // --pdf [--culvert ID] PROJECT OUT.pdf: the printed report into a PDF file, no printer needed.
 int printPdf(const std::optional<std::string>& id, const std::string& project, const std::string& out)
 {
-    sw::AppState state;
+    sw::Document document;
     std::vector<int> culverts;
     if (id) {
-        const std::optional<int> index = loadAndCompute(state, project, *id);
+        const std::optional<int> index = loadAndCompute(document, project, *id);
         if (!index)
             return kExitRefused;
         culverts.push_back(*index);
     } else {
-        if (!loadProject(state, project))
+        if (!loadProject(document, project))
             return kExitRefused;
-        const std::size_t count = sw::usedCulvertCount(state.CulvertList);
+        const std::size_t count = sw::usedCulvertCount(document.CulvertList);
         for (std::size_t i = 0; i < count; ++i) {
-            if (!computeCulvert(state, static_cast<int>(i)))
+            if (!computeCulvert(document, static_cast<int>(i)))
                 return kExitRefused;
             culverts.push_back(static_cast<int>(i));
         }
     }
 #ifdef STORMWICK_PDF
     std::string failure;
-    return finish(sw::writePdfReport(state, culverts, out, failure), failure);
+    return finish(sw::writePdfReport(document, culverts, out, failure), failure);
 #else
     (void)out;
     printMessage(sw::msg::kBatchNoPdf);

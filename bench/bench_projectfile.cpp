@@ -64,7 +64,7 @@ Timing bestOf(const std::function<void()>& step)
 
 // A project as designers enter it: table surfaces and a few of their own, all four area units,
 // feet and metres, and intensity inputs that compute.
-sw::AppState largeProject()
+sw::Document largeProject()
 {
     std::mt19937 rng(20240314);
     auto pick = [&](std::size_t n) { return static_cast<std::size_t>(rng() % n); };
@@ -76,8 +76,8 @@ sw::AppState largeProject()
     const std::vector<std::string> periods = {"2", "5", "10", "25", "50", "100", "500"};
     const std::vector<std::string> zones = {"A", "B", "C"};
 
-    sw::AppState state;
-    sw::InitTables(state);
+    sw::Document state;
+    sw::InitTables();
     state.ProjectInfo = {"Route 9 widening", "P-12", "0412-03", "Culverts of the whole corridor", "03/14/2024",
                          "10:42:07 AM", "J. Smith"};
     for (int i = 0; i < kCulverts; ++i) {
@@ -127,7 +127,7 @@ int main(int argc, char** argv)
     const std::string projectPath = (dir / "large.prj").string();
     const std::string plainPath = (dir / "plain.prj").string();
 
-    const sw::AppState project = largeProject();
+    const sw::Document project = largeProject();
     int failures = 0;
 
     // (d) saving
@@ -165,10 +165,10 @@ int main(int argc, char** argv)
     // (b) opening as File > Open does: the file read into fresh records that then replace the
     // project in memory (the one read by the run before, freed in the timing as Open frees it).
     // The first run alone has no project to replace and takes all its memory from the system.
-    sw::AppState opened;
-    sw::InitTables(opened);
+    sw::Document opened;
+    sw::InitTables();
     const Timing open = bestOf([&] {
-        if (sw::CheckFileFormat(projectPath).Code != sw::kFormatAccepted) {
+        if (!sw::CheckFileFormat(projectPath).accepted()) {
             std::fprintf(stderr, "format check refused the file\n");
             ++failures;
         }
@@ -179,10 +179,9 @@ int main(int argc, char** argv)
         }
     });
 
-    // (c) computing every culvert, each made current first as the run does
+    // (c) computing every culvert, as the run over all culverts does
     const Timing compute = bestOf([&] {
         for (int i = 0; i < static_cast<int>(opened.CulvertList.size()); ++i) {
-            opened.CurCulvert = static_cast<std::int16_t>(i);
             if (!sw::CalCulvert(opened, i).computed()) {
                 std::fprintf(stderr, "culvert %d was not computed\n", i);
                 ++failures;

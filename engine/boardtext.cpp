@@ -1,11 +1,8 @@
 #include "engine/boardtext.h"
 
-#include <cmath>
+#include <algorithm>
 
-#include "core/numbers.h"
-#include "engine/discharge.h"
-#include "engine/runoff.h"
-#include "engine/subarealine.h"
+#include "engine/culvertvalues.h"
 
 namespace sw {
 namespace {
@@ -16,53 +13,39 @@ constexpr const char* kRowSeparator = ",  ";
 
 }  // namespace
 
-std::string uncorrectedTcText(double corTC, double corFactor)
-{
-    if (corFactor == 0.0 || !std::isfinite(corTC / corFactor))
-        return std::string(kTcUncorrectedUnknown);
-    return formatNumber(corTC / corFactor, "00.00") + " min";
-}
-
-std::string roundedMillimetresText(double intensity)
-{
-    const double mm = intensity * 25.4;
-    if (const auto whole = toInt16(mm))
-        return std::to_string(*whole);
-    return plainNumber(std::nearbyint(mm));  // beyond any real intensity; still a whole number
-}
-
 BoardText boardText(const ProjectInfo& p, const CulvertRecord& c, std::size_t areas)
 {
     auto value = [](const std::string& text) { return text + kAfterValue; };
+    const CulvertValues v = culvertValues(c);
     BoardText b;
     b.PjtName = value(p.ProjectName);
     b.PjtNo = value(p.ProjectNo);
     b.ControlNo = value(p.ControlNo);
     b.Descrpt = value(p.ProDescrpt);
-    b.DateTime = value(p.ProjectDate + " @ " + p.ProjectTime);
+    b.DateTime = value(dateTimeText(p));
     b.Desinger = value(p.Designer);
-    b.CulvertID = value(c.CulvertNo);
-    b.CulvertSta = c.Description + kAfterStation;
-    b.ReturnPd = value(c.RetPeriod + " year");
-    b.RFZone = value(c.RFZone);
-    b.RemotePt = value(LengthDisplay(c.EleRemote, c.EleRemoteUnit, c.EleRemoteFt));
-    b.CulvertPt = value(LengthDisplay(c.EleCulvert, c.EleCulvertUnit, c.EleCulvertFt));
-    b.LenTravel = value(LengthDisplay(c.LenTravel, c.LenTravelUnit, c.LenTravelFt));
-    b.Slope = value(plainNumber(c.Slope) + " ft/ft");
-    b.TC = value(uncorrectedTcText(c.CorTC, c.CorFactor));
-    b.CorFactor = value(plainNumber(c.CorFactor) + " (" + c.CorFactorSource + ")");
-    b.CorTC = value(plainNumber(c.CorTC) + " min");
-    b.Intensity = value(plainNumber(c.Intensity) + " in/hr (" + roundedMillimetresText(c.Intensity) + " mm/hr)");
-    b.LotNo = value(c.NumOfAreas);
-    b.TotalArea = value(plainNumber(c.TotalArea));
-    b.C = value(plainNumber(c.WeightedC));
+    b.CulvertID = value(v.CulvertNo);
+    b.CulvertSta = v.Description + kAfterStation;
+    b.ReturnPd = value(v.ReturnPeriod);
+    b.RFZone = value(v.RFZone);
+    b.RemotePt = value(v.Remote.Shown);
+    b.CulvertPt = value(v.Inlet.Shown);
+    b.LenTravel = value(v.Travel.Shown);
+    b.Slope = value(v.SlopeText);
+    b.TC = value(v.TcText);
+    b.CorFactor = value(v.CorFactorText);
+    b.CorTC = value(v.CorTCText);
+    b.Intensity = value(v.IntensityText);
+    b.LotNo = value(v.NumOfAreas);
+    b.TotalArea = value(v.TotalArea);
+    b.C = value(v.WeightedC);
     const std::size_t n = std::min(areas, c.Areas.size());
+    b.AreaRows.reserve(n);
     for (std::size_t j = 0; j < n; ++j) {
-        const SubArea& a = c.Areas[j];
-        b.AreaRows.push_back(a.Surface + kRowSeparator + AreaDisplay(a.AreaText, a.AreaAcres) + kRowSeparator +
-                             subAreaCText(a.C) + kRowSeparator + a.Description);
+        const SubAreaValues a = subAreaValues(c.Areas[j]);
+        b.AreaRows.push_back(a.Surface + kRowSeparator + a.Area + kRowSeparator + a.C + kRowSeparator + a.Description);
     }
-    b.Q = value(CalQ(c).Text);
+    b.Q = value(v.QText);
     return b;
 }
 

@@ -3,7 +3,6 @@
 // four blanks (the station by five), and the rows of its sub-area list.
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "model/records.h"
@@ -21,16 +20,5 @@ struct BoardText {
 
 // The board's texts for a culvert as its record holds it (the first `areas` sub-areas listed).
 [[nodiscard]] BoardText boardText(const ProjectInfo& project, const CulvertRecord& culvert, std::size_t areas);
-
-// What the board and the report show for the time of concentration before correction when the
-// correction factor is 0 (the time is the corrected one divided by it).
-inline constexpr std::string_view kTcUncorrectedUnknown = "not available (correction factor is 0)";
-
-// The time of concentration before correction: CorTC / CorFactor as "00.00" and " min", or why
-// there is none (a factor of 0). The report file and the board say the same.
-[[nodiscard]] std::string uncorrectedTcText(double corTC, double corFactor);
-
-// The millimetres per hour of an intensity rounded to a whole number, halves to even.
-[[nodiscard]] std::string roundedMillimetresText(double intensity);
 
 }  // namespace sw

@@ -219,4 +219,40 @@ CulvertComputation computeCulvert(const CulvertRecord& c)
     return out;
 }
 
+void storeRunoff(CulvertRecord& culvert, const RunoffStep& runoff)
+{
+    culvert.TotalArea = runoff.TotalArea;
+    culvert.WeightedC = runoff.WeightedC;
+}
+
+void storeIntensity(CulvertRecord& culvert, const IntensityStep& intensity)
+{
+    culvert.Bracket = intensity.Bracket;
+    culvert.Intensity = intensity.Intensity;
+}
+
+void withdrawIntensity(CulvertRecord& culvert)
+{
+    culvert.Intensity = 0.0;
+    culvert.Bracket.reset();
+}
+
+void storeResults(CulvertRecord& culvert, const CulvertComputation& c)
+{
+    if (c.status == CulvertComputation::Status::Incomplete)
+        return;
+    if (!c.Runoff) {
+        // An input the editors would refuse: the stored results of earlier inputs go too.
+        withdrawIntensity(culvert);
+        return;
+    }
+    storeRunoff(culvert, *c.Runoff);
+    culvert.Slope = c.Slope.value_or(0.0);
+    culvert.CorTC = c.Tc ? c.Tc->CorTC : 0.0;
+    if (c.Intensity)
+        storeIntensity(culvert, *c.Intensity);
+    else
+        withdrawIntensity(culvert);
+}
+
 }  // namespace sw

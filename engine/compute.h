@@ -1,8 +1,9 @@
 #pragma once
 // The Rational Method for one culvert, computed in one place: every intermediate value, as the
 // results are rounded and used further, in a typed result. The procedures that store results into
-// the records (CalAC, CalCulvert, CalIntensity, ...) and the calculation sheet are all built on
-// these steps, so that what is stored, shown and explained cannot drift apart.
+// the records (CalAC, CalCulvert, CalIntensity, ...) store what these steps give, and every output
+// formats what is stored (engine/culvertvalues.h), so that what is stored, shown and explained
+// cannot drift apart.
 
 #include <cstddef>
 #include <optional>
@@ -143,5 +144,19 @@ struct CulvertComputation {
 // of concentration, intensity and discharge, each from the rounded values before it. Reads the
 // record only.
 [[nodiscard]] CulvertComputation computeCulvert(const CulvertRecord& culvert);
+
+// What a record keeps of the steps. CalAC, CalIntensity and CalCulvert store through these alone,
+// so that a record holds exactly what its computation gave.
+void storeRunoff(CulvertRecord& culvert, const RunoffStep& runoff);
+void storeIntensity(CulvertRecord& culvert, const IntensityStep& intensity);
+// No intensity: Intensity becomes 0 and the bracket goes, so that no later Q or summary uses a
+// value of earlier inputs.
+void withdrawIntensity(CulvertRecord& culvert);
+
+// What a run stores of a culvert's computation: nothing when an input is missing; otherwise what
+// each step gave (total area and weighted C, slope, corrected time, intensity and bracket), and
+// for the steps that could not be taken a slope as far as it could be formed (else 0), a corrected
+// time of 0 and no intensity. Nothing of earlier inputs survives a computation that stops.
+void storeResults(CulvertRecord& culvert, const CulvertComputation& computation);
 
 }  // namespace sw

@@ -5,45 +5,30 @@
 
 namespace sw {
 
-CulvertRun CalCulvert(AppState& state, int culvert)
+CulvertRun CalCulvert(Document& document, int culvert)
 {
     CulvertRun run;
-    CulvertRecord* rec = culvertAt(state, culvert);
-    run.Code = static_cast<std::int16_t>(culvert < 0 ? 0 : culvert);
+    CulvertRecord* rec = culvertAt(document, culvert);
     if (!rec)
         return run;
     run.Computation = computeCulvert(*rec);
+    storeResults(*rec, run.Computation);
     const CulvertComputation& c = run.Computation;
-    if (c.status == CulvertComputation::Status::Incomplete)
-        return run;  // nothing computed or changed
-
-    auto notComputable = [&run](std::string reason) {
-        run.status = CulvertRun::Status::NotComputable;
-        run.Reason = std::move(reason);
+    run.Reason = c.Reason;
+    switch (c.status) {
+    case CulvertComputation::Status::Incomplete:
+        run.status = CulvertRun::Status::Incomplete;
         return run;
-    };
-    if (!c.Runoff) {
-        // An input the editors would refuse: no result of earlier inputs may stay either.
-        rec->Intensity = 0.0;
-        rec->Bracket.reset();
-        return notComputable(c.Reason);
+    case CulvertComputation::Status::NotComputable:
+        run.status = CulvertRun::Status::NotComputable;
+        break;
+    case CulvertComputation::Status::Computed:
+        run.status = CulvertRun::Status::Computed;
+        run.IntensityLine = intensityLine(c.Intensity->IListed);
+        break;
     }
-    run.Totals = CalAC(state, culvert);
-    if (!c.Tc) {
-        rec->Slope = c.Slope.value_or(0.0);
-        rec->CorTC = 0.0;
-        rec->Intensity = 0.0;
-        rec->Bracket.reset();
-        return notComputable(c.Reason);
-    }
-    rec->Slope = c.Tc->Slope;
-    rec->CorTC = c.Tc->CorTC;
-    const IntensityResult i = CalIntensity(state, culvert);
-    if (!i.computed())
-        return notComputable(i.Message);
-    run.status = CulvertRun::Status::Computed;
-    run.Code = kComputed;
-    run.IntensityLine = i.Line;
+    if (c.Runoff)
+        run.Totals = totalsLabels(c.Runoff->Sums);
     return run;
 }
 

@@ -1,27 +1,24 @@
 #pragma once
 // The whole Rational Method chain for one culvert, and Q = C i A.
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "engine/compute.h"
 #include "engine/runoff.h"
-#include "model/appstate.h"
+#include "model/document.h"
 
 namespace sw {
 
-inline constexpr std::int16_t kComputed = -1;
-
 struct CulvertRun {
     enum class Status {
-        Computed,       // Code is -1
-        Incomplete,     // an input is missing; nothing was computed or changed
+        Computed,
+        NoCulvert,      // the index names no culvert
+        Incomplete,     // an input is missing (Reason names it); nothing was computed or changed
         NotComputable,  // the inputs are there but cannot be used; Reason says why
     };
-    Status status = Status::Incomplete;
-    std::int16_t Code = 0;  // -1 when computed, otherwise the culvert index
+    Status status = Status::NoCulvert;
     std::string Reason;
     std::optional<TotalsLabels> Totals;  // what the totals labels show after the run
     std::string IntensityLine;           // the intensity list line of a computed culvert
@@ -31,8 +28,9 @@ struct CulvertRun {
 };
 
 // Checks that the culvert's inputs are complete, then computes total area and weighted C, slope,
-// corrected time of concentration and intensity, in that order, all stored in the record.
-[[nodiscard]] CulvertRun CalCulvert(AppState& state, int culvert);
+// corrected time of concentration and intensity, in that order, in one computation, and stores
+// what CalAC, CalSlope, CalTC and CalIntensity would store.
+[[nodiscard]] CulvertRun CalCulvert(Document& document, int culvert);
 
 struct Discharge {
     double Cfs = 0.0;

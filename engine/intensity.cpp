@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "core/messages.h"
 #include "core/numbers.h"
 #include "engine/compute.h"
 
@@ -23,32 +22,26 @@ double InterpIntensity(double T, double Tc, double Dur1, double Dur2, double A1,
     return roundTo(i, 2);
 }
 
-IntensityResult CalIntensity(AppState& state, int culvert)
+IntensityResult CalIntensity(Document& document, int culvert)
 {
     IntensityResult r;
-    if (state.CurCulvert < 0) {
-        r.status = IntensityResult::Status::NoCulvertSelected;
-        r.Message = std::string(msg::kSelectCulvert);
-        return r;
-    }
-    CulvertRecord* rec = culvertAt(state, culvert);
+    CulvertRecord* rec = culvertAt(document, culvert);
     if (!rec)
-        return r;  // NoZone: silent
+        return r;  // NoCulvert: silent
     const IntensityOutcome i = computeIntensity(rec->RFZone, rec->RetPeriod, rec->CorTC);
     switch (i.status) {
     case IntensityOutcome::Status::NoZone:
+        r.status = IntensityResult::Status::NoZone;
         return r;
     case IntensityOutcome::Status::NotComputable:
-        rec->Intensity = 0.0;
-        rec->Bracket.reset();
+        withdrawIntensity(*rec);
         r.status = IntensityResult::Status::NotComputable;
         r.Message = i.Reason;
         return r;
     case IntensityOutcome::Status::Computed:
         break;
     }
-    rec->Bracket = i.Step->Bracket;
-    rec->Intensity = i.Step->Intensity;
+    storeIntensity(*rec, *i.Step);
     r.status = IntensityResult::Status::Computed;
     r.Line = intensityLine(i.Step->IListed);
     return r;

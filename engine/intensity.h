@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/appstate.h"
+#include "model/document.h"
 
 namespace sw {
 
@@ -19,11 +19,11 @@ namespace sw {
 struct IntensityResult {
     enum class Status {
         Computed,
-        NoCulvertSelected,  // Message: the "select a culvert" text
-        NoZone,             // no intensity inputs yet: silent, nothing changes
-        NotComputable,      // Message: why; the culvert's intensity is withdrawn
+        NoCulvert,      // the index names no culvert: silent, nothing changes
+        NoZone,         // no intensity inputs yet: silent, nothing changes
+        NotComputable,  // Message: why; the culvert's intensity is withdrawn
     };
-    Status status = Status::NoZone;
+    Status status = Status::NoCulvert;
     std::string Message;
     std::string Line;  // the intensity list line, when computed
 
@@ -31,10 +31,11 @@ struct IntensityResult {
 };
 
 // Computes and stores the culvert's intensity (0.1 in/hr) and its IntensityBracket, and returns
-// the line for the intensity list. Refused while no culvert is selected. A zone other than A, B
-// or C, a return period the editor would refuse, or a CorTC outside the table gives no intensity:
-// the record's Intensity becomes 0 and its bracket is dropped, so nothing stale survives.
-[[nodiscard]] IntensityResult CalIntensity(AppState& state, int culvert);
+// the line for the intensity list. A zone other than A, B or C, a return period the editor would
+// refuse, or a CorTC outside the table gives no intensity: the record's Intensity becomes 0 and
+// its bracket is dropped, so nothing stale survives. Whether a culvert is selected is the calling
+// window's to check: the engine works on the index it is given.
+[[nodiscard]] IntensityResult CalIntensity(Document& document, int culvert);
 
 // The line of the intensity list for an intensity listed to 0.01 in/hr.
 [[nodiscard]] std::string intensityLine(double listed);

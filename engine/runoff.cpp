@@ -65,10 +65,13 @@ std::optional<TotalsLabels> CalAC(Document& document, int culvert)
         return std::nullopt;  // a count beyond the list: passed over, as an index out of range
 
     const RunoffStep r = computeRunoff(*rec);
-    rec->TotalArea = r.TotalArea;
-    rec->WeightedC = r.WeightedC;
-    // The labels show the sums themselves in their formats, as the records hold them rounded.
-    return TotalsLabels{formatNumber(r.Sums.SumA, "0.0"), formatNumber(r.Sums.WeightedC, "0.00")};
+    storeRunoff(*rec, r);
+    return totalsLabels(r.Sums);
+}
+
+TotalsLabels totalsLabels(const WeightedSums& sums)
+{
+    return TotalsLabels{formatNumber(sums.SumA, "0.0"), formatNumber(sums.WeightedC, "0.00")};
 }
 
 CUpdate UpdateCValues(Document& document, int culvert, int areaCount, int newReturnPeriod)

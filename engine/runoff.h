@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/compute.h"
 #include "model/document.h"
 
 namespace sw {
@@ -32,6 +33,9 @@ struct TotalsLabels {
 
     bool operator==(const TotalsLabels&) const = default;
 };
+
+// The labels' texts of sums: the sums themselves in their formats, as the record holds them rounded.
+[[nodiscard]] TotalsLabels totalsLabels(const WeightedSums& sums);
 
 // Total area and weighted C of a culvert, stored into its record. Returns the label texts, or
 // nothing when the culvert index or its sub-area count does not match the list (then nothing is

@@ -1,5 +1,6 @@
 #include "engine/summary.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/messages.h"
@@ -33,13 +34,8 @@ SummaryCoefs CalSummaryC(const CulvertRecord& culvert)
             if (row.SurfaceName == surface)
                 out.Coefs[j] = row;
     }
-    out.SummaryFlag = kSummaryAvailable;
-    for (const auto& entry : out.Coefs) {
-        if (!entry) {
-            out.SummaryFlag = kSummaryUserDefined;
-            break;
-        }
-    }
+    const bool allFound = std::ranges::all_of(out.Coefs, [](const auto& entry) { return entry.has_value(); });
+    out.SummaryFlag = allFound ? SummarySurfaces::AllInTable : SummarySurfaces::UserDefined;
     return out;
 }
 
@@ -95,8 +91,7 @@ SummaryOutcome prepareSummary(const Document& document, int culvert)
     }
     out.Rows = CalSummaryI(*rec->Bracket);
     const SummaryCoefs coefs = CalSummaryC(*rec);
-    out.SummaryFlag = coefs.SummaryFlag;
-    if (coefs.SummaryFlag < 0) {
+    if (coefs.SummaryFlag == SummarySurfaces::UserDefined) {
         out.status = SummaryOutcome::Status::UserDefined;
         out.Message = std::string(msg::kSummaryUserDefinedSurface);
         return out;

@@ -15,9 +15,6 @@
 
 namespace sw {
 
-inline constexpr std::int16_t kSummaryAvailable = 987;
-inline constexpr std::int16_t kSummaryUserDefined = -987;
-
 // One row of the summary.
 struct SummaryRow {
     std::int16_t Period = 0;
@@ -37,11 +34,14 @@ using AreaCoefs = std::vector<std::optional<SurfaceCoef>>;
 // The rows with their periods and SumI, from the bracket of the culvert's last intensity.
 [[nodiscard]] SummaryRows CalSummaryI(const IntensityBracket& bracket);
 
+// Whether a summary can be made of a culvert's sub-areas: only when every surface is the table's.
+enum class SummarySurfaces { AllInTable, UserDefined };
+
 // The design-table row of each valid sub-area (surfaces compared with their surrounding blanks
-// removed), and SummaryFlag: 987 when every surface was found, -987 when one was not.
+// removed), and SummaryFlag: whether every surface was found.
 struct SummaryCoefs {
     AreaCoefs Coefs;
-    std::int16_t SummaryFlag = kSummaryUserDefined;
+    SummarySurfaces SummaryFlag = SummarySurfaces::UserDefined;
 };
 [[nodiscard]] SummaryCoefs CalSummaryC(const CulvertRecord& culvert);
 
@@ -73,7 +73,6 @@ struct SummaryOutcome {
     Status status = Status::NoCulvert;
     std::string Message;  // for anything but Available
     SummaryRows Rows{};
-    std::int16_t SummaryFlag = kSummaryUserDefined;
 
     [[nodiscard]] bool available() const { return status == Status::Available; }
 };

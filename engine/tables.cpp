@@ -116,12 +116,9 @@ const DesignTables& designTables()
     return tables;
 }
 
-void InitTables(WindowState& state)
+void InitTables()
 {
     (void)designTables();
-    state.CurCulvert = kNoCulvert;
-    state.EditorsLive = true;
-    state.IsPristine = true;
 }
 
 std::vector<std::string> returnPeriodTexts()

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "model/windowstate.h"
 #include "model/designtables.h"
 
 namespace sw {
@@ -12,9 +11,9 @@ namespace sw {
 // The tables, built on first use.
 [[nodiscard]] const DesignTables& designTables();
 
-// The start-up initialisation of the engine: tables ready, CurCulvert none, EditorsLive and
-// IsPristine true. The date and time are stamped by the window.
-void InitTables(WindowState& state);
+// The start-up initialisation of the engine: the tables built. The window that runs it resets its
+// own state and stamps the date and time itself.
+void InitTables();
 
 // The return periods offered to the user, as text: "2", "5", ..., "500".
 [[nodiscard]] std::vector<std::string> returnPeriodTexts();

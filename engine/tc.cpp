@@ -75,39 +75,38 @@ TcOutcome computeSlopeAndTc(CulvertRecord& culvert)
     culvert.Slope = tc.Slope.value_or(0.0);
     if (!tc.Step) {
         culvert.CorTC = 0.0;
-        culvert.Intensity = 0.0;
-        culvert.Bracket.reset();
+        withdrawIntensity(culvert);
         return {false, tc.Reason};
     }
     culvert.CorTC = tc.Step->CorTC;
     return {true, {}};
 }
 
-InputCheck CheckIntensityInputs(std::string_view remoteText, std::string_view remoteUnit,
-                                std::string_view inletText, std::string_view inletUnit,
-                                std::string_view lengthText, std::string_view lengthUnit)
+std::optional<InputRefusal> CheckIntensityInputs(std::string_view remoteText, std::string_view remoteUnit,
+                                                 std::string_view inletText, std::string_view inletUnit,
+                                                 std::string_view lengthText, std::string_view lengthUnit)
 {
     const double remote = numericValue(remoteText);
     const double inlet = numericValue(inletText);
     const double length = numericValue(lengthText);
-    const double remoteFt = ToFeet(remote, remoteUnit);
-    const double inletFt = ToFeet(inlet, inletUnit);
-
+    auto refused = [](std::string_view message, IntensityInput focus, bool tint = false) {
+        return std::optional<InputRefusal>(InputRefusal{std::string(message), focus, tint});
+    };
     if (remote == 0.0)
-        return {kInputsRefused, std::string(msg::kRemoteZero), IntensityInput::EleRemote, false};
+        return refused(msg::kRemoteZero, IntensityInput::EleRemote);
     if (inlet == 0.0)
-        return {kInputsRefused, std::string(msg::kInletZero), IntensityInput::EleCulvert, false};
+        return refused(msg::kInletZero, IntensityInput::EleCulvert);
     if (length == 0.0)
-        return {kInputsRefused, std::string(msg::kLengthZero), IntensityInput::LenTravel, false};
+        return refused(msg::kLengthZero, IntensityInput::LenTravel);
     if (!isLengthUnit(remoteUnit))
-        return {kInputsRefused, std::string(msg::kUnitUnknown), IntensityInput::EleRemoteUnit, false};
+        return refused(msg::kUnitUnknown, IntensityInput::EleRemoteUnit);
     if (!isLengthUnit(inletUnit))
-        return {kInputsRefused, std::string(msg::kUnitUnknown), IntensityInput::EleCulvertUnit, false};
+        return refused(msg::kUnitUnknown, IntensityInput::EleCulvertUnit);
     if (!isLengthUnit(lengthUnit))
-        return {kInputsRefused, std::string(msg::kUnitUnknown), IntensityInput::LenTravelUnit, false};
-    if (remoteFt < inletFt)
-        return {kInputsRefused, std::string(msg::kRemoteBelowInlet), IntensityInput::EleCulvert, true};
-    return {};
+        return refused(msg::kUnitUnknown, IntensityInput::LenTravelUnit);
+    if (ToFeet(remote, remoteUnit) < ToFeet(inlet, inletUnit))
+        return refused(msg::kRemoteBelowInlet, IntensityInput::EleCulvert, true);
+    return std::nullopt;
 }
 
 }  // namespace sw

@@ -1,7 +1,6 @@
 #pragma once
 // Feet, slope and the corrected time of concentration.
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,24 +48,24 @@ struct TcOutcome {
 };
 TcOutcome computeSlopeAndTc(CulvertRecord& culvert);
 
-// The box a failed input check puts the focus on.
-enum class IntensityInput { None, EleRemote, EleCulvert, LenTravel, EleRemoteUnit, EleCulvertUnit, LenTravelUnit };
+// The box a refused input puts the focus on.
+enum class IntensityInput { EleRemote, EleCulvert, LenTravel, EleRemoteUnit, EleCulvertUnit, LenTravelUnit };
 
-inline constexpr std::int16_t kInputsAccepted = 678;
-inline constexpr std::int16_t kInputsRefused = -678;
-
-struct InputCheck {
-    std::int16_t Code = kInputsAccepted;  // 678 accepted, -678 refused
+// Why the inputs are refused, and where the focus goes.
+struct InputRefusal {
     std::string Message;
-    IntensityInput Focus = IntensityInput::None;
+    IntensityInput Focus = IntensityInput::EleRemote;
     bool TintInlet = false;  // the inlet box takes the light cyan entry colour
+
+    bool operator==(const InputRefusal&) const = default;
 };
 
-// The checks the Intensity button runs on the texts of the three value boxes and their unit boxes.
-// Besides the zero checks and the comparison of the elevations, a unit typed into a unit box that
-// is not one of the list's is refused before the comparison, which it would make meaningless.
-[[nodiscard]] InputCheck CheckIntensityInputs(std::string_view remoteText, std::string_view remoteUnit,
-                                              std::string_view inletText, std::string_view inletUnit,
-                                              std::string_view lengthText, std::string_view lengthUnit);
+// The checks the Intensity button runs on the texts of the three value boxes and their unit boxes:
+// nothing when the inputs are accepted. Besides the zero checks and the comparison of the
+// elevations, a unit typed into a unit box that is not one of the list's is refused before the
+// comparison, which it would make meaningless.
+[[nodiscard]] std::optional<InputRefusal> CheckIntensityInputs(std::string_view remoteText, std::string_view remoteUnit,
+                                                               std::string_view inletText, std::string_view inletUnit,
+                                                               std::string_view lengthText, std::string_view lengthUnit);
 
 }  // namespace sw

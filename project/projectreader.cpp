@@ -128,13 +128,11 @@ FormatCheck CheckFileFormat(const std::string& path)
     FormatCheck check;
     auto failedWith = [&](const std::string& description) {
         check.status = FormatCheck::Status::Failed;
-        check.Code = kFormatRefused;
         check.Message = programError(description, "FindSecTitle");
         return check;
     };
     auto accepted = [&] {
         check.status = FormatCheck::Status::Accepted;
-        check.Code = kFormatAccepted;
         return check;
     };
     // A project in which no culvert has intensity inputs has no "Source of correction factor"

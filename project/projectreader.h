@@ -13,17 +13,13 @@
 
 namespace sw {
 
-inline constexpr std::int16_t kFormatAccepted = 11;
-inline constexpr std::int16_t kFormatRefused = -11;
-
 struct FormatCheck {
     enum class Status {
-        Accepted,        // 11: a "Source of correction factor" line was found
-        NotProjectFile,  // -11: none was found (an empty file included)
-        Failed,          // -11: the file could not be read; Message says why
+        Accepted,        // a "Source of correction factor" line (or both section titles) was found
+        NotProjectFile,  // none was found (an empty file included)
+        Failed,          // the file could not be read; Message says why
     };
     Status status = Status::NotProjectFile;
-    std::int16_t Code = kFormatRefused;
     std::string Message;  // only when Failed: "Program Error : ... occured in FindSecTitle"
 
     [[nodiscard]] bool accepted() const { return status == Status::Accepted; }

@@ -4,11 +4,10 @@
 
 #include "core/messages.h"
 #include "core/numbers.h"
-#include "core/text.h"
+#include "engine/culvertvalues.h"
 #include "engine/discharge.h"
 #include "engine/summary.h"
 #include "engine/tables.h"
-#include "model/appstate.h"
 
 namespace sw {
 namespace {
@@ -29,22 +28,18 @@ std::string header()
 
 std::string row(const CulvertRecord& c, const CulvertRun& run, const SummaryOutcome& summary)
 {
-    std::vector<std::string> fields{csvTextField(c.CulvertNo), csvTextField(c.Description), csvTextField(c.RetPeriod),
-                                    csvTextField(c.RFZone)};
+    const CulvertValues v = culvertValues(c);
+    std::vector<std::string> fields{csvTextField(v.CulvertNo), csvTextField(v.Description), csvTextField(v.RetPeriod),
+                                    csvTextField(v.RFZone)};
     if (run.computed()) {
-        const Discharge q = CalQ(c);
-        for (const double value : {c.TotalArea, c.WeightedC, c.Slope, roundTo(c.CorTC / c.CorFactor, 2)})
-            fields.push_back(plainNumber(value));
-        fields.push_back(plainNumber(c.CorFactor));
-        fields.push_back(csvTextField(c.CorFactorSource));
-        for (const double value : {c.CorTC, c.Intensity, q.Cfs, q.Cms})
-            fields.push_back(plainNumber(value));
+        fields.insert(fields.end(), {v.TotalArea, v.WeightedC, v.Slope, v.Tc, v.CorFactor,
+                                     csvTextField(v.CorFactorSource), v.CorTC, v.Intensity, v.QCfs, v.QCms});
         for (const SummaryRow& r : summary.Rows)
             fields.push_back(summary.available() ? plainNumber(r.SumQ) : std::string());
         fields.emplace_back();
     } else {
         fields.resize(fields.size() + 10 + kReturnPeriodCount);
-        fields.push_back(csvTextField(run.Reason.empty() ? run.Computation.Reason : run.Reason));
+        fields.push_back(csvTextField(run.Reason));
     }
     std::string line;
     for (std::size_t k = 0; k < fields.size(); ++k)
@@ -75,12 +70,10 @@ std::string resultsCsv(const Document& document)
     std::string bytes(kByteOrderMark);
     bytes += header();
     bytes += kRowEnd;
-    AppState copy;
-    static_cast<Document&>(copy) = document;
+    Document copy = document;
     const std::size_t count = usedCulvertCount(copy.CulvertList);
     for (std::size_t i = 0; i < count; ++i) {
         const int culvert = static_cast<int>(i);
-        copy.CurCulvert = static_cast<std::int16_t>(culvert);
         const CulvertRun run = CalCulvert(copy, culvert);
         const SummaryOutcome summary = run.computed() ? prepareSummary(copy, culvert) : SummaryOutcome{};
         bytes += row(copy.CulvertList[i], run, summary);

@@ -3,12 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "core/numbers.h"
 #include "core/text.h"
-#include "engine/boardtext.h"
-#include "engine/discharge.h"
-#include "engine/runoff.h"
-#include "engine/subarealine.h"
+#include "engine/culvertvalues.h"
 #include "engine/summary.h"
 
 namespace sw {
@@ -107,28 +103,25 @@ void title(Page& page, bool bodyFont)
 
 void projectAndCulvert(Page& page, const ProjectInfo& p, const CulvertRecord& c, const Labels& labels)
 {
+    const CulvertValues v = culvertValues(c);
     labelled(page, 8, "Project Name:", p.ProjectName, false);
     labelled(page, 9, "Project No:", p.ProjectNo, false);
     labelled(page, 10, "Control No:", p.ControlNo, false);
     labelled(page, 11, labels.description, p.ProDescrpt, false);
-    labelled(page, 12, "Date/Time:", p.ProjectDate + " @ " + p.ProjectTime, false);
+    labelled(page, 12, "Date/Time:", dateTimeText(p), false);
     labelled(page, 13, "Designer:", p.Designer, false);
-    labelled(page, 16, labels.culvertId, c.CulvertNo, true);
-    labelled(page, 17, "Culvert STA/DESC:", c.Description, true);
-    labelled(page, 18, "Return Period:", c.RetPeriod + " year", false);
-    labelled(page, 19, "Vellmora Rainfall Zone:", c.RFZone, false);
-    labelled(page, 20, "Elevation of Most Remote Point Above Inlet:",
-             LengthDisplay(c.EleRemote, c.EleRemoteUnit, c.EleRemoteFt, LeadingZero::Dropped), false);
-    labelled(page, 21, "Elevation of Culvert Inlet/Basin Outlet:",
-             LengthDisplay(c.EleCulvert, c.EleCulvertUnit, c.EleCulvertFt, LeadingZero::Dropped), false);
-    labelled(page, 22, "Max. Length of Travel:",
-             LengthDisplay(c.LenTravel, c.LenTravelUnit, c.LenTravelFt, LeadingZero::Dropped), false);
-    labelled(page, 23, "Slope of Channel:", plainNumber(c.Slope) + " ft/ft", true);
-    labelled(page, 24, "Time of Concentration:", uncorrectedTcText(c.CorTC, c.CorFactor), true);
-    labelled(page, 25, labels.factor, plainNumber(c.CorFactor) + " (" + c.CorFactorSource + ")", false);
-    labelled(page, 26, "Corrected Time of Concentration:", plainNumber(c.CorTC) + " min", true);
-    labelled(page, 27, "Rainfall Intensity (i):",
-             plainNumber(c.Intensity) + " in/hr (" + roundedMillimetresText(c.Intensity) + " mm/hr)", true);
+    labelled(page, 16, labels.culvertId, v.CulvertNo, true);
+    labelled(page, 17, "Culvert STA/DESC:", v.Description, true);
+    labelled(page, 18, "Return Period:", v.ReturnPeriod, false);
+    labelled(page, 19, "Vellmora Rainfall Zone:", v.RFZone, false);
+    labelled(page, 20, "Elevation of Most Remote Point Above Inlet:", v.Remote.Reported, false);
+    labelled(page, 21, "Elevation of Culvert Inlet/Basin Outlet:", v.Inlet.Reported, false);
+    labelled(page, 22, "Max. Length of Travel:", v.Travel.Reported, false);
+    labelled(page, 23, "Slope of Channel:", v.SlopeText, true);
+    labelled(page, 24, "Time of Concentration:", v.TcText, true);
+    labelled(page, 25, labels.factor, v.CorFactorText, false);
+    labelled(page, 26, "Corrected Time of Concentration:", v.CorTCText, true);
+    labelled(page, 27, "Rainfall Intensity (i):", v.IntensityText, true);
 }
 
 // Rows first to last (0-based, inclusive) from Y on; the Y after the last.
@@ -138,10 +131,10 @@ double rows(Page& page, const CulvertRecord& c, int first, int last, double y)
     const int available = static_cast<int>(c.Areas.size()) - 1;
     for (int j = first; j <= std::min(last, available); ++j, ++y) {
         y = onPaper(page, y);
-        const SubArea& a = c.Areas[static_cast<std::size_t>(j)];
+        const SubAreaValues a = subAreaValues(c.Areas[static_cast<std::size_t>(j)]);
         page.text(kLabelX, y, a.Surface);
-        page.text(kAreaX, y, atMask(AreaDisplay(a.AreaText, a.AreaAcres), kValueWidth));
-        page.text(kCX, y, atMask(subAreaCText(a.C), kCWidth));
+        page.text(kAreaX, y, atMask(a.Area, kValueWidth));
+        page.text(kCX, y, atMask(a.C, kCWidth));
     }
     return y;
 }
@@ -150,15 +143,14 @@ double rows(Page& page, const CulvertRecord& c, int first, int last, double y)
 void totalsAndSummary(Page& page, const Document& document, int culvert, double y, Spacing spacing)
 {
     const CulvertRecord& c = *culvertAt(document, culvert);
+    const CulvertValues v = culvertValues(c);
     const bool continuation = spacing == Spacing::Continuation;
     if (continuation)
         ++y;
-    labelled(page, y = onPaper(page, y), "Total Area (A):", plainNumber(c.TotalArea) + " acres", true);
-    labelled(page, y = onPaper(page, y + 1), "Weighted C:", plainNumber(c.WeightedC), true);
+    labelled(page, y = onPaper(page, y), "Total Area (A):", v.TotalAreaText, true);
+    labelled(page, y = onPaper(page, y + 1), "Weighted C:", v.WeightedC, true);
     y = onPaper(page, y + (continuation ? 2 : 3));
-    const Discharge q = CalQ(c);
-    labelled(page, y,
-             "Q=CiA:", plainNumberNoLeadingZero(q.Cfs) + " cfs (" + plainNumberNoLeadingZero(q.Cms) + " cms)", true);
+    labelled(page, y, "Q=CiA:", v.QPrinted, true);
 
     if (page.currentY() >= kSummaryBreakY) {
         page.newPage();

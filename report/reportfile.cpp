@@ -1,13 +1,7 @@
 #include "report/reportfile.h"
 
-#include <cmath>
-
 #include "core/messages.h"
-#include "core/numbers.h"
-#include "engine/boardtext.h"
-#include "engine/discharge.h"
-#include "engine/runoff.h"
-#include "engine/subarealine.h"
+#include "engine/culvertvalues.h"
 #include "engine/summary.h"
 #include "project/fileformat.h"
 
@@ -38,53 +32,38 @@ void appendHeader(std::vector<std::string>& lines, const ProjectInfo& p)
     lines.emplace_back();
 }
 
-// The millimetres per hour of the intensity line: the one-culvert file rounds them to a whole
-// number (halves to even), the all-culverts file shows them as they come.
-std::string millimetresText(double intensity, Layout layout)
-{
-    if (layout == Layout::AllCulverts)
-        return plainNumber(intensity * 25.4);
-    return roundedMillimetresText(intensity);
-}
-
-std::string reportLengthText(double value, std::string_view unit, double feet)
-{
-    return LengthDisplay(value, unit, feet, LeadingZero::Dropped);
-}
-
 void appendCulvert(std::vector<std::string>& lines, const CulvertRecord& c, Layout layout)
 {
+    const CulvertValues v = culvertValues(c);
     lines.emplace_back(fileformat::kIntensityInfo);
-    lines.push_back("Culvert ID=" + c.CulvertNo);
-    lines.push_back("Culvert STA/DESC=" + c.Description);
-    lines.push_back(std::string(fileformat::kReturnPeriod) + c.RetPeriod + " year");
-    lines.push_back("Vellmora Rainfall Zone=" + c.RFZone);
-    lines.push_back("Elevation of Most Remote Point Above Inlet=" +
-                    reportLengthText(c.EleRemote, c.EleRemoteUnit, c.EleRemoteFt));
-    lines.push_back("Elevation of Culvert Inlet/Basin Outlet=" +
-                    reportLengthText(c.EleCulvert, c.EleCulvertUnit, c.EleCulvertFt));
-    lines.push_back("Max. Length of Travel=" + reportLengthText(c.LenTravel, c.LenTravelUnit, c.LenTravelFt));
-    lines.push_back("Slope of Channel=" + plainNumber(c.Slope) + " ft/ft");
-    lines.push_back("Time of Concentration=" + uncorrectedTcText(c.CorTC, c.CorFactor));
-    lines.push_back("Time of Concentration Correction Factor=" + plainNumber(c.CorFactor) + " (" +
-                    c.CorFactorSource + ")");
-    lines.push_back("Corrected Time of Concentration=" + plainNumber(c.CorTC) + " min");
-    lines.push_back("Rainfall Intensity (i)=" + plainNumber(c.Intensity) + " in/hr" + " (" +
-                    millimetresText(c.Intensity, layout) + " mm/hr)");
+    lines.push_back("Culvert ID=" + v.CulvertNo);
+    lines.push_back("Culvert STA/DESC=" + v.Description);
+    lines.push_back(std::string(fileformat::kReturnPeriod) + v.ReturnPeriod);
+    lines.push_back("Vellmora Rainfall Zone=" + v.RFZone);
+    lines.push_back("Elevation of Most Remote Point Above Inlet=" + v.Remote.Reported);
+    lines.push_back("Elevation of Culvert Inlet/Basin Outlet=" + v.Inlet.Reported);
+    lines.push_back("Max. Length of Travel=" + v.Travel.Reported);
+    lines.push_back("Slope of Channel=" + v.SlopeText);
+    lines.push_back("Time of Concentration=" + v.TcText);
+    lines.push_back("Time of Concentration Correction Factor=" + v.CorFactorText);
+    lines.push_back("Corrected Time of Concentration=" + v.CorTCText);
+    // The one-culvert file rounds the millimetres per hour (halves to even), the all-culverts file
+    // shows them as they come.
+    lines.push_back("Rainfall Intensity (i)=" +
+                    (layout == Layout::OneCulvert ? v.IntensityText : v.IntensityTextUnrounded));
     lines.emplace_back();
     lines.emplace_back("[DRAINAGE AREA INFO]");
     const std::size_t n = validAreaCount(c);
     for (std::size_t j = 0; j < n; ++j) {
-        const SubArea& a = c.Areas[j];
-        lines.push_back(a.Surface + ", " + AreaDisplay(a.AreaText, a.AreaAcres) + ", " + subAreaCText(a.C));
+        const SubAreaValues a = subAreaValues(c.Areas[j]);
+        lines.push_back(a.Surface + ", " + a.Area + ", " + a.C);
     }
     lines.emplace_back();
-    lines.push_back("Total Area (A)=" + plainNumber(c.TotalArea) + " acres");
-    lines.push_back("Weighted C=" + plainNumber(c.WeightedC));
+    lines.push_back("Total Area (A)=" + v.TotalAreaText);
+    lines.push_back("Weighted C=" + v.WeightedC);
     lines.emplace_back();
     lines.emplace_back("[COMPUTATAION RESULT]");
-    const Discharge q = CalQ(c);
-    lines.push_back("Q=CiA=" + plainNumber(q.Cfs) + " cfs (" + plainNumber(q.Cms) + " cms)");
+    lines.push_back("Q=CiA=" + v.QText);
     lines.emplace_back();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The culvert report as a text file: one culvert, or every culvert of the project.
-// The writers show the results the records hold; they compute only Q and the summary.
+// The writers show the results the records hold (laid out of their culvertValues); they compute
+// only Q and the summary.
 
 #include <string>
 #include <string_view>

@@ -5,7 +5,7 @@
 
 #include "engine/runoff.h"
 #include "engine/tables.h"
-#include "model/appstate.h"
+#include "model/document.h"
 
 namespace sw::testing {
 
@@ -46,13 +46,11 @@ inline CulvertRecord completeCulvert(std::string id = "1")
     return c;
 }
 
-inline AppState stateWith(std::vector<CulvertRecord> culverts, std::int16_t current = 0)
+inline Document documentWith(std::vector<CulvertRecord> culverts)
 {
-    AppState s;
-    InitTables(s);
-    s.CulvertList = std::move(culverts);
-    s.CurCulvert = current;
-    return s;
+    Document d;
+    d.CulvertList = std::move(culverts);
+    return d;
 }
 
 }  // namespace sw::testing

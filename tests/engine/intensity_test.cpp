@@ -17,13 +17,13 @@ TEST(FreqTerm, MatchesTheTabulatedValues)
         EXPECT_NEAR(FreqTerm(T), y, 0.000005) << "T = " << T;
 }
 
-AppState withIntensityInputs(const char* zone, const char* period, double corTC)
+Document withIntensityInputs(const char* zone, const char* period, double corTC)
 {
     CulvertRecord c = testing::completeCulvert();
     c.RFZone = zone;
     c.RetPeriod = period;
     c.CorTC = corTC;
-    return testing::stateWith({c});
+    return testing::documentWith({c});
 }
 
 TEST(CalIntensity, InterpolatesAndStoresOneDecimal)
@@ -42,7 +42,7 @@ TEST(CalIntensity, InterpolatesAndStoresOneDecimal)
         {"C", "100", 20, "Intensity (in/hr): 6.76 (171 mm/hr) ", 6.8},
     };
     for (const Case& c : cases) {
-        AppState s = withIntensityInputs(c.zone, c.period, c.corTC);
+        Document s = withIntensityInputs(c.zone, c.period, c.corTC);
         const IntensityResult r = CalIntensity(s, 0);
         ASSERT_TRUE(r.computed()) << r.Message;
         EXPECT_EQ(r.Line, c.line);
@@ -52,7 +52,7 @@ TEST(CalIntensity, InterpolatesAndStoresOneDecimal)
 
 TEST(CalIntensity, KeepsTheBracketOfTheComputation)
 {
-    AppState s = withIntensityInputs("A", "10", 10);
+    Document s = withIntensityInputs("A", "10", 10);
     ASSERT_TRUE(CalIntensity(s, 0).computed());
     EXPECT_EQ(s.CulvertList[0].Bracket, (IntensityBracket{10, 5, 10, 3.76, 1.31, 2.84, 1.08}));
 
@@ -64,7 +64,7 @@ TEST(CalIntensity, KeepsTheBracketOfTheComputation)
 
 TEST(CalIntensity, NoZoneIsSilentAndChangesNothing)
 {
-    AppState s = withIntensityInputs("", "10", 10);
+    Document s = withIntensityInputs("", "10", 10);
     s.CulvertList[0].Intensity = 3.1;
     const IntensityResult r = CalIntensity(s, 0);
     EXPECT_EQ(r.status, IntensityResult::Status::NoZone);
@@ -90,7 +90,7 @@ TEST(CalIntensity, UnusableInputsGiveNoLineAndWithdrawTheOldIntensity)
         {"A", "0.5", 10, std::string(msg::kReturnPeriodTooShort)},
     };
     for (const Case& c : cases) {
-        AppState s = withIntensityInputs(c.zone, c.period, c.corTC);
+        Document s = withIntensityInputs(c.zone, c.period, c.corTC);
         s.CulvertList[0].Intensity = 5.3;
         s.CulvertList[0].Bracket = IntensityBracket{10, 5, 10, 3.76, 1.31, 2.84, 1.08};
         const IntensityResult r = CalIntensity(s, 0);

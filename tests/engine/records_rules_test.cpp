@@ -28,18 +28,5 @@ TEST(Records, AFreeSlotEndsTheUsedCulverts)
     EXPECT_EQ(usedCulvertCount({}), 0u);
 }
 
-TEST(Records, InitTablesResetsTheApplicationValues)
-{
-    AppState s;
-    s.CurCulvert = 4;
-    s.EditorsLive = false;
-    s.IsPristine = false;
-    InitTables(s);
-    EXPECT_EQ(s.CurCulvert, kNoCulvert);
-    EXPECT_TRUE(s.EditorsLive);
-    EXPECT_TRUE(s.IsPristine);
-    EXPECT_EQ(currentCulvert(s), nullptr);
-}
-
 }  // namespace
 }  // namespace sw

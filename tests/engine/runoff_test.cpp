@@ -57,7 +57,7 @@ TEST(CalAcres, ConvertsAndRoundsToATenth)
 
 TEST(CalAC, WeightsCByArea)
 {
-    AppState s = testing::stateWith({testing::completeCulvert()});
+    Document s = testing::documentWith({testing::completeCulvert()});
     const auto labels = CalAC(s, 0);
     ASSERT_TRUE(labels);
     EXPECT_EQ(*labels, (TotalsLabels{"4.0", "0.45"}));
@@ -75,7 +75,7 @@ TEST(CalAC, ZeroAcresOrNoSubAreasShowZero)
     for (CulvertRecord* c : {&tiny, &none})
         std::tie(c->TotalArea, c->WeightedC) = std::make_tuple(7.0, 0.5);
     for (const auto& [c, area, weightedC] : {std::tuple(tiny, 0.0, 0.0), std::tuple(none, 7.0, 0.5)}) {
-        AppState s = testing::stateWith({c});
+        Document s = testing::documentWith({c});
         EXPECT_EQ(*CalAC(s, 0), (TotalsLabels{"0.0", "0.00"})) << c.NumOfAreas;
         EXPECT_EQ(std::tie(s.CulvertList[0].TotalArea, s.CulvertList[0].WeightedC), std::tie(area, weightedC))
             << c.NumOfAreas;
@@ -86,7 +86,7 @@ TEST(CalAC, ACountBeyondTheListIsPassedOverSilently)
 {
     CulvertRecord c = testing::completeCulvert();
     c.NumOfAreas = "3";
-    AppState s = testing::stateWith({c});
+    Document s = testing::documentWith({c});
     EXPECT_FALSE(CalAC(s, 0).has_value());
     EXPECT_EQ(s.CulvertList[0].TotalArea, 0.0);
     EXPECT_FALSE(CalAC(s, 5).has_value());
@@ -99,7 +99,7 @@ TEST(UpdateCValues, RederivesTableSurfacesAndKeepsUserDefinedOnes)
     testing::setAreas(c, {testing::subArea("Asphaltic", 0.73, "12.3 a", "Ditch A"),
                           testing::subArea("Gravel", 0.5, "5 h", "yard")});
     c.RetPeriod = "25";
-    AppState s = testing::stateWith({c});
+    Document s = testing::documentWith({c});
 
     const CUpdate u = UpdateCValues(s, 0, 2, 25);
     EXPECT_EQ(u.Message, "Changing the return period affects the C values for the drainage areas\r(see drainage "
@@ -116,7 +116,7 @@ TEST(UpdateCValues, RederivesTableSurfacesAndKeepsUserDefinedOnes)
 
 TEST(UpdateCValues, NoRowsNoMessage)
 {
-    AppState s = testing::stateWith({testing::completeCulvert()});
+    Document s = testing::documentWith({testing::completeCulvert()});
     const CUpdate u = UpdateCValues(s, 0, 0, 50);
     EXPECT_TRUE(u.Message.empty());
     EXPECT_TRUE(u.Rows.empty());

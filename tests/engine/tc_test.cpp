@@ -102,20 +102,19 @@ TEST(CheckIntensityInputs, StopsAtTheFirstFailure)
         {"1010", "ft", "1000", "ft", "abc", "ft", msg::kLengthZero, IntensityInput::LenTravel, false},
         // compared in feet: 300 m is 984.24 ft
         {"300", "m", "1000", "ft", "500", "ft", msg::kRemoteBelowInlet, IntensityInput::EleCulvert, true},
-        {"1000", "ft", "1000", "ft", "500", "ft", "", IntensityInput::None, false},
-        {"-5", "ft", "-10", "ft", "-500", "ft", "", IntensityInput::None, false},  // zero only
+        {"1000", "ft", "1000", "ft", "500", "ft", "", {}, false},
+        {"-5", "ft", "-10", "ft", "-500", "ft", "", {}, false},  // zero only
         // a unit typed into a unit box would count as -1 ft
         {"1010", "yd", "1000", "ft", "500", "ft", msg::kUnitUnknown, IntensityInput::EleRemoteUnit, false},
         {"1010", "ft", "1000", "", "500", "ft", msg::kUnitUnknown, IntensityInput::EleCulvertUnit, false},
         {"1010", "ft", "1000", "ft", "500", "yd", msg::kUnitUnknown, IntensityInput::LenTravelUnit, false},
     };
     for (const Case& c : cases) {
-        const InputCheck r =
+        const std::optional<InputRefusal> r =
             CheckIntensityInputs(c.remote, c.remoteUnit, c.inlet, c.inletUnit, c.length, c.lengthUnit);
-        EXPECT_EQ(r.Code, c.message.empty() ? 678 : -678) << c.remote << " " << c.inlet << " " << c.length;
-        EXPECT_EQ(r.Message, c.message);
-        EXPECT_EQ(r.Focus, c.focus);
-        EXPECT_EQ(r.TintInlet, c.tint);
+        const std::optional<InputRefusal> expected =
+            c.message.empty() ? std::nullopt : std::optional(InputRefusal{std::string(c.message), c.focus, c.tint});
+        EXPECT_EQ(r, expected) << c.remote << " " << c.inlet << " " << c.length;
     }
 }
 

@@ -94,10 +94,9 @@ inline CulvertRecord culvert(std::string id, std::vector<SubArea> areas)
 inline AppState stateWith(std::vector<CulvertRecord> culverts)
 {
     AppState s;
-    InitTables(s);
+    InitTables();
     s.ProjectInfo = {"Route 9", "P-12", "0412-03", "Widening", "03/14/2024", "10:42:07 AM", "J. Smith"};  // as header()
     s.CulvertList = std::move(culverts);
-    s.CurCulvert = 0;  // the run computes the current culvert
     return s;
 }
 

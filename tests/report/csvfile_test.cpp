@@ -71,9 +71,7 @@ TEST(ResultsCsv, ARowPerCulvertWithTheRunsValues)
         EXPECT_EQ(r.size(), 22u);
 
     // C1 as the run computes it: 4 acres of C 0.81, 9.38 min, 5.5 in/hr, Q 17.8 cfs; its summary.
-    AppState run;
-    static_cast<Document&>(run) = doc;
-    run.CurCulvert = 0;
+    Document run = doc;
     ASSERT_TRUE(CalCulvert(run, 0).computed());
     const std::vector<std::string> c1{"C1", "STA 12+50", "10", "A", "4", "0.81", "0.01", "9.38", "1", "Design Manual",
                                       "9.38", "5.5", plainNumber(CalQ(run.CulvertList[0]).Cfs), "0.5"};

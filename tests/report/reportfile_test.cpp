@@ -76,7 +76,8 @@ TEST(ReportSummary, FindsTableSurfacesAndFlagsUserDefinedOnes)
         for (const std::string& surface : surfaces)
             areas.push_back(subArea(surface, "1.0 a", 0.5));
         const SummaryCoefs coefs = CalSummaryC(culvert("1", areas));
-        EXPECT_EQ(coefs.SummaryFlag, found ? 987 : -987) << ::testing::PrintToString(surfaces);
+        EXPECT_EQ(coefs.SummaryFlag, found ? SummarySurfaces::AllInTable : SummarySurfaces::UserDefined)
+            << ::testing::PrintToString(surfaces);
         EXPECT_EQ(coefs.Coefs.size(), areas.size());
         EXPECT_EQ(std::ranges::all_of(coefs.Coefs, [](const auto& c) { return c.has_value(); }), found);
     }
@@ -144,7 +145,6 @@ TEST(ReportSummary, RefusalsSayWhyAndWriteNoFile)
         const SummaryOutcome out = prepareSummary(*state, 0);
         EXPECT_EQ(out.status, status);
         EXPECT_EQ(out.Message, message);
-        EXPECT_EQ(out.SummaryFlag, -987);
         if (status == SummaryOutcome::Status::NotComputed) {
             for (const SummaryRow& row : out.Rows)
                 EXPECT_EQ(row, SummaryRow{});  // nothing computed from zeros

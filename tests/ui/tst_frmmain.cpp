@@ -75,11 +75,12 @@ void TestFrmMain::startupState()
     m_h->desktop->clock().setToday({2024, 7, 4});
     m_h->desktop->clock().setTimeOfDay("3:07:09 PM");
     state().CurCulvert = 2;
+    state().EditorsLive = false;
     state().IsPristine = false;
     m_h->create();
     QCOMPARE(m_h->window->windowTitle(), QStringLiteral("Untitled"));
     QCOMPARE(state().ProjectInfo, (ProjectInfo{"", "", "", "", "07/04/2024", "3:07:09 PM", ""}));
-    QVERIFY(state().CurCulvert == kNoCulvert && state().IsPristine);
+    QVERIFY(state().CurCulvert == kNoCulvert && state().EditorsLive && state().IsPristine);
 
     // The lists in table order; the first entries shown where the user has nothing to choose yet.
     QStringList surfaces, factors;

@@ -7,6 +7,7 @@
 #include "core/messages.h"
 #include "core/text.h"
 #include "tests/ui/editorsteps.h"
+#include "ui/main/intensitypage.h"
 
 using namespace sw;
 using namespace sw::testing;
@@ -42,6 +43,7 @@ private slots:
     void returnPeriodChange();
     void intensityRefusals_data();
     void intensityRefusals();
+    void intensityNeedsASelectedCulvert();
     void arbitraryTextInEveryBox_data();
     void arbitraryTextInEveryBox();
 
@@ -184,6 +186,24 @@ void TestIntensity::intensityRefusals()
         QCOMPARE(s->rows("lstIntensity"), plainLines("R"));
         QVERIFY(c.Slope == before.Slope && c.CorTC == before.CorTC && c.Intensity == before.Intensity);
     }
+}
+
+// The intensity is the current culvert's: while none is selected the page refuses to ask for it,
+// saying so unless the culvert list's typed choice asked.
+void TestIntensity::intensityNeedsASelectedCulvert()
+{
+    QVERIFY2(computedCulvert(), s->why());
+    auto* page = m_h->window->findChild<IntensityPage*>();
+    QVERIFY(page != nullptr);
+    state().CurCulvert = kNoCulvert;
+    s->culvert(0).CorTC = 120;  // what a computation would take
+    const CulvertRecord before = s->culvert(0);
+    messages().clearRecord();
+    page->showIntensity(0);
+    page->showIntensity(0, false);
+    QCOMPARE(messages().texts(), std::vector<std::string>{"Pelase select a culvert no"});
+    QCOMPARE(s->culvert(0), before);
+    QCOMPARE(s->rows("lstIntensity"), plainLines("R"));
 }
 
 void TestIntensity::arbitraryTextInEveryBox_data()

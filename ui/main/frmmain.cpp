@@ -148,12 +148,15 @@ void FrmMain::load()
     m_ui->SSTab1->setCurrentIndex(0);
 
     // InitTables: the date and time first, through their change handling, then the tables and
-    // the flags.
+    // the window's own flags.
     const CalendarDate today = m_desktop.clock().today();
     m_project->setFieldText(ProjectPage::Field::ProjectDate,
                             QString::fromStdString(formatDate(today.year, today.month, today.day)));
     m_project->setTimeCaption(QString::fromStdString(m_desktop.clock().timeOfDay()));
-    InitTables(m_state);
+    InitTables();
+    m_state.CurCulvert = kNoCulvert;
+    m_state.EditorsLive = true;
+    m_state.IsPristine = true;
 
     m_ui->mnuRun->setEnabled(false);
 

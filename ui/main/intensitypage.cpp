@@ -476,23 +476,22 @@ void IntensityPage::computeIntensity()
         m_state->CurCulvert = static_cast<std::int16_t>(culvertIndexOf(id));
     if (!culvertSelected())
         return;
-    const InputCheck check = CheckIntensityInputs(
+    const std::optional<InputRefusal> refusal = CheckIntensityInputs(
         m_ui->txtEleRemote->text().toStdString(), textOf(m_ui->cboRemoteUnit),
         m_ui->txtEleCulvert->text().toStdString(), textOf(m_ui->cboCulvertUnit),
         m_ui->txtLenTravel->text().toStdString(), textOf(m_ui->cboTravelUnit));
-    if (check.Code != kInputsAccepted) {
-        m_desktop->messages().showMessage(check.Message);
-        if (check.TintInlet)
+    if (refusal) {
+        m_desktop->messages().showMessage(refusal->Message);
+        if (refusal->TintInlet)
             setBackColour(m_ui->txtEleCulvert, BackColour::Entry);
         QWidget* focus = nullptr;
-        switch (check.Focus) {
+        switch (refusal->Focus) {
         case IntensityInput::EleRemote: focus = m_ui->txtEleRemote; break;
         case IntensityInput::EleCulvert: focus = m_ui->txtEleCulvert; break;
         case IntensityInput::LenTravel: focus = m_ui->txtLenTravel; break;
         case IntensityInput::EleRemoteUnit: focus = m_ui->cboRemoteUnit; break;
         case IntensityInput::EleCulvertUnit: focus = m_ui->cboCulvertUnit; break;
         case IntensityInput::LenTravelUnit: focus = m_ui->cboTravelUnit; break;
-        case IntensityInput::None: break;
         }
         if (focus != nullptr)
             emit focusRequested(focus);
@@ -538,6 +537,12 @@ TcOutcome IntensityPage::StoreIntensityInputs(int culvertIndex)
 
 void IntensityPage::showIntensity(int culvert, bool reportProblems)
 {
+    // The intensity is asked for the current culvert: none selected, none computed.
+    if (m_state->CurCulvert < 0) {
+        if (reportProblems)
+            m_desktop->messages().showMessage(std::string(msg::kSelectCulvert));
+        return;
+    }
     const IntensityResult result = CalIntensity(*m_state, culvert);
     if (result.computed()) {
         m_ui->lstIntensity->addItem(qs(result.Line));

@@ -51,7 +51,8 @@ public:
     // lists lines 1 to 7. Says whether the time could be computed, and why not.
     TcOutcome StoreIntensityInputs(int culvert);
     // The intensity of the culvert: its line added to the list; the reason it has none is shown
-    // when `reportProblems` (a choice that already told the user passes false).
+    // when `reportProblems` (a choice that already told the user passes false). Refused while no
+    // culvert is selected.
     void showIntensity(int culvert, bool reportProblems = true);
 
     // The Intensity button.

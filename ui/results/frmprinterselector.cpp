@@ -129,13 +129,7 @@ const std::string& FrmPrinterSelector::culvertId(int culvert) const
 // Recomputes the culvert from its inputs, so that nothing goes out on numbers of earlier inputs.
 bool FrmPrinterSelector::sufficient(int culvert)
 {
-    // The computation asks for a current culvert; the main window's (none, while an ID that is no
-    // culvert is typed) stays what it is.
-    const std::int16_t current = m_state.CurCulvert;
-    m_state.CurCulvert = static_cast<std::int16_t>(culvert);
-    const bool computed = CalCulvert(m_state, culvert).computed();
-    m_state.CurCulvert = current;
-    if (computed)
+    if (CalCulvert(m_state, culvert).computed())
         return true;
     m_desktop.messages().showMessage(fillMessage(msg::kInsufficientInfo, {messageValue(culvertId(culvert))}));
     return false;

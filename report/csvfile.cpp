@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "core/messages.h"
 #include "core/numbers.h"
 #include "engine/culvertvalues.h"
 #include "engine/discharge.h"

@@ -19,6 +19,7 @@
 #endif
 
 #include "core/messages.h"
+#include "core/samefile.h"
 #include "core/text.h"
 #include "engine/calcsheet.h"
 #include "engine/discharge.h"
@@ -146,8 +147,20 @@ int finish(bool written, const std::string& message)
     return kExitRefused;
 }
 
+// An output never replaces the project it is made from, whatever name reaches it; refused (its
+// message printed) before anything is read or written.
+bool overProject(const std::string& project, const std::string& out)
+{
+    const std::string refusal = sw::outputOverProject(out, project);
+    if (!refusal.empty())
+        printMessage(refusal);
+    return !refusal.empty();
+}
+
 int reportAll(const std::string& project, const std::string& report)
 {
+    if (overProject(project, report))
+        return kExitRefused;
     sw::Document document;
     if (!loadProject(document, project))
         return kExitRefused;
@@ -173,6 +186,8 @@ std::optional<int> loadAndCompute(sw::Document& document, const std::string& pro
 
 int reportCulvert(const std::string& id, const std::string& project, const std::string& report)
 {
+    if (overProject(project, report))
+        return kExitRefused;
     sw::Document document;
     const std::optional<int> index = loadAndCompute(document, project, id);
     if (!index)
@@ -229,6 +244,8 @@ int printCalculation(const std::string& id, const std::string& project)
 // its row with the reason.
 int writeCsv(const std::string& project, const std::string& out)
 {
+    if (overProject(project, out))
+        return kExitRefused;
     sw::Document document;
     if (!loadProject(document, project))
         return kExitRefused;
@@ -239,6 +256,8 @@ int writeCsv(const std::string& project, const std::string& out)
 // --pdf [--culvert ID] PROJECT OUT.pdf: the printed report into a PDF file, no printer needed.
 int printPdf(const std::optional<std::string>& id, const std::string& project, const std::string& out)
 {
+    if (overProject(project, out))
+        return kExitRefused;
     sw::Document document;
     std::vector<int> culverts;
     if (id) {

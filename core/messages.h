@@ -217,6 +217,10 @@ inline constexpr std::string_view kFileNoLocation = "Please give a file location
 inline constexpr std::string_view kPdfNothingPrinted = "Nothing was printed, so no PDF was written to \"{1}\".";
 // A report or summary file that cannot be written: what went wrong (below), then this.
 inline constexpr std::string_view kFileNotWritten = "{1}. Nothing was written; a former file of that name is left as it was.";
+// Any output the user names (report, PDF, CSV) that would replace the project it is made from.
+inline constexpr std::string_view kOutputIsProject =
+    "\"{1}\" is the project file itself (under this name or another): the output would replace the "
+    "project. Nothing was written; please choose another file.";
 inline constexpr std::string_view kReportNoCulvert = "No culvert is selected: the report was not written.";
 inline constexpr std::string_view kInsufficientInfo = "Information for Culvert ID: \" {1} \"  is not sufficient";
 inline constexpr std::string_view kBatchNotInProject = "Culvert ID \"{1}\" is not in the project.";
@@ -251,6 +255,7 @@ inline constexpr std::string_view kBatchUsage =
     "OUT.pdf, each culvert's pages as a printer would print them.\n"
     "--calc prints the calculation sheet of the culvert ID: every step with its numbers.\n"
     "--csv writes the results of every culvert to OUT.csv, a row each, for spreadsheets.\n"
+    "REPORT, OUT.pdf and OUT.csv must not be PROJECT itself, by any name or link: they are refused.\n"
     "--version prints the program's name and version.\n"
     "\n"
     "Exit status: 0 done; 1 the project or a culvert was refused (nothing written);\n"

@@ -11,6 +11,7 @@
 
 #include "tests/project/projectfixtures.h"
 #include "core/messages.h"
+#include "core/text.h"
 
 namespace sw {
 namespace {
@@ -118,6 +119,37 @@ TEST_F(ReportCommand, RefusalsAndHostileValuesExitWithOneAndWriteNothing)
         EXPECT_LT(r.err.size(), 300u) << r.err;
         EXPECT_EQ(work.entries(), Lines{"project.txt"});
     }
+}
+
+// An output never replaces the project it is made from, by the same name, another spelling, a
+// symbolic or a hard link: exit 1, the message names the output, the project stays byte for byte.
+// --resave writes a project, and may write it over itself.
+TEST_F(ReportCommand, OutputOverItsOwnProjectIsRefused)
+{
+    const std::string bytes = readBytes(kProject);
+    const std::string project = work.file("project.txt"), link = work.file("link.txt"), hard = work.file("hard.txt");
+    writeBytes(project, bytes);
+    fs::create_symlink(project, link);
+    fs::create_hard_link(project, hard);
+    for (const auto& [input, output] : std::vector<std::pair<std::string, std::string>>{
+             {project, project}, {project, link}, {link, project}, {project, hard},
+             {project, work.file("../" + work.path().filename().string() + "/project.txt")}})
+        for (const Lines& options : {Lines{}, Lines{"--culvert", "E-2"}, Lines{"--pdf"}, Lines{"--pdf", "--culvert", "E-3"},
+                                     Lines{"--csv"}}) {
+            Lines args = options;
+            args.insert(args.end(), {input, output});
+            const Run r = run(args);
+            EXPECT_EQ(r.exitCode, 1) << args[0] << " " << output;
+            EXPECT_EQ(r.err, fillMessage(msg::kOutputIsProject, {output}) + "\n");
+            EXPECT_EQ(readBytes(project), bytes) << args[0] << " " << output;
+            EXPECT_EQ(work.entries(), (Lines{"hard.txt", "link.txt", "project.txt"}));
+        }
+    for (const std::string& output : {project, link}) {
+        const Run r = run({"--resave", project, output});
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(readBytes(project), bytes);
+    }
+    EXPECT_TRUE(fs::is_symlink(link));
 }
 
 // No culvert has intensity inputs yet: the file has no correction-factor line, and still opens.

@@ -3,6 +3,7 @@
 // refusals that keep a report from going out wrong or half.
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <numeric>
 
@@ -270,7 +271,7 @@ void TestPrinterSelector::fileAndPdfRoutesWriteTheRange_data()
 }
 
 // The file holds what the writers write, and the PDF the pages the printer would print; an existing
-// file is replaced without a question and the location is taken without its blanks.
+// file typed in is replaced once the user said Yes, and the location is taken without its blanks.
 void TestPrinterSelector::fileAndPdfRoutesWriteTheRange()
 {
     QFETCH(bool, pdf);
@@ -279,8 +280,10 @@ void TestPrinterSelector::fileAndPdfRoutesWriteTheRange()
     m_h->state->CulvertList[2].Intensity = 9.9;  // a stored result that no computation gives
     click(pdf ? "opt2Pdf" : "opt2File");
     QTest::keyClicks(sel(pdf ? "txtPdfLocation" : "txtFileLocation"), "  " + path("out") + " ");
+    messages().queueYesNo(YesNo::Yes);
     click("cmdOK");
-    QVERIFY(messages().asked().empty() && !selector() && printers().documents().empty());
+    QCOMPARE(messages().texts(), std::vector<std::string>{std::string(msg::kOverwriteOnSave)});
+    QVERIFY(!selector() && printers().documents().empty());
     const QByteArray bytes = bytesOf(path("out"));
     if (pdf) {
         ScriptedPrinters direct;
@@ -313,9 +316,12 @@ void TestPrinterSelector::browseAsksBeforeTakingAnExistingFile_data()
         QTest::addRow("%s, new file", kind) << pdf << "new" << -1 << true;
         QTest::addRow("%s, existing, No", kind) << pdf << "old" << int(YesNo::No) << false;
         QTest::addRow("%s, existing, Yes", kind) << pdf << "old" << int(YesNo::Yes) << true;
+        QTest::addRow("%s, the open project", kind) << pdf << "gully.txt" << -1 << false;
     }
 }
 
+// A path taken is written by OK without being asked about a second time; the project's own file is
+// refused at once, without the question.
 void TestPrinterSelector::browseAsksBeforeTakingAnExistingFile()
 {
     QFETCH(bool, pdf);
@@ -323,6 +329,7 @@ void TestPrinterSelector::browseAsksBeforeTakingAnExistingFile()
     QFETCH(int, answer);
     QFETCH(bool, taken);
     QVERIFY(openSelector(0) && writeBytes(path("old"), "old"));
+    const QByteArray project = bytesOf(path("gully.txt"));
     click(pdf ? "opt2Pdf" : "opt2File");
     const QString file = chosen.isEmpty() ? QString() : path(chosen);
     m_h->desktop->fileDialogs().queuePath(file.toStdString());
@@ -330,43 +337,63 @@ void TestPrinterSelector::browseAsksBeforeTakingAnExistingFile()
         messages().queueYesNo(YesNo(answer));
     click(pdf ? "cmdBrowsePdf" : "cmdBrowse");
     QCOMPARE(m_h->desktop->fileDialogs().asked().back(), pdf ? FileDialogMode::SavePdf : FileDialogMode::Save);
-    QCOMPARE(messages().texts(), answer < 0 ? std::vector<std::string>{}
-                                            : std::vector<std::string>{"File has already existed, overwrite it?"});
+    const std::vector<std::string> said =
+        chosen == "gully.txt" ? std::vector<std::string>{fillMessage(msg::kOutputIsProject, {file.toStdString()})}
+        : answer < 0          ? std::vector<std::string>{}
+                              : std::vector<std::string>{"File has already existed, overwrite it?"};
+    QCOMPARE(messages().texts(), said);
     QCOMPARE(sel<QLineEdit>(pdf ? "txtPdfLocation" : "txtFileLocation")->text(), taken ? file : QString());
     QCOMPARE(bytesOf(path("old")), QByteArray("old"));
+    QCOMPARE(bytesOf(path("gully.txt")), project);
+    if (!taken)
+        return;
+    click("cmdOK");
+    QCOMPARE(messages().texts(), said);
+    QVERIFY(!selector() && (pdf ? bytesOf(file).startsWith("%PDF") : bytesOf(file).contains("Culvert ID=C1")));
 }
 
 // Every way the output can stop: the message, nothing printed beyond what came before, no file
-// made or changed, and the window left open with the user's choices.
+// made or changed (the open project least of all), and the window left open with the user's choices.
 void TestPrinterSelector::refusalsKeepTheWindowAndSendNothing_data()
 {
     QTest::addColumn<QString>("route");
     QTest::addColumn<bool>("all");
     QTest::addColumn<QString>("location");  // in the temporary folder; "<blanks>": three blanks
     QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("answer");        // to the overwrite question; -1: not asked
     QTest::addColumn<QString>("message");   // empty: a message naming the location
     QTest::addColumn<QStringList>("printed");
     const QString insufficient = "Information for Culvert ID: \" C2 \"  is not sufficient";
     for (const char* route : {"opt2Printer", "opt2File", "opt2Pdf"})
         QTest::addRow("%s, C2 not sufficient", route)
-            << route << true << "old" << "C2 never computed" << insufficient
+            << route << true << "old" << "C2 never computed" << -1 << insufficient
             << (route == std::string("opt2Printer") ? QStringList{"C1"} : QStringList{});
     const QString noCulvert = qs(std::string(msg::kPrintNoCulvert));
     QTest::newRow("printer, no culvert selected")
-        << "opt2Printer" << false << "" << "CurCulvert -111" << noCulvert << QStringList{};
-    QTest::newRow("file, an ID in no entry") << "opt2File" << false << "out" << "CurCulvert -1" << noCulvert << QStringList{};
-    QTest::newRow("PDF, past the culverts") << "opt2Pdf" << false << "out" << "CurCulvert 4" << noCulvert << QStringList{};
-    QTest::newRow("printer refuses the job") << "opt2Printer" << false << "" << "refused"
+        << "opt2Printer" << false << "" << "CurCulvert -111" << -1 << noCulvert << QStringList{};
+    QTest::newRow("file, an ID in no entry") << "opt2File" << false << "out" << "CurCulvert -1" << -1 << noCulvert
+                                             << QStringList{};
+    QTest::newRow("PDF, past the culverts") << "opt2Pdf" << false << "out" << "CurCulvert 4" << -1 << noCulvert
+                                            << QStringList{};
+    QTest::newRow("printer refuses the job") << "opt2Printer" << false << "" << "refused" << -1
                                              << qs(fillMessage(msg::kPrintRefused, {"Office Printer", "C1"})) << QStringList{};
-    QTest::newRow("no printer at all") << "opt2Printer" << false << "" << "no printer"
+    QTest::newRow("no printer at all") << "opt2Printer" << false << "" << "no printer" << -1
                                        << qs(std::string(msg::kNoPrinterAtAll)) << QStringList{};
+    const int yes = int(YesNo::Yes);
     for (const char* route : {"opt2File", "opt2Pdf"}) {
         const QString noLocation = qs(std::string(msg::kFileNoLocation));
-        QTest::addRow("%s, empty", route) << route << true << "" << "" << noLocation << QStringList{};
-        QTest::addRow("%s, blanks", route) << route << true << "<blanks>" << "" << noLocation << QStringList{};
-        QTest::addRow("%s, no such folder", route) << route << true << "missing/out" << "" << "" << QStringList{};
-        QTest::addRow("%s, a folder", route) << route << true << "folder" << "" << "" << QStringList{};
-        QTest::addRow("%s, disk full", route) << route << false << "old" << "disk full" << "" << QStringList{};
+        QTest::addRow("%s, empty", route) << route << true << "" << "" << -1 << noLocation << QStringList{};
+        QTest::addRow("%s, blanks", route) << route << true << "<blanks>" << "" << -1 << noLocation << QStringList{};
+        QTest::addRow("%s, no such folder", route) << route << true << "missing/out" << "" << -1 << "" << QStringList{};
+        QTest::addRow("%s, a folder", route) << route << true << "folder" << "" << yes << "" << QStringList{};
+        QTest::addRow("%s, disk full", route) << route << false << "old" << "disk full" << yes << "" << QStringList{};
+        // A typed file that exists is asked about as Browse asks; No keeps the path for another try.
+        QTest::addRow("%s, existing, No", route) << route << true << "old" << "" << int(YesNo::No)
+                                                 << qs(std::string(msg::kOverwriteOnSave)) << QStringList{};
+        // The open project's own file, by its name, another spelling, a symbolic or a hard link.
+        for (const char* name : {"gully.txt", "folder/../gully.txt", "link.txt", "hard.txt"})
+            QTest::addRow("%s, the project as %s", route, name) << route << false << name << "" << -1 << "<project>"
+                                                                 << QStringList{};
     }
 }
 
@@ -376,6 +403,7 @@ void TestPrinterSelector::refusalsKeepTheWindowAndSendNothing()
     QFETCH(bool, all);
     QFETCH(QString, location);
     QFETCH(QString, fault);
+    QFETCH(int, answer);
     QFETCH(QString, message);
     QFETCH(QStringList, printed);
     QVERIFY(writeBytes(path("old"), "old") && QDir(m_dir->path()).mkdir("folder"));
@@ -383,31 +411,43 @@ void TestPrinterSelector::refusalsKeepTheWindowAndSendNothing()
         printers().setInstalled({});
     const bool neverComputed = fault == "C2 never computed";
     QCOMPARE(openSelector(0, project(neverComputed ? " 0 " : " 1 "), !neverComputed), fault != "no printer");
-    QVERIFY(selector());
+    QVERIFY(selector() && QFile::link(path("gully.txt"), path("link.txt")));
+    QVERIFY(::link(QFile::encodeName(path("gully.txt")).constData(), QFile::encodeName(path("hard.txt")).constData()) == 0);
+    const QByteArray projectBytes = bytesOf(path("gully.txt"));
     messages().clearRecord();
     if (all)
         click("optPrintAll");
     click(route);
     const QString typed = location == "<blanks>" ? "   " : location.isEmpty() ? QString() : path(location);
+    if (message == "<project>")
+        message = qs(fillMessage(msg::kOutputIsProject, {typed.toStdString()}));
     QLineEdit* box = sel<QLineEdit>(route == "opt2Pdf" ? "txtPdfLocation" : "txtFileLocation");
     box->setText(typed);
     if (fault.startsWith("CurCulvert"))
         m_h->state->CurCulvert = static_cast<std::int16_t>(fault.section(' ', 1).toInt());
     printers().setRefuseDocuments(fault == "refused");
-    const bool confirms = route == "opt2Printer" && (neverComputed || fault == "refused");
-    if (confirms)
+    // What comes before the message: the printer's confirmation, or Yes to the overwrite question.
+    std::vector<std::string> before;
+    if (route == "opt2Printer" && (neverComputed || fault == "refused")) {
         messages().queueOkCancel(OkCancel::Ok);
-    const QStringList before = files();
+        before.push_back("Report will be sent to Office Printer");
+    }
+    if (answer >= 0)
+        messages().queueYesNo(YesNo(answer));
+    if (answer == int(YesNo::Yes))
+        before.push_back(std::string(msg::kOverwriteOnSave));
+    const QStringList filesBefore = files();
     withFileSizeLimit(fault == "disk full" ? 16 : RLIM_INFINITY, [&] { click("cmdOK"); });
 
     std::vector<std::string> texts = messages().texts();
-    QCOMPARE(texts.size(), confirms ? std::size_t(2) : std::size_t(1));
-    if (confirms)
-        QCOMPARE(texts.front(), std::string("Report will be sent to Office Printer"));
+    QCOMPARE(texts.size(), before.size() + 1);
+    QCOMPARE(std::vector<std::string>(texts.begin(), texts.end() - 1), before);
     QVERIFY2(message.isEmpty() ? qs(texts.back()).contains(typed) : qs(texts.back()) == message, texts.back().c_str());
     QCOMPARE(culvertsOfJobs(printers()), printed);
-    QCOMPARE(files(), before);
+    QCOMPARE(files(), filesBefore);
     QCOMPARE(bytesOf(path("old")), QByteArray("old"));
+    QCOMPARE(bytesOf(path("gully.txt")), projectBytes);
+    QVERIFY(QFileInfo(path("link.txt")).isSymLink());
     QVERIFY(selector() && selector()->isVisible() && sel<QRadioButton>(route)->isChecked());
     QVERIFY(sel<QRadioButton>(all ? "optPrintAll" : "optPrintCulvert")->isChecked() && box->text() == typed);
 }

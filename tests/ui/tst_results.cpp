@@ -2,6 +2,8 @@
 // summary window with its chart, the calculation sheet and the CSV export; the refusals that keep a
 // board from opening on numbers that are not the run's.
 
+#include <unistd.h>
+
 #include <random>
 
 #include <QChart>
@@ -562,6 +564,21 @@ void TestResults::exportCsvWritesTheRunsCulvertsOrChangesNothing()
     exportCsv({});
     QCOMPARE(QFileInfo(path).size(), 10);
     QCOMPARE(messages().asked().size(), std::size_t(1));
+
+    // The open project's own file, by its name, a symbolic or a hard link: refused before the
+    // overwrite question, and the project stays as it was.
+    const QString project = m_dir->filePath(QStringLiteral("gully.txt"));
+    const QByteArray projectBytes = bytesOf(project);
+    QVERIFY(QFile::link(project, m_dir->filePath(QStringLiteral("link.txt"))));
+    QVERIFY(::link(QFile::encodeName(project).constData(), QFile::encodeName(m_dir->filePath("hard.txt")).constData()) == 0);
+    for (const char* name : {"gully.txt", "link.txt", "hard.txt"}) {
+        messages().clearRecord();
+        exportCsv(m_dir->filePath(QString::fromLatin1(name)));
+        QCOMPARE(messages().texts(), std::vector<std::string>{fillMessage(
+                                         msg::kOutputIsProject, {m_dir->filePath(QString::fromLatin1(name)).toStdString()})});
+        QCOMPARE(bytesOf(project), projectBytes);
+    }
+    QVERIFY(QFileInfo(m_dir->filePath(QStringLiteral("link.txt"))).isSymLink());
 
     // Under a file, and onto a folder that holds a file: a message naming the place; the folder and
     // its file as they were, no temporary file left beside them.

@@ -1,14 +1,17 @@
 #include "ui/results/frmprinterselector.h"
 
+#include <QFileInfo>
+
 #include "core/messages.h"
+#include "core/samefile.h"
 #include "core/text.h"
 #include "engine/discharge.h"
-#include "platform/filetowrite.h"
 #include "platform/pdfpages.h"
 #include "platform/screenunits.h"
 #include "report/printerlist.h"
 #include "report/printreport.h"
 #include "report/reportfile.h"
+#include "ui/results/resultshost.h"
 #include "ui_frmprinterselector.h"
 
 namespace sw {
@@ -18,10 +21,11 @@ constexpr double kClientWidthTwips = 4300;
 
 }  // namespace
 
-FrmPrinterSelector::FrmPrinterSelector(AppState& state, Desktop& desktop)
+FrmPrinterSelector::FrmPrinterSelector(AppState& state, Desktop& desktop, const ResultsHost& host)
     : QWidget(nullptr, Qt::Window),
       m_state(state),
       m_desktop(desktop),
+      m_host(host),
       m_ui(std::make_unique<Ui::FrmPrinterSelector>()),
       m_registration(desktop.windows(), this, "frmPrinterSelector")
 {
@@ -70,10 +74,11 @@ void FrmPrinterSelector::routeChosen()
     m_ui->cmdBrowsePdf->setEnabled(pdf);
 }
 
+// The project's own file is refused before the overwrite question, which would mean nothing for it.
 void FrmPrinterSelector::browse(QLineEdit& location, FileDialogMode mode)
 {
-    const std::string path = chooseFileToWrite(m_desktop, mode, msg::kOverwriteOnSave);
-    if (path.empty())
+    const std::string path = m_desktop.fileDialogs().showFileDialog(mode);
+    if (path.empty() || !notTheProject(path) || !replaceAgreed(location, path))
         return;
     location.setText(QString::fromStdString(path));
 }
@@ -112,13 +117,39 @@ std::optional<std::vector<int>> FrmPrinterSelector::chosenCulverts()
     return all;
 }
 
+// The location without its blanks; nothing, with its message, when it is empty or the project's own
+// file.
 std::optional<std::string> FrmPrinterSelector::location(const QLineEdit& box)
 {
     const std::string path(trimSpaces(box.text().toStdString()));
-    if (!path.empty())
-        return path;
-    m_desktop.messages().showMessage(std::string(msg::kFileNoLocation));
-    return std::nullopt;
+    if (path.empty()) {
+        m_desktop.messages().showMessage(std::string(msg::kFileNoLocation));
+        return std::nullopt;
+    }
+    if (!notTheProject(path))
+        return std::nullopt;
+    return path;
+}
+
+bool FrmPrinterSelector::notTheProject(const std::string& path)
+{
+    const std::string refusal = outputOverProject(path, m_host.projectFile());
+    if (refusal.empty())
+        return true;
+    m_desktop.messages().showMessage(refusal);
+    return false;
+}
+
+// Browse's question, asked of a typed path as well; a path the user agreed to (in Browse or an
+// earlier OK) is not asked about again.
+bool FrmPrinterSelector::replaceAgreed(const QLineEdit& box, const std::string& path)
+{
+    if (m_agreed[&box] == path || !QFileInfo::exists(QString::fromStdString(path)))
+        return true;
+    if (m_desktop.messages().askYesNo(std::string(msg::kOverwriteOnSave)) != YesNo::Yes)
+        return false;
+    m_agreed[&box] = path;
+    return true;
 }
 
 const std::string& FrmPrinterSelector::culvertId(int culvert) const
@@ -167,30 +198,34 @@ bool FrmPrinterSelector::toFile(const std::vector<int>& culverts)
     const std::optional<std::string> path = location(*m_ui->txtFileLocation);
     if (!path)
         return false;
-    FileWriteResult written;
-    if (m_ui->optPrintCulvert->isChecked()) {
-        written = Report2File(m_state, *path, culverts.front());
-    } else {
+    const bool current = m_ui->optPrintCulvert->isChecked();
+    if (!current)
         for (const int culvert : culverts)
             if (!sufficient(culvert))
                 return false;
-        written = ReportAll2File(m_state, *path);
-    }
+    if (!replaceAgreed(*m_ui->txtFileLocation, *path))
+        return false;
+    const FileWriteResult written =
+        current ? Report2File(m_state, *path, culverts.front()) : ReportAll2File(m_state, *path);
     if (!written.written())
         m_desktop.messages().showMessage(written.Message);
     return written.written();
 }
 
 // The pages the printer would print, into one PDF that replaces the file only once it is whole.
+// Every culvert is computed before the question, which is not asked for a PDF that cannot be made.
 bool FrmPrinterSelector::toPdf(const std::vector<int>& culverts)
 {
     const std::optional<std::string> path = location(*m_ui->txtPdfLocation);
     if (!path)
         return false;
-    PdfPages pdf(*path);
-    for (const int culvert : culverts) {
+    for (const int culvert : culverts)
         if (!sufficient(culvert))
             return false;
+    if (!replaceAgreed(*m_ui->txtPdfLocation, *path))
+        return false;
+    PdfPages pdf(*path);
+    for (const int culvert : culverts) {
         if (!printCulvert(pdf, m_state, culvert)) {
             m_desktop.messages().showMessage(fillMessage(msg::kPdfNotDrawn, {messageValue(culvertId(culvert)), *path}));
             return false;

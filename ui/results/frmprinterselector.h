@@ -2,8 +2,10 @@
 // frmPrinterSelector: where the culvert report goes (a printer, a report text file or a PDF file)
 // and for which culverts (the current one or all). Opened, not modal, by the board's "&Print";
 // closed by Cancel and by an OK that went through, and left open with the user's choices when
-// something stops the output.
+// something stops the output. A file is never the open project's own, and an existing one is
+// replaced only after the user said Yes to it, however its path was given.
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,11 +25,13 @@ class QLineEdit;
 
 namespace sw {
 
+class ResultsHost;
+
 class FrmPrinterSelector final : public QWidget {
     Q_OBJECT
 
 public:
-    FrmPrinterSelector(AppState& state, Desktop& desktop);
+    FrmPrinterSelector(AppState& state, Desktop& desktop, const ResultsHost& host);
     ~FrmPrinterSelector() override;
 
     // OK: the report of the chosen range by the chosen route; false, with the window left open,
@@ -41,6 +45,8 @@ private:
 
     [[nodiscard]] std::optional<std::vector<int>> chosenCulverts();
     [[nodiscard]] std::optional<std::string> location(const QLineEdit& box);
+    [[nodiscard]] bool notTheProject(const std::string& path);
+    [[nodiscard]] bool replaceAgreed(const QLineEdit& box, const std::string& path);
     [[nodiscard]] bool sufficient(int culvert);
     [[nodiscard]] const std::string& culvertId(int culvert) const;
 
@@ -50,6 +56,9 @@ private:
 
     AppState& m_state;
     Desktop& m_desktop;
+    const ResultsHost& m_host;
+    // The path each location box holds that the user already agreed to replace.
+    std::map<const QLineEdit*, std::string> m_agreed;
     std::unique_ptr<Ui::FrmPrinterSelector> m_ui;
     WindowRegistration m_registration;
 };

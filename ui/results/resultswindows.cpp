@@ -1,13 +1,14 @@
 #include "ui/results/resultswindows.h"
 
+#include <QFileInfo>
 #include <QPushButton>
 
 #include "core/messages.h"
 #include "core/numbers.h"
+#include "core/samefile.h"
 #include "engine/calcsheet.h"
 #include "engine/compute.h"
 #include "engine/summary.h"
-#include "platform/filetowrite.h"
 #include "report/csvfile.h"
 #include "report/summaryfile.h"
 #include "ui/results/frmculvertselector.h"
@@ -32,6 +33,13 @@ void closeNow(QWidget* window)
 }
 
 }  // namespace
+
+std::string ResultsHost::projectFile() const
+{
+    const QString named = caption();
+    return named == QString::fromUtf8(msg::kUntitled.data(), msg::kUntitled.size()) ? std::string()
+                                                                                      : named.toStdString();
+}
 
 ResultsWindows::ResultsWindows(AppState& state, Desktop& desktop, ResultsHost& host, QObject* parent)
     : QObject(parent), m_state(state), m_desktop(desktop), m_host(host)
@@ -180,7 +188,7 @@ void ResultsWindows::ShowSummary()
 void ResultsWindows::showPrinterSelector()
 {
     if (!m_printerSelector)
-        m_printerSelector = new FrmPrinterSelector(m_state, m_desktop);
+        m_printerSelector = new FrmPrinterSelector(m_state, m_desktop, m_host);
     m_printerSelector->show();
     m_printerSelector->raise();
     m_printerSelector->activateWindow();
@@ -196,10 +204,19 @@ void ResultsWindows::showCalculation()
     m_calculation->show();
 }
 
+// The open project's own file is refused before the overwrite question, which would mean nothing
+// for it.
 void ResultsWindows::exportCsv()
 {
-    const std::string path = chooseFileToWrite(m_desktop, FileDialogMode::SaveCsv, msg::kOverwriteOnSave);
+    const std::string path = m_desktop.fileDialogs().showFileDialog(FileDialogMode::SaveCsv);
     if (path.empty())
+        return;
+    if (const std::string refusal = outputOverProject(path, m_host.projectFile()); !refusal.empty()) {
+        m_desktop.messages().showMessage(refusal);
+        return;
+    }
+    if (QFileInfo::exists(QString::fromStdString(path)) &&
+        m_desktop.messages().askYesNo(std::string(msg::kOverwriteOnSave)) != YesNo::Yes)
         return;
     const FileWriteResult written = writeResultsCsv(m_run, path);
     if (!written.written())

@@ -7,7 +7,9 @@
 #include "core/text.h"
 #include "engine/culvertvalues.h"
 #include "engine/runoff.h"
+#include "engine/subarealine.h"
 #include "engine/tables.h"
+#include "model/units.h"
 
 namespace sw {
 namespace {
@@ -43,6 +45,12 @@ std::string cSource(const CulvertRecord& c, const SubArea& area, const SubAreaSt
     return " (the design table gives " + n(table) + " for " + c.RetPeriod + " years)";
 }
 
+// The factor of an area in square feet, whose conversion a reviewer checks first.
+std::string areaFactor(const SubArea& area)
+{
+    return splitAreaText(area.AreaText).Unit == units::kAreaLetters[2] ? " (43,560 ft² per acre)" : "";
+}
+
 void runoffLines(std::vector<std::string>& out, const CulvertRecord& c, const RunoffStep& r, const CulvertValues& v)
 {
     out.emplace_back("1. Runoff coefficient and area");
@@ -50,8 +58,8 @@ void runoffLines(std::vector<std::string>& out, const CulvertRecord& c, const Ru
         const SubAreaStep& a = r.Areas[j];
         const SubArea& area = c.Areas[j];
         out.push_back("   Sub-area " + std::to_string(j + 1) + ": " + area.Surface + ", C = " + n(a.C) +
-                      cSource(c, area, a) + ", area " + area.AreaText + " = " + n(a.Acres) + " acres, C x A = " +
-                      n(a.C) + " x " + n(a.Acres) + " = " + exact(a.CA));
+                      cSource(c, area, a) + ", area " + area.AreaText + " = " + n(a.Acres) + " acres" +
+                      areaFactor(area) + ", C x A = " + n(a.C) + " x " + n(a.Acres) + " = " + exact(a.CA));
     }
     out.push_back("   Sum of C x A = " + exact(r.Sums.SumCA) + "; sum of A = " + exact(r.Sums.SumA) + " acres");
     out.push_back("   Weighted C = " + exact(r.Sums.SumCA) + " / " + exact(r.Sums.SumA) + " = " +

@@ -45,8 +45,9 @@ DesignTables buildTables()
         t.SurfaceTable.push_back({r.slopeClass, r.name, periods, r.c});
 
     t.AreaUnitNames = {"acres (a)", "hectares (h)", "ft*ft (f)", "m*m (m)"};
-    // The square-foot factor is the rounded 0.00002 the design manual uses, not 1/43560.
-    t.AreaUnitFactors = {1.0, 10000.0 / 4046.873, 0.00002, 1.0 / 4046.873};
+    // An acre is 43,560 square feet. The older program took 0.00002 (50,000 square feet to the
+    // acre), which understated every area given in square feet by 12.9%.
+    t.AreaUnitFactors = {1.0, 10000.0 / 4046.873, 1.0 / 43560.0, 1.0 / 4046.873};
 
     t.LengthUnitNames = {"ft", "m"};
     t.LengthUnitFactors = {1.0, roundTo(1.0 / 0.3048, 4)};  // 3.2808, as the manual rounds it

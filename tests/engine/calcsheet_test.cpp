@@ -92,20 +92,20 @@ TEST(CalculationSheet, TimesAndIntensitiesOfTheKnownExamples)
     }
 }
 
-TEST(CalculationSheet, TableCValuesTheFloorAndWhereItStops)
+// An area in square feet names its factor; one in acres has none to name.
+TEST(CalculationSheet, TableCValuesSquareFeetTheFloorAndWhereItStops)
 {
     CulvertRecord c = testing::completeCulvert();
     c.Areas[0].Surface = "Asphaltic";
     c.Areas[0].C = 0.81;  // the table's for 10 years
     c.Areas[1].Surface = "Concrete/Roof";  // 0.3 is not the table's 0.83
+    c.Areas[1].AreaText = "130680.0 f";    // 3 acres, as before
     c.LenTravel = c.LenTravelFt = 200;     // slope 0.05: 1.46 minutes
     std::vector<std::string> sheet = calculationSheet(c, computeCulvert(c));
-    EXPECT_TRUE(std::ranges::any_of(sheet, [](const std::string& l) {
-        return l.starts_with("   Sub-area 1: Asphaltic, C = 0.81 (design table, 10 years)");
-    }));
-    EXPECT_TRUE(std::ranges::any_of(sheet, [](const std::string& l) {
-        return l.starts_with("   Sub-area 2: Concrete/Roof, C = 0.3 (the design table gives 0.83 for 10 years)");
-    }));
+    EXPECT_TRUE(holds(sheet, "   Sub-area 1: Asphaltic, C = 0.81 (design table, 10 years), area 1.0 a = 1 acres, "
+                             "C x A = 0.81 x 1 = 0.81"));
+    EXPECT_TRUE(holds(sheet, "   Sub-area 2: Concrete/Roof, C = 0.3 (the design table gives 0.83 for 10 years), area "
+                             "130680.0 f = 3 acres (43,560 ft² per acre), C x A = 0.3 x 3 = 0.9"));
     EXPECT_TRUE(holds(sheet, "   Below the 5-minute floor: corrected Tc = 5 min"));
     EXPECT_TRUE(holds(sheet, "   Tc before correction, as the board and the report show it: corrected Tc / F = 5 / 1 = 05.00 min"));
 

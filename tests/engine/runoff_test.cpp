@@ -15,7 +15,7 @@ TEST(Tables, HoldThePublishedValues)
     for (const SurfaceCoef& row : t.SurfaceTable)
         EXPECT_EQ(row.RetPeriods, (std::array<std::int16_t, 7>{2, 5, 10, 25, 50, 100, 500}));
     EXPECT_DOUBLE_EQ(t.AreaUnitFactors[1], 2.4710436922532533);
-    EXPECT_EQ(t.AreaUnitFactors[2], 0.00002);
+    EXPECT_EQ(t.AreaUnitFactors[2], 1.0 / 43560);  // an acre is 43,560 ft², not the older 50,000
     EXPECT_DOUBLE_EQ(t.AreaUnitFactors[3], 0.00024710436922532533);
     EXPECT_EQ(t.LengthUnitFactors[1], 3.2808);
     EXPECT_EQ(t.IDFTable[2].CoefA[6], 0.65);
@@ -49,7 +49,9 @@ TEST(CalAcres, ConvertsAndRoundsToATenth)
 {
     const std::pair<const char*, double> cases[] = {
         {"100 f", 0.0}, {"1 h", 2.5}, {"10000 m", 2.5}, {"3 x", 0},  {"12.3 a", 12.3}, {"5 h", 12.4},
-        {"1500000.0 f", 30}, {"5 H", 0}, {"7.5", 0},    {"abc", 0},  {"", 0},
+        {"1500000.0 f", 34.4}, {"5 H", 0}, {"7.5", 0},    {"abc", 0},  {"", 0},
+        // Square feet: 43,560 to the acre, a half (2,178 ft² = 0.05 acre) rounded up.
+        {"491870.8 f", 11.3}, {"43560 f", 1}, {"2178 f", 0.1}, {"2177 f", 0},
     };
     for (const auto& [text, acres] : cases)
         EXPECT_EQ(CalAcres(text), acres) << text;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/startoptions.h"
-#include "model/appstate.h"
+#include "model/windowstate.h"
 #include "platform/fonts.h"
 #include "platform/qtdesktop.h"
 #include "platform/windowregistry.h"
@@ -56,9 +56,10 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(sw::applicationIcon());
     sw::ensureFontSubstitutions();
 
-    sw::AppState state;
+    sw::ProjectSession session;
+    sw::WindowState windowState;
     sw::QtDesktop desktop;
-    sw::startApplication(state, desktop, options.project.toStdString());
+    sw::startApplication(session, windowState, desktop, options.project.toStdString());
 
     const int result = QApplication::exec();
 

@@ -87,6 +87,11 @@ inline constexpr std::string_view kNothingToDelete = "No infomation found to be 
 inline constexpr std::string_view kDeleteCulvert =
     "All information for this culvert will be deleted, continue anyway ?";
 inline constexpr std::string_view kNoCulvertId = "No Culvert ID is Provided !";
+// Edit > Rename Culvert (our own wording).
+inline constexpr std::string_view kRenameNoCulvert =
+    "No culvert is chosen: choose the culvert to rename on the \"Intensity Info\" page first.";
+inline constexpr std::string_view kRenameAsk = "New ID for culvert \"{1}\":";
+inline constexpr std::string_view kRenameEmpty = "A culvert ID cannot be empty: the culvert keeps its ID.";
 inline constexpr std::string_view kSelectSurface = "Please Select Surface Character !";
 inline constexpr std::string_view kAreaNotPositive = "Please Provide Area in a Positive Number !";
 inline constexpr std::string_view kUserCNotPositive = "Please Provide a Positive User-Defined C Value !";

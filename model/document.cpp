@@ -1,7 +1,5 @@
 #include "model/document.h"
 
-#include "model/appstate.h"
-
 namespace sw {
 
 const CulvertRecord* culvertAt(const Document& document, int index)
@@ -16,16 +14,6 @@ CulvertRecord* culvertAt(Document& document, int index)
     if (index < 0 || static_cast<std::size_t>(index) >= document.CulvertList.size())
         return nullptr;
     return &document.CulvertList[static_cast<std::size_t>(index)];
-}
-
-CulvertRecord* currentCulvert(AppState& state)
-{
-    return culvertAt(state, state.CurCulvert);
-}
-
-const CulvertRecord* currentCulvert(const AppState& state)
-{
-    return culvertAt(state, state.CurCulvert);
 }
 
 }  // namespace sw

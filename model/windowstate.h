@@ -1,6 +1,7 @@
 #pragma once
-// What the windows keep besides the document: the file it came from, the culvert being edited or
-// shown, the two flags of the editors, and the paths of the printer settings and summary files.
+// What the windows keep besides the open project: the paths of the printer settings and summary
+// files, the file name last chosen in a dialog, and the culvert the results board shows. The open
+// project itself, its file, the current culvert and the editors' flags are the session's.
 
 #include <cstdint>
 #include <string>
@@ -12,14 +13,8 @@ inline constexpr std::int16_t kUnknownCulvert = -1;  // CurCulvert when the type
 
 struct WindowState {
     // The path last chosen in the file dialog of Open, or of New or Exit when they saved an
-    // untitled project. The current file itself is the main window's caption.
+    // untitled project. The current file itself is the session's, shown in the main window's caption.
     std::string ProjectFileName;
-    std::int16_t CurCulvert = kNoCulvert;
-    // The editors write back into the record only while true: false while a stored culvert is
-    // loaded into them.
-    bool EditorsLive = true;
-    // True until the project is touched: Open asks to save first only when it is false.
-    bool IsPristine = true;
 
     std::string PrinterIniPath;
     std::string SummaryFilePath;

@@ -5,6 +5,7 @@
 // one records every call and answers from a script. Texts are UTF-8.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,8 @@ public:
     virtual void showMessage(const std::string& text) = 0;
     [[nodiscard]] virtual YesNo askYesNo(const std::string& text) = 0;
     [[nodiscard]] virtual OkCancel askOkCancel(const std::string& text) = 0;
+    // A line of text asked for, `initial` offered; nothing when the user cancels.
+    [[nodiscard]] virtual std::optional<std::string> askText(const std::string& text, const std::string& initial) = 0;
 };
 
 // The numbers are the modes the file commands have always used; SavePdf and SaveCsv are the save

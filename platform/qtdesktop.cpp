@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -107,6 +108,17 @@ OkCancel QtMessageBoxes::askOkCancel(const std::string& text)
     box.setEscapeButton(QMessageBox::Cancel);
     box.exec();
     return box.clickedButton() == box.button(QMessageBox::Ok) ? OkCancel::Ok : OkCancel::Cancel;
+}
+
+std::optional<std::string> QtMessageBoxes::askText(const std::string& text, const std::string& initial)
+{
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(QString::fromLatin1(kApplicationName));
+    dialog.setLabelText(QString::fromStdString(messageDisplayText(text)));
+    dialog.setTextValue(QString::fromStdString(initial));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue().toStdString();
 }
 
 std::string QtFileDialogs::showFileDialog(FileDialogMode mode)

@@ -24,6 +24,7 @@ public:
     void showMessage(const std::string& text) override;
     [[nodiscard]] YesNo askYesNo(const std::string& text) override;
     [[nodiscard]] OkCancel askOkCancel(const std::string& text) override;
+    [[nodiscard]] std::optional<std::string> askText(const std::string& text, const std::string& initial) override;
 };
 
 class QtFileDialogs final : public FileDialogs {

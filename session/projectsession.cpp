@@ -11,7 +11,14 @@
 namespace sw {
 namespace {
 
-std::string ProjectInfo::*memberOf(ProjectField field)
+QString idText(const std::string& id)
+{
+    return QString::fromStdString(id);
+}
+
+}  // namespace
+
+std::string ProjectInfo::*projectInfoMember(ProjectField field)
 {
     switch (field) {
     case ProjectField::ProjectName: return &ProjectInfo::ProjectName;
@@ -24,13 +31,6 @@ std::string ProjectInfo::*memberOf(ProjectField field)
     }
     return &ProjectInfo::ProjectName;
 }
-
-QString idText(const std::string& id)
-{
-    return QString::fromStdString(id);
-}
-
-}  // namespace
 
 ProjectSession::ProjectSession(QObject* parent)
     : QObject(parent),
@@ -80,9 +80,13 @@ void ProjectSession::setCurCulvert(int culvert)
 
 void ProjectSession::setProjectField(ProjectField field, std::string text)
 {
-    const std::string& before = m_document.ProjectInfo.*memberOf(field);
+    std::string& before = m_document.ProjectInfo.*projectInfoMember(field);
     if (before == text)
         return;
+    if (showingOnly()) {
+        before = std::move(text);
+        return;
+    }
     m_undoStack->push(new ProjectFieldCommand(*this, field, before, std::move(text), m_typingGeneration));
 }
 
@@ -98,6 +102,10 @@ void ProjectSession::editCulvert(int culvert, CulvertEdit key, const QString& te
     after.Areas.clear();  // an edit of the inputs never touches the sub-areas
     if (after == before)
         return;
+    if (showingOnly()) {
+        restoreInputs(*record, after);
+        return;
+    }
     m_undoStack->push(new CulvertEditCommand(*this, culvert, key, text, std::move(before), std::move(after),
                                              m_typingGeneration));
 }

@@ -30,6 +30,9 @@ class SubAreaListModel;
 // The project header's fields, in the order of the file.
 enum class ProjectField { ProjectName, ProjectNo, ControlNo, ProDescrpt, ProjectDate, ProjectTime, Designer };
 
+// The field of ProjectInfo that holds it.
+[[nodiscard]] std::string ProjectInfo::*projectInfoMember(ProjectField field);
+
 // What an edit of a culvert's inputs changes. Consecutive edits with the same key merge into one
 // command while the user types on in one box.
 enum class CulvertEdit {
@@ -116,6 +119,21 @@ public:
         return std::forward<Procedure>(procedure)(m_document);
     }
 
+    // While a window only shows the project (a culvert chosen, a project opened, an undo shown), what
+    // its boxes write back as they fill is no change of the user's: it goes into the document
+    // without a command. Scopes nest.
+    class ShowingScope {
+    public:
+        explicit ShowingScope(ProjectSession& session) : m_session(session) { ++m_session.m_showing; }
+        ~ShowingScope() { --m_session.m_showing; }
+        ShowingScope(const ShowingScope&) = delete;
+        ShowingScope& operator=(const ShowingScope&) = delete;
+
+    private:
+        ProjectSession& m_session;
+    };
+    [[nodiscard]] bool showingOnly() const { return m_showing > 0; }
+
     // New and Open: the whole document replaced, the history cleared.
     void replaceDocument(Document document, std::string filePath);
     // The history begins here (a fresh window has stamped its date and time).
@@ -157,6 +175,7 @@ private:
     CulvertListModel* m_culverts;
     SubAreaListModel* m_subAreas;
     bool m_replaying = false;
+    int m_showing = 0;
     int m_appliedCulvert = -1;
     int m_typingGeneration = 0;
 };

@@ -8,20 +8,6 @@
 namespace sw {
 namespace {
 
-std::string ProjectInfo::*fieldOf(ProjectField field)
-{
-    switch (field) {
-    case ProjectField::ProjectName: return &ProjectInfo::ProjectName;
-    case ProjectField::ProjectNo: return &ProjectInfo::ProjectNo;
-    case ProjectField::ControlNo: return &ProjectInfo::ControlNo;
-    case ProjectField::ProDescrpt: return &ProjectInfo::ProDescrpt;
-    case ProjectField::ProjectDate: return &ProjectInfo::ProjectDate;
-    case ProjectField::ProjectTime: return &ProjectInfo::ProjectTime;
-    case ProjectField::Designer: return &ProjectInfo::Designer;
-    }
-    return &ProjectInfo::ProjectName;
-}
-
 QString fieldName(ProjectField field)
 {
     switch (field) {
@@ -80,7 +66,7 @@ ProjectFieldCommand::ProjectFieldCommand(ProjectSession& session, ProjectField f
 
 void ProjectFieldCommand::apply(const std::string& text)
 {
-    m_session.editableDocument().ProjectInfo.*fieldOf(m_field) = text;
+    m_session.editableDocument().ProjectInfo.*projectInfoMember(m_field) = text;
     m_session.notifyField(-1, FieldKey(m_field));
 }
 

@@ -19,7 +19,8 @@
 #include <cstdio>
 
 #include "platform/fonts.h"
-#include "model/appstate.h"
+#include "model/windowstate.h"
+#include "session/projectsession.h"
 #include "tests/platform/scripteddesktop.h"
 #include "ui/main/frmabout.h"
 #include "ui/main/frmfront.h"
@@ -58,7 +59,8 @@ int main(int argc, char* argv[])
     desktop.setFailOnUnexpected(false);
     desktop.clock().setToday({2024, 3, 9});
     desktop.clock().setTimeOfDay("10:15:30 AM");
-    sw::AppState state;
+    sw::ProjectSession session;
+    sw::WindowState state;
     bool ok = true;
 
     {
@@ -67,7 +69,7 @@ int main(int argc, char* argv[])
         ok = save(&splash, folder, "splash.png") && ok;
     }
 
-    auto* window = new sw::FrmMain(state, desktop);
+    auto* window = new sw::FrmMain(session, state, desktop);
     window->show();
     // A project header as a designer types it.
     const std::pair<const char*, const char*> fields[] = {
@@ -93,9 +95,10 @@ int main(int argc, char* argv[])
 
     // A sample project opened and run for all its culverts: the board on its third culvert and the
     // summary of it; the calculation sheet of the first.
-    sw::AppState project;
+    sw::ProjectSession opened;
+    sw::WindowState project;
     project.SummaryFilePath = QDir(QDir::tempPath()).filePath(QStringLiteral("stormwick-screenshot-summary.txt")).toStdString();
-    window = new sw::FrmMain(project, desktop);
+    window = new sw::FrmMain(opened, project, desktop);
     window->show();
     desktop.fileDialogs().queuePath(STORMWICK_SAMPLE_PROJECT);
     window->findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();

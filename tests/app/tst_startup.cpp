@@ -60,7 +60,7 @@ private:
     // Starts as main() does, and lets the splash hand over at once.
     FrmMain* start(const QString& project)
     {
-        startApplication(*m_h->state, *m_h->desktop, project.toStdString());
+        startApplication(*m_h->session, *m_h->windowState, *m_h->desktop, project.toStdString());
         QWidget* splash = m_h->desktop->windows().find("frmFront");
         if (!splash || !splash->isVisible() || m_h->desktop->windows().find("frmMain"))
             return nullptr;
@@ -175,10 +175,10 @@ void TestStartup::namedProjectOpensAfterTheSplash()
     EditorSteps s(*m_h);
     QCOMPARE(s.w<QLineEdit>("txtProjectName")->text(), QStringLiteral("Route 9 Widening"));
     QCOMPARE(s.w<QComboBox>("cboCulvertNo1")->count(), 4);
-    QCOMPARE(m_h->state->ProjectFileName, path.toStdString());
+    QCOMPARE(m_h->windowState->ProjectFileName, path.toStdString());
     QVERIFY(m_h->desktop->fileDialogs().asked().empty());  // no dialog: the path was given
     QVERIFY(m_h->desktop->messages().asked().empty());
-    QVERIFY(!m_h->state->IsPristine);  // as after Open: an opened project counts as touched
+    QVERIFY(!m_h->session->IsPristine);  // as after Open: an opened project counts as touched
 }
 
 void TestStartup::namedProjectThatCannotBeOpenedLeavesAnUntitledWindow_data()

@@ -11,7 +11,7 @@ namespace sw::testing {
 // from its file is equal to it.
 inline Document recoveryProject()
 {
-    AppState s = stateWith({culvert("C-1", {subArea("Asphaltic", "2.5 a", 0.35, "ditch é"),
+    Document s = stateWith({culvert("C-1", {subArea("Asphaltic", "2.5 a", 0.35, "ditch é"),
                                             subArea("Gravel yard", "1.2 h", 0.5)}),
                             record("C-2", "Sta 14+00", "25", {subArea("Roof 10°", "300.0 m", 0.9)})});
     s.ProjectInfo.Designer = "A. Noël";

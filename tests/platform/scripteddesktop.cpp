@@ -42,6 +42,18 @@ OkCancel ScriptedMessageBoxes::askOkCancel(const std::string& text)
     return answer;
 }
 
+std::optional<std::string> ScriptedMessageBoxes::askText(const std::string& text, const std::string& /*initial*/)
+{
+    record({AskedMessage::Kind::Text, text});
+    if (m_texts.empty()) {
+        m_owner.reportUnexpected("text asked for without a scripted answer: " + text);
+        return std::nullopt;
+    }
+    std::optional<std::string> answer = m_texts.front();
+    m_texts.pop_front();
+    return answer;
+}
+
 std::vector<std::string> ScriptedMessageBoxes::texts() const
 {
     std::vector<std::string> out;

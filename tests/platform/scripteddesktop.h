@@ -17,7 +17,7 @@
 namespace sw::testing {
 
 struct AskedMessage {
-    enum class Kind { Ok, YesNo, OkCancel };
+    enum class Kind { Ok, YesNo, OkCancel, Text };
     Kind kind = Kind::Ok;
     std::string text;
 
@@ -33,9 +33,12 @@ public:
     void showMessage(const std::string& text) override;
     [[nodiscard]] YesNo askYesNo(const std::string& text) override;
     [[nodiscard]] OkCancel askOkCancel(const std::string& text) override;
+    [[nodiscard]] std::optional<std::string> askText(const std::string& text, const std::string& initial) override;
 
     void queueYesNo(YesNo answer) { m_yesNo.push_back(answer); }
     void queueOkCancel(OkCancel answer) { m_okCancel.push_back(answer); }
+    // The next text typed and confirmed; nothing stands for Cancel.
+    void queueText(std::optional<std::string> answer) { m_texts.push_back(std::move(answer)); }
 
     // Every box shown, in order.
     [[nodiscard]] const std::vector<AskedMessage>& asked() const { return m_asked; }
@@ -52,6 +55,7 @@ private:
     ScriptedDesktop& m_owner;
     std::deque<YesNo> m_yesNo;
     std::deque<OkCancel> m_okCancel;
+    std::deque<std::optional<std::string>> m_texts;
     std::vector<AskedMessage> m_asked;
     std::function<void(const AskedMessage&)> m_whileOpen;
 };

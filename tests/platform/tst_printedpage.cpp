@@ -35,7 +35,7 @@ struct Word {
 };
 
 // A project whose culvert has `areas` sub-areas.
-AppState project(int areas)
+Document project(int areas)
 {
     std::vector<SubArea> subAreas;
     for (int j = 0; j < areas; ++j)
@@ -43,7 +43,7 @@ AppState project(int areas)
                                  : testing::subArea("Cultivated Land-Average 2~7%", "1.0 a", 0.51, "lot"));
     CulvertRecord c = testing::record("E-3", "STA 112+00 (farm crossing)", "100", subAreas);
     testing::setIntensity(c, "C", 25.5, "ft", 0.5, "ft", 2000, "ft", 1.5, "Design Manual");
-    AppState s = testing::stateWith({c});
+    Document s = testing::stateWith({c});
     s.ProjectInfo = {"Harlow Creek Bypass", "HCB-2041", "0917-03", "Culverts of the east segment", "05/02/2024",
                      "2:30:15 PM", "Asa Lindqvist"};
     return s;
@@ -141,7 +141,7 @@ void TestPrintedPage::everyTextStandsOnItsGridCell()
     QFETCH(int, areas);
     QFETCH(bool, printer);
     QTemporaryDir dir;
-    AppState s = project(areas);
+    Document s = project(areas);
     QVERIFY(CalCulvert(s, 0).computed());
     // The same commands, on pages as high as the PDF's printable area (10.5 inches).
     RecordingDevice recorded;
@@ -174,7 +174,7 @@ void TestPrintedPage::everyTextStandsOnItsGridCell()
 void TestPrintedPage::aValueWiderThanThePaperIsPrintedWhole()
 {
     QTemporaryDir dir;
-    AppState s = project(1);
+    Document s = project(1);
     QVERIFY(CalCulvert(s, 0).computed());
     s.ProjectInfo.ProjectName = "Harlow Creek Bypass and the Millbrook to Eastfield connector";
     const QString pdf = dir.filePath(QStringLiteral("long.pdf"));

@@ -9,7 +9,7 @@
 #include "engine/runoff.h"
 #include "engine/tables.h"
 #include "engine/tc.h"
-#include "model/appstate.h"
+#include "model/document.h"
 #include "tests/core/files.h"
 
 namespace sw::testing {
@@ -91,9 +91,9 @@ inline CulvertRecord culvert(std::string id, std::vector<SubArea> areas)
     return c;
 }
 
-inline AppState stateWith(std::vector<CulvertRecord> culverts)
+inline Document stateWith(std::vector<CulvertRecord> culverts)
 {
-    AppState s;
+    Document s;
     InitTables();
     s.ProjectInfo = {"Route 9", "P-12", "0412-03", "Widening", "03/14/2024", "10:42:07 AM", "J. Smith"};  // as header()
     s.CulvertList = std::move(culverts);

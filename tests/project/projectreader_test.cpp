@@ -12,9 +12,9 @@ using namespace sw::testing;
 
 // A project in memory with more culverts than the files read here: what a read must replace, or
 // leave exactly as it is when it refuses the file.
-AppState busyState()
+Document busyState()
 {
-    AppState s;
+    Document s;
     s.ProjectInfo = {"Kept", "K-1", "K", "kept project", "01/01/2020", "9:00", "Me"};
     s.CulvertList.assign(4, record("K", "kept", "10", {subArea("Asphaltic", "1.0 a", 0.73)}));
     return s;
@@ -22,8 +22,8 @@ AppState busyState()
 
 void expectRefused(const std::string& path, const std::string& message)
 {
-    AppState state = busyState();
-    const AppState before = state;
+    Document state = busyState();
+    const Document before = state;
     const LoadOutcome out = readProjectFile(state, path);
     EXPECT_EQ(out.status, LoadOutcome::Status::Refused) << message;
     EXPECT_EQ(out.Message, message);
@@ -103,7 +103,7 @@ TEST(ProjectReader, ProjectWithoutIntensityInputsOpensAndSavesAsItWas)
     TempDir dir;
     writeBytes(dir.file("in.prj"), bytes);
     ASSERT_TRUE(CheckFileFormat(dir.file("in.prj")).accepted());
-    AppState state = busyState();
+    Document state = busyState();
     const LoadOutcome load = readProjectFile(state, dir.file("in.prj"));
     ASSERT_TRUE(load.loaded() && load.Notice.empty()) << load.Message;
     ASSERT_EQ(state.CulvertList.size(), 2u);
@@ -132,7 +132,7 @@ TEST(ProjectReader, CulvertsWithoutAnIdAreNamedAndKeptBySave)
         for (const std::string& id : ids)
             lines = joined({lines, culvertStart(id), {"Asphaltic,1.0 a,0.81,"}});
         writeBytes(dir.file("in.prj"), joinLines(lines));
-        AppState state;
+        Document state;
         const LoadOutcome load = readProjectFile(state, dir.file("in.prj"));
         EXPECT_TRUE(load.loaded());
         EXPECT_EQ(load.Notice, notice);
@@ -142,7 +142,7 @@ TEST(ProjectReader, CulvertsWithoutAnIdAreNamedAndKeptBySave)
         EXPECT_EQ(read, named);
 
         ASSERT_TRUE(Write2File(state, dir.file("out.prj")).written());
-        AppState again;
+        Document again;
         const LoadOutcome reload = readProjectFile(again, dir.file("out.prj"));
         EXPECT_TRUE(reload.loaded() && reload.Notice.empty());
         EXPECT_EQ(again.CulvertList, state.CulvertList);
@@ -168,7 +168,7 @@ TEST(ProjectReader, LinesFarShorterThanAProjectsAreRefusedBeforeTheyCostMemory)
                                             "a project file. Reading them would take more memory than any project "
                                             "needs, so nothing was read from it.");
     writeBytes(dir.file("shortest.prj"), shortest);
-    AppState state;
+    Document state;
     ASSERT_TRUE(readProjectFile(state, dir.file("shortest.prj")).loaded());
     EXPECT_EQ(state.CulvertList.at(0).Areas.size(), kLines);
 
@@ -208,7 +208,7 @@ TEST(ProjectReader, HandWrittenFilesAreSavedInTheProgramsOwnForm)
     for (const std::string& bytes : {joinLines(canonical), joinLines(canonical, "\n"), joinLines(byHand, "\n")}) {
         writeBytes(dir.file("in.prj"), bytes);
         ASSERT_TRUE(CheckFileFormat(dir.file("in.prj")).accepted());
-        AppState state = busyState();
+        Document state = busyState();
         const LoadOutcome load = readProjectFile(state, dir.file("in.prj"));
         ASSERT_TRUE(load.loaded()) << load.Message;
         EXPECT_EQ(state.ProjectInfo.ProjectName, " Montréal 45° €");
@@ -244,7 +244,7 @@ TEST(ProjectReader, DamagedFileKeepsWhatWasReadAndSaysWhereItStopped)
     TempDir dir;
     for (const auto& [lines, message, culverts, areasOfLast] : cases) {
         writeBytes(dir.file("damaged.prj"), joinLines(lines));
-        AppState state = busyState();
+        Document state = busyState();
         const LoadOutcome out = readProjectFile(state, dir.file("damaged.prj"));
         EXPECT_EQ(out.status, LoadOutcome::Status::Partial) << message;
         EXPECT_EQ(out.Message, message + " happened in StoreInfo_Culvert !");

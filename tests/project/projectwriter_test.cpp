@@ -16,9 +16,9 @@ const std::string kAccessDenied = "Access Denied\rYour file cannot be saved to t
 
 // C1 with sub-areas and intensity inputs, C2 with a sub-area in memory but NumOfAreas "0" and no
 // zone, C3 in metres below sea level without sub-areas.
-AppState threeCulverts()
+Document threeCulverts()
 {
-    AppState s = stateWith({record("C1", "Sta C1", "10", {subArea("Asphaltic", "2.5 a", 0.35, "ditch"),
+    Document s = stateWith({record("C1", "Sta C1", "10", {subArea("Asphaltic", "2.5 a", 0.35, "ditch"),
                                                           subArea("Gravel yard", "1.2 h", 0.5)}),
                             record("C2", "Sta C2", "25", {subArea("Asphaltic", "1.0 a", 0.86, "kept in memory")}),
                             record("C3", "Sta C3", "5")});
@@ -58,7 +58,7 @@ TEST(ProjectWriter, WritesEveryLineOfTheFormat)
 
 TEST(ProjectWriter, WritesUpToTheFirstFreeSlotAndOnlyTheDeclaredSubAreas)
 {
-    AppState s = threeCulverts();
+    Document s = threeCulverts();
     s.CulvertList[0].Areas.push_back(subArea("Concrete/Roof", "3.0 m", 0.75, "beyond the count"));
     s.CulvertList[0].NumOfAreas = "2.9";  // the whole part counts
     s.CulvertList[1].CulvertNo.clear();
@@ -70,7 +70,7 @@ TEST(ProjectWriter, WritesUpToTheFirstFreeSlotAndOnlyTheDeclaredSubAreas)
 
 TEST(ProjectWriter, WritesWindows1252WithoutBreakingLines)
 {
-    AppState s = threeCulverts();
+    Document s = threeCulverts();
     // A plain file is copied eight bytes at a time: an odd byte in it counts wherever it stands.
     for (std::size_t length = 1; length <= 17; ++length)
         for (std::size_t at = 0; at < length; ++at)
@@ -92,16 +92,16 @@ TEST(ProjectWriter, WritesWindows1252WithoutBreakingLines)
 TEST(ProjectWriter, RefusedOrFailedSaveLeavesEveryFileAsItWas)
 {
     TempDir dir;
-    const AppState s = threeCulverts();
+    const Document s = threeCulverts();
     const std::string folder = dir.file("dir"), kept = dir.file("kept.prj"), locked = dir.file("locked.prj");
     fs::create_directory(folder);
     writeBytes(kept, "the project of last week");
     writeBytes(locked, "locked");
     fs::permissions(locked, fs::perms::owner_read);
     const Lines before = dir.entries();
-    AppState damaged = s;
+    Document damaged = s;
     damaged.CulvertList[2].NumOfAreas = "1";  // counts a sub-area its list does not hold
-    AppState noSlots = s;
+    Document noSlots = s;
     noSlots.CulvertList.clear();
     auto expectFailure = [](const WriteOutcome& out, WriteOutcome::Status status, const std::string& message,
                             const std::string& fileName) {
@@ -122,7 +122,7 @@ TEST(ProjectWriter, RefusedOrFailedSaveLeavesEveryFileAsItWas)
                   "Program Error : The file \"" + kept + "\" could not be written whole (File too large); the file on "
                   "disk was left as it was occured in Write2File", kept);
     // A file larger than the reader opens is not written at all.
-    AppState huge = s;
+    Document huge = s;
     huge.ProjectInfo.Designer.assign(kMaxProjectFileBytes, 'x');
     expectFailure(Write2File(huge, kept), WriteOutcome::Status::TooLarge,
                   "The project is too large to be saved: its file would take 256 MB, and a project file may take at "
@@ -136,9 +136,9 @@ TEST(ProjectWriter, RefusedOrFailedSaveLeavesEveryFileAsItWas)
 TEST(ProjectWriter, RecoveryCopyKeepsWhatSaveRefuses)
 {
     TempDir dir;
-    AppState noSlots = threeCulverts();
+    Document noSlots = threeCulverts();
     noSlots.CulvertList.clear();
-    AppState damaged = threeCulverts();
+    Document damaged = threeCulverts();
     damaged.CulvertList[0].NumOfAreas = "7";  // holds 2
     damaged.CulvertList[2].NumOfAreas = "1";  // holds none
     for (const auto& [refused, expected] : {std::pair{noSlots, joinLines(header())},
@@ -147,7 +147,7 @@ TEST(ProjectWriter, RecoveryCopyKeepsWhatSaveRefuses)
         const std::string bytes = buildRecoveryCopy(refused);
         EXPECT_EQ(bytes, expected);
         writeBytes(dir.file("copy.prj"), bytes);
-        AppState read;
+        Document read;
         ASSERT_TRUE(CheckFileFormat(dir.file("copy.prj")).accepted());
         ASSERT_TRUE(readProjectFile(read, dir.file("copy.prj")).loaded());
         EXPECT_EQ(read.ProjectInfo, refused.ProjectInfo);
@@ -161,7 +161,7 @@ TEST(ProjectWriter, RecoveryCopyKeepsWhatSaveRefuses)
 // A project as the editors leave it, drawn from a seed. Its twelve culverts cycle through table
 // and user-defined surfaces, the four area units, feet and metres, negative elevations, listed
 // and typed factors, no sub-areas ("" or "0"), no intensity inputs and a zone picked alone.
-AppState generatedProject(std::uint32_t seed)
+Document generatedProject(std::uint32_t seed)
 {
     std::mt19937 rng(seed);
     auto amount = [&](double lo, double hi) { return roundTo(std::uniform_real_distribution(lo, hi)(rng), 2); };
@@ -171,7 +171,7 @@ AppState generatedProject(std::uint32_t seed)
     const char* lengthUnits[] = {"ft", "m"};
     const char* periods[] = {"2", "5", "10", "25", "50", "100", "500"};
     const double listFactors[] = {1.0, 0.8, 0.67, 1.5};
-    AppState s;
+    Document s;
     s.ProjectInfo = {"Route " + std::to_string(seed), "P-" + std::to_string(seed), "0412-03",
                      "Culverts near Montréal, 45° north", "03/14/2024", "10:42:07 AM", "A. Noël"};
     for (std::uint32_t i = 0; i < 12; ++i) {
@@ -204,12 +204,12 @@ class GeneratedProjects : public ::testing::TestWithParam<std::uint32_t> {};
 // Saved, opened as File > Open does and saved again: the records and the bytes survive.
 TEST_P(GeneratedProjects, ReadBackEqualAndWriteBackByteForByte)
 {
-    const AppState original = generatedProject(GetParam());
+    const Document original = generatedProject(GetParam());
     TempDir dir;
     ASSERT_TRUE(Write2File(original, dir.file("first.prj")).written());
     EXPECT_EQ(buildRecoveryCopy(original), readBytes(dir.file("first.prj")));  // a copy is what Save writes
     ASSERT_TRUE(CheckFileFormat(dir.file("first.prj")).accepted());
-    AppState read;
+    Document read;
     const LoadOutcome load = readProjectFile(read, dir.file("first.prj"));
     ASSERT_TRUE(load.loaded()) << load.Message;
     EXPECT_EQ(read.ProjectInfo, original.ProjectInfo);

@@ -48,7 +48,7 @@ Rows readCsv(std::string_view text)
 
 Document project()
 {
-    AppState s = stateWith({culvert("C1", {subArea("Asphaltic", "4.0 a", 0.81)}),
+    Document s = stateWith({culvert("C1", {subArea("Asphaltic", "4.0 a", 0.81)}),
                             culvert("Ditch, \"north\"\nside", {subArea("Own", "2.0 a", 0.5)}),
                             culvert("=SUM(A1:A9)", {subArea("Asphaltic", "1.0 a", 0.81)}),
                             record("@no inputs", "+STA 1", "-5")});

@@ -19,12 +19,12 @@ using Kind = PageEvent::Kind;
 
 // Zone A, 10 years, factor 1: 5.5 in/hr. n sub-areas of Asphaltic, 1 acre each (a culvert without
 // any cannot be computed, but its pages can be printed).
-AppState computedCulvert(int n, const std::string& surface = "Asphaltic")
+Document computedCulvert(int n, const std::string& surface = "Asphaltic")
 {
     std::vector<SubArea> areas;
     for (int j = 0; j < n; ++j)
         areas.push_back(subArea(surface, "1.0 a", 0.81, "lot " + std::to_string(j + 1)));
-    AppState s = stateWith({culvert("C-7", areas)});
+    Document s = stateWith({culvert("C-7", areas)});
     EXPECT_EQ(CalCulvert(s, 0).computed(), n > 0);
     return s;
 }
@@ -73,7 +73,7 @@ TEST(PrintReport, PageCountOfLongCulverts)
 // The header and culvert block of a whole report: every label, its place, its bold run, 11 points.
 TEST(PrintReport, TitleProjectAndCulvertBlock)
 {
-    AppState s = computedCulvert(2);
+    Document s = computedCulvert(2);
     RecordingDevice device;
     ASSERT_TRUE(printCulvert(device, s, 0));
     ASSERT_EQ(device.documents().size(), 1u);
@@ -123,7 +123,7 @@ TEST(PrintReport, RowsTotalsAndThePageBreakBeforeTheSummary)
     };
     for (const Case& c : {Case{0, 1, 34, 1, 37, 11}, Case{24, 1, 58, 2, 6, 11}, Case{25, 2, 14, 1, 17, 12},
                           Case{84, 2, 73, 2, 6, 12}, Case{85, 3, 14, 1, 17, 12}}) {
-        AppState s = computedCulvert(c.n);
+        Document s = computedCulvert(c.n);
         RecordingDevice device;
         ASSERT_TRUE(printCulvert(device, s, 0)) << c.n;
         ASSERT_EQ(device.documents().size(), c.jobs) << c.n;
@@ -144,7 +144,7 @@ TEST(PrintReport, RowsTotalsAndThePageBreakBeforeTheSummary)
 
     // 25: the first page holds rows 1 to 24 and nothing after them; the second row 25 at Y 9, the
     // totals from Y 11, all at 12 points.
-    AppState s = computedCulvert(25);
+    Document s = computedCulvert(25);
     RecordingDevice device;
     ASSERT_TRUE(printCulvert(device, s, 0));
     const RecordedDocument& first = *device.documents()[0];
@@ -164,7 +164,7 @@ TEST(PrintReport, RowsTotalsAndThePageBreakBeforeTheSummary)
 // ends at line 62: the rows after it, the totals, Q and the summary go on a fresh sheet from line 6.
 TEST(PrintReport, LinesBelowThePaperGoOnAFreshSheet)
 {
-    AppState s = computedCulvert(84);
+    Document s = computedCulvert(84);
     RecordingDevice device;
     device.setPageLines(63);
     ASSERT_TRUE(printCulvert(device, s, 0));
@@ -185,7 +185,7 @@ TEST(PrintReport, LinesBelowThePaperGoOnAFreshSheet)
 
 TEST(PrintReport, SummaryTableAndItsRefusal)
 {
-    AppState s = computedCulvert(1);
+    Document s = computedCulvert(1);
     RecordingDevice device;
     ASSERT_TRUE(printCulvert(device, s, 0));
     const RecordedDocument& d = *device.documents()[0];
@@ -216,7 +216,7 @@ TEST(PrintReport, SummaryTableAndItsRefusal)
     EXPECT_EQ(d.events.back().kind, Kind::EndDocument);
 
     // A surface of the user's own: the one line, and the job ends.
-    AppState own = computedCulvert(1, "Gravel yard");
+    Document own = computedCulvert(1, "Gravel yard");
     RecordingDevice device2;
     ASSERT_TRUE(printCulvert(device2, own, 0));
     const std::vector<PageEvent> ownTexts = texts(*device2.documents()[0]);
@@ -228,7 +228,7 @@ TEST(PrintReport, SummaryTableAndItsRefusal)
 // zero.
 TEST(PrintReport, LongValuesWholeAndQWithoutLeadingZero)
 {
-    AppState s = computedCulvert(1);
+    Document s = computedCulvert(1);
     s.ProjectInfo.ProjectName = std::string(45, 'N');
     s.CulvertList[0].Areas[0].AreaText = "0.1 a";
     s.CulvertList[0].Areas[0].AreaAcres = 0.1;
@@ -243,7 +243,7 @@ TEST(PrintReport, LongValuesWholeAndQWithoutLeadingZero)
 
 TEST(PrintReport, ARefusedJobIsSaid)
 {
-    AppState s = computedCulvert(30);
+    Document s = computedCulvert(30);
     RecordingDevice device;
     device.setRefusing(true);
     EXPECT_FALSE(printCulvert(device, s, 0));

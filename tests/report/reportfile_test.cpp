@@ -19,7 +19,7 @@ TEST(ReportFile, WritesANeverComputedCulvertWithoutSubAreas)
 {
     CulvertRecord x9 = record("X9", "STA 12+50", "5");
     setIntensity(x9, "B", 100, "ft", 90, "ft", 500, "ft", 0, "User Defined");
-    AppState s = stateWith({x9, record("", "", ""), culvert("C1", {})});
+    Document s = stateWith({x9, record("", "", ""), culvert("C1", {})});
     Lines x9Lines = header();
     x9Lines.pop_back();  // "[CULVERTS]"
     x9Lines.insert(x9Lines.end(),
@@ -42,7 +42,7 @@ TEST(ReportFile, WritesANeverComputedCulvertWithoutSubAreas)
 TEST(ReportFile, UnwritablePathIsRefusedAndAnExistingReportKept)
 {
     TempDir dir;
-    AppState s = stateWith({culvert("C1", {subArea("Asphaltic", "1.0 a", 0.81)})});
+    Document s = stateWith({culvert("C1", {subArea("Asphaltic", "1.0 a", 0.81)})});
     fs::create_directory(dir.file("folder"));
     writeBytes(dir.file("all.txt"), "the report of last week\r\n");
     const Lines before = dir.entries();
@@ -55,7 +55,7 @@ TEST(ReportFile, UnwritablePathIsRefusedAndAnExistingReportKept)
         EXPECT_NE(r.Message.find(reason), std::string::npos) << r.Message;
     }
     EXPECT_EQ(ReportAll2File(s, "  ").Message, msg::kFileNoLocation);
-    EXPECT_EQ(Report2File(s, dir.file("one.txt"), kNoCulvert).Message, msg::kReportNoCulvert);
+    EXPECT_EQ(Report2File(s, dir.file("one.txt"), -1).Message, msg::kReportNoCulvert);
     // A write that fails half-way leaves the former report as it was and no partial file.
     const FileWriteResult full = withFileSizeLimit(200, [&] { return ReportAll2File(s, dir.file("all.txt")); });
     EXPECT_FALSE(full.written());
@@ -99,7 +99,7 @@ TEST(ReportSummary, MarksTheRowOfTheDesignPeriodOnly)
 TEST(ReportSummary, ComputedCulvertWritesTheTableReplacingAnOldFile)
 {
     TempDir dir;
-    AppState s = stateWith({culvert("7", {subArea("Asphaltic", "4.0 a", 0.81), subArea("Own", "9.0 a", 0.5)})});
+    Document s = stateWith({culvert("7", {subArea("Asphaltic", "4.0 a", 0.81), subArea("Own", "9.0 a", 0.5)})});
     s.CulvertList[0].NumOfAreas = "1";
     ASSERT_TRUE(CalCulvert(s, 0).computed());
     const std::string path = dir.file("summary.txt");
@@ -127,17 +127,17 @@ TEST(ReportSummary, ComputedCulvertWritesTheTableReplacingAnOldFile)
 
 TEST(ReportSummary, RefusalsSayWhyAndWriteNoFile)
 {
-    AppState userDefined =
+    Document userDefined =
         stateWith({culvert("7", {subArea("Asphaltic", "1.0 a", 0.81), subArea("Gravel", "2.0 a", 0.4)})});
     ASSERT_TRUE(CalCulvert(userDefined, 0).computed());
-    AppState neverComputed = stateWith({culvert("7", {subArea("Asphaltic", "4.0 a", 0.81)})});
-    AppState noLongerComputed = neverComputed;
+    Document neverComputed = stateWith({culvert("7", {subArea("Asphaltic", "4.0 a", 0.81)})});
+    Document noLongerComputed = neverComputed;
     ASSERT_TRUE(CalCulvert(noLongerComputed, 0).computed());
     // Equal elevations: no slope, so the new inputs give no intensity.
     noLongerComputed.CulvertList[0].EleRemote = noLongerComputed.CulvertList[0].EleRemoteFt = 1000;
     EXPECT_FALSE(CalCulvert(noLongerComputed, 0).computed());
     const std::string notComputed(msg::kSummaryNotComputed);
-    for (auto [state, status, message] : std::vector<std::tuple<AppState*, SummaryOutcome::Status, std::string>>{
+    for (auto [state, status, message] : std::vector<std::tuple<Document*, SummaryOutcome::Status, std::string>>{
              {&userDefined, SummaryOutcome::Status::UserDefined,
               "Summary is not available for this Culvert due to user-defined surface characters and C values !"},
              {&neverComputed, SummaryOutcome::Status::NotComputed, notComputed},

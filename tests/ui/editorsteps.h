@@ -10,7 +10,6 @@
 
 #include <QtWidgets>
 
-#include "model/appstate.h"
 #include "tests/ui/mainwindowharness.h"
 
 namespace sw::testing {
@@ -73,7 +72,7 @@ inline QStringList textsOf(const QAbstractItemModel* model)
         out << model->index(i, 0).data().toString();
     return out;
 }
-inline QStringList rowsOf(const QListWidget* list) { return textsOf(list->model()); }
+inline QStringList rowsOf(const QAbstractItemView* list) { return textsOf(list->model()); }
 inline QStringList entriesOf(const QComboBox* box) { return textsOf(box->model()); }
 
 // Keys for a text, as QTest::keyClicks sends them, also for characters beyond ASCII.
@@ -105,9 +104,9 @@ public:
 
     template <typename T = QWidget> T* w(const char* name) const { return h.find<T>(name); }
     QComboBox* combo(const char* name) const { return w<QComboBox>(name); }
-    QListWidget* list(const char* name) const { return w<QListWidget>(name); }
+    QListView* list(const char* name) const { return w<QListView>(name); }
     QStringList rows(const char* name) const { return rowsOf(list(name)); }
-    CulvertRecord& culvert(int index) const { return h.state->CulvertList.at(static_cast<std::size_t>(index)); }
+    const CulvertRecord& culvert(int index) const { return h.document().CulvertList.at(static_cast<std::size_t>(index)); }
     QString text(const char* name) const
     {
         const QObject* o = h.window->findChild<QObject*>(QString::fromLatin1(name));
@@ -214,10 +213,12 @@ public:
 
     [[nodiscard]] bool clickRow(const char* name, int row)
     {
-        QListWidget* box = list(name);
-        if (!usable(box) || row < 0 || row >= box->count())
+        QListView* box = list(name);
+        if (!usable(box) || row < 0 || row >= box->model()->rowCount())
             return fail("has no such row", box);
-        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(row)).center());
+        const QModelIndex item = box->model()->index(row, 0);
+        box->scrollTo(item);
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualRect(item).center());
         return true;
     }
 
@@ -334,7 +335,9 @@ protected:
         SW_VERIFY_NO_WINDOW_LEFT(*m_h);
         m_h.reset();
     }
-    AppState& state() { return *m_h->state; }
+    ProjectSession& session() { return *m_h->session; }
+    const Document& doc() { return m_h->session->document(); }
+    WindowState& windowState() { return *m_h->windowState; }
     ScriptedMessageBoxes& messages() { return m_h->desktop->messages(); }
 
     std::unique_ptr<MainWindowHarness> m_h;

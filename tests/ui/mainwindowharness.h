@@ -9,8 +9,9 @@
 #include <QPointer>
 #include <QtTest/QtTest>
 
+#include "model/windowstate.h"
 #include "platform/windowregistry.h"
-#include "model/appstate.h"
+#include "session/projectsession.h"
 #include "tests/platform/scripteddesktop.h"
 #include "ui/main/frmmain.h"
 
@@ -18,13 +19,21 @@ namespace sw::testing {
 
 class MainWindowHarness {
 public:
-    MainWindowHarness() : desktop(std::make_unique<ScriptedDesktop>()), state(std::make_unique<AppState>()) {}
+    MainWindowHarness()
+        : desktop(std::make_unique<ScriptedDesktop>()),
+          session(std::make_unique<ProjectSession>()),
+          windowState(std::make_unique<WindowState>())
+    {
+    }
 
     FrmMain* create()
     {
-        window = new FrmMain(*state, *desktop);
+        window = new FrmMain(*session, *windowState, *desktop);
         return window.data();
     }
+
+    // The open project as the session holds it.
+    [[nodiscard]] const Document& document() const { return session->document(); }
 
     // Shown and active, so that focus events flow as on a desktop.
     bool showActive()
@@ -53,7 +62,8 @@ public:
     }
 
     std::unique_ptr<ScriptedDesktop> desktop;
-    std::unique_ptr<AppState> state;
+    std::unique_ptr<ProjectSession> session;
+    std::unique_ptr<WindowState> windowState;
     QPointer<FrmMain> window;
 };
 

@@ -55,7 +55,7 @@ void TestCulvertList::typingCulvertIds()
         {"1", 0, "1"}, {"2", 1, "12"}, {"3", kUnknownCulvert, "12"}};
     for (const auto& [key, culvert, label] : keys) {
         QVERIFY2(s->typeInto("cboCulvertNo2", key), s->why());
-        QCOMPARE(state().CurCulvert, culvert);
+        QCOMPARE(session().CurCulvert(), culvert);
         QCOMPARE(s->text("lblCulvertID"), QString(label));
     }
     QVERIFY(messages().asked().empty());
@@ -66,9 +66,9 @@ void TestCulvertList::typingCulvertIds()
     messages().clearRecord();
     QVERIFY2(s->typeCulvertId("12") && s->focusOn(s->w("txtEleRemote")), s->why());
     QVERIFY(messages().asked().empty());
-    QCOMPARE(state().CurCulvert, std::int16_t(1));
+    QCOMPARE(session().CurCulvert(), std::int16_t(1));
     QCOMPARE(entriesOf(s->combo("cboCulvertNo2")), (QStringList{"1", "12"}));
-    QCOMPARE(state().CulvertList.size(), std::size_t(2));
+    QCOMPARE(doc().CulvertList.size(), std::size_t(2));
 }
 
 void TestCulvertList::choosingACulvert()
@@ -80,14 +80,14 @@ void TestCulvertList::choosingACulvert()
 
     // A culvert without sub-areas: the page is emptied, the record keeps its station.
     QVERIFY2(s->pick("cboCulvertNo1", 0), s->why());
-    QCOMPARE(state().CurCulvert, std::int16_t(0));
+    QCOMPARE(session().CurCulvert(), std::int16_t(0));
     QCOMPARE(s->text("txtCulvertDescrpt"), QString());
-    QCOMPARE(s->list("lstAreaInfo")->count(), 0);
+    QCOMPARE(s->list("lstAreaInfo")->model()->rowCount(), 0);
     QCOMPARE(qs(s->culvert(0).Description), QStringLiteral("Sta 5"));
 
     // A stored culvert shows its stored sub-areas, unpadded, its inputs and their results.
     QVERIFY2(s->pick("cboCulvertNo1", 1), s->why());
-    QCOMPARE(state().CurCulvert, std::int16_t(1));
+    QCOMPARE(session().CurCulvert(), std::int16_t(1));
     QCOMPARE(s->rows("lstAreaInfo"), QStringList{"Asphaltic,2.5 a,0.81,Ditch A"});
     QCOMPARE(s->areaTotals(), QStringLiteral("1 2.5 0.81"));
     QCOMPARE(s->text("txtCulvertDescrpt"), QStringLiteral("Sta 6"));
@@ -119,23 +119,23 @@ void TestCulvertList::deletingCulverts()
     QVERIFY2(s->enterCulvert("1", kPlainInputs, {kDitch}, "Sta 1+00") && s->createCulvert("2") &&
                  s->enterCulvert("3", typed, areas, "Sta 3+00") && s->typeCulvertId("2"),
              s->why());
-    const CulvertList before = state().CulvertList;
+    const CulvertList before = doc().CulvertList;
 
     // Answered No: nothing changes.
     messages().queueYesNo(YesNo::No);
     QVERIFY2(s->click("cmdDelCulvertNo2"), s->why());
     QCOMPARE(messages().texts(),
              std::vector<std::string>{"All information for this culvert will be deleted, continue anyway ?"});
-    QCOMPARE(state().CulvertList, before);
+    QCOMPARE(doc().CulvertList, before);
     QCOMPARE(entriesOf(s->combo("cboCulvertNo2")), (QStringList{"1", "2", "3"}));
-    QCOMPARE(state().CurCulvert, std::int16_t(1));
+    QCOMPARE(session().CurCulvert(), std::int16_t(1));
 
     messages().queueYesNo(YesNo::Yes);
     QVERIFY2(s->click("cmdDelCulvertNo2"), s->why());
     QCOMPARE(entriesOf(s->combo("cboCulvertNo1")), (QStringList{"1", "3"}));
     QCOMPARE(entriesOf(s->combo("cboCulvertNo2")), (QStringList{"1", "3"}));
-    QCOMPARE(state().CulvertList, (CulvertList{before[0], before[2]}));
-    QCOMPARE(state().CurCulvert, kNoCulvert);
+    QCOMPARE(doc().CulvertList, (CulvertList{before[0], before[2]}));
+    QCOMPARE(session().CurCulvert(), kNoCulvert);
     QCOMPARE(s->text("lblCulvertID"), QString());
 
     // Then the first and the only one left: nothing remains on either page.
@@ -143,14 +143,14 @@ void TestCulvertList::deletingCulverts()
         messages().queueYesNo(YesNo::Yes);
         QVERIFY2(s->typeCulvertId(id) && s->click("cmdDelCulvertNo2"), s->why());
     }
-    QVERIFY(state().CulvertList.empty());
+    QVERIFY(doc().CulvertList.empty());
     QCOMPARE(s->combo("cboCulvertNo1")->count() + s->combo("cboCulvertNo2")->count(), 0);
-    QCOMPARE(s->list("lstIntensity")->count() + s->list("lstAreaInfo")->count(), 0);
+    QCOMPARE(s->list("lstIntensity")->model()->rowCount() + s->list("lstAreaInfo")->model()->rowCount(), 0);
     for (const char* name : {"cboCulvertNo2", "txtEleRemote", "txtEleCulvert", "txtLenTravel", "txtCulvertDescrpt",
                              "lblCorFactor", "lblCulvertID", "lblLot", "lblTA", "lblWC"})
         QVERIFY2(s->text(name).isEmpty(), name);
     QCOMPARE(s->text("cboretPeriod"), QStringLiteral("2"));
-    QCOMPARE(state().CurCulvert, kNoCulvert);
+    QCOMPARE(session().CurCulvert(), kNoCulvert);
 }
 
 QTEST_MAIN(TestCulvertList)

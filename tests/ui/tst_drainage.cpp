@@ -35,7 +35,7 @@ private:
     bool paste(const QString& text, bool fromMenu = false)
     {
         QGuiApplication::clipboard()->setText(text);
-        QListWidget* list = s->list("lstAreaInfo");
+        QListView* list = s->list("lstAreaInfo");
         if (!s->focusOn(list))
             return false;
         auto* item = list->findChild<QAction*>("mnuPasteSubAreas");
@@ -139,7 +139,7 @@ void TestDrainage::addRefusals()
 
     QCOMPARE(messages().texts(), std::vector<std::string>{message.toStdString()});
     QCOMPARE(s->rows("lstAreaInfo"), rows);
-    QVERIFY(state().CulvertList.size() == 1 && s->culvert(0) == before);
+    QVERIFY(doc().CulvertList.size() == 1 && s->culvert(0) == before);
     QCOMPARE(s->text("txtDesCrption"), QStringLiteral("Kept"));
     if (focus.isEmpty())
         return;
@@ -182,7 +182,7 @@ void TestDrainage::removingRows()
         QVERIFY2(all ? s->click("cmdRemoveAll")
                      : s->addSubArea(kDitch) && s->clickRow("lstAreaInfo", 0) && s->click("cmdRemove"),
                  s->why());
-        QCOMPARE(s->list("lstAreaInfo")->count(), 0);
+        QCOMPARE(s->list("lstAreaInfo")->model()->rowCount(), 0);
         QCOMPARE(s->areaTotals(), QStringLiteral("0 0.00 0.00"));
         QVERIFY(c.NumOfAreas == "0" && c.Areas.empty());
         QCOMPARE(s->text("txtCulvertDescrpt") + " / " + qs(c.Description), QStringLiteral("Sta 7 / Sta 7"));
@@ -208,10 +208,10 @@ void TestDrainage::pasteBuildsTheRowsAddBuilds()
 {
     const QString roof = "Concrete/Roof\t2.25\tacres\t\tRoof";
     QVERIFY2(prepareCulvert() && s->addSubArea(kDitch), s->why());
-    state().IsPristine = true;
+    session().IsPristine = true;
     QVERIFY(paste(roof + "\nGravel lot\t5\th\t0.5\tLot"));
     QVERIFY(messages().asked().empty());
-    QVERIFY(!state().IsPristine && s->w("cmdRemove")->isEnabled() && s->w("cmdRemoveAll")->isEnabled());
+    QVERIFY(!session().IsPristine && s->w("cmdRemove")->isEnabled() && s->w("cmdRemoveAll")->isEnabled());
     const QStringList pasted = s->rows("lstAreaInfo");
     const CulvertRecord pastedCulvert = s->culvert(0);
 
@@ -261,7 +261,7 @@ void TestDrainage::pasteAddsTheValidRows()
     QVERIFY2(prepareCulvert() && s->addSubArea(kDitch), s->why());
     const QStringList before = s->rows("lstAreaInfo");
     const std::vector<SubArea> areasBefore = s->culvert(0).Areas;
-    state().IsPristine = true;
+    session().IsPristine = true;
     messages().clearRecord();
     QVERIFY(paste(text, fromMenu));
 
@@ -274,7 +274,7 @@ void TestDrainage::pasteAddsTheValidRows()
     QVERIFY(std::equal(areasBefore.begin(), areasBefore.end(), c.Areas.begin()));
     for (qsizetype i = 0; i < added.size(); ++i)
         QCOMPARE(c.Areas[std::size_t(i + 1)], parseAreaRow(added[i].toStdString()));
-    QCOMPARE(state().IsPristine, added.isEmpty());  // nothing added: nothing touched
+    QCOMPARE(session().IsPristine, added.isEmpty());  // nothing added: nothing touched
 }
 
 // A paste of 500 rows: all of them stored, and the window answers within a second or two.
@@ -290,7 +290,7 @@ void TestDrainage::pasteOfFiveHundredRows()
     qInfo("500 rows pasted in %lld ms", static_cast<long long>(took.count()));
     QVERIFY(took < std::chrono::seconds(2));
     QVERIFY(messages().asked().empty());
-    QCOMPARE(s->list("lstAreaInfo")->count(), 501);
+    QCOMPARE(s->list("lstAreaInfo")->model()->rowCount(), 501);
     const CulvertRecord& c = s->culvert(0);
     QVERIFY(c.NumOfAreas == "501" && c.Areas.size() == 501);
     QCOMPARE(c.Areas[500], (SubArea{"Grass Areas (> 75%)-Flat 0~2%", 0.25, "1.5 a", 1.5, "Swale 499"}));

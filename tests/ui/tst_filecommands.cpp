@@ -57,7 +57,7 @@ QStringList windowView(FrmMain* w)
         const QString text = box ? box->currentText() + " of " + entriesOf(box).join('|') : o->property("text").toString();
         out << name + ("=" + text + (o->property("checked").toBool() ? " checked" : ""));
     }
-    return out << rowsOf(w->findChild<QListWidget*>("lstIntensity")) << rowsOf(w->findChild<QListWidget*>("lstAreaInfo"));
+    return out << rowsOf(w->findChild<QListView*>("lstIntensity")) << rowsOf(w->findChild<QListView*>("lstAreaInfo"));
 }
 
 // The project in memory and on the screen, to see that a command changed nothing.
@@ -95,8 +95,9 @@ private:
     ScriptedFileDialogs& dialogs() { return m_h->desktop->fileDialogs(); }
     Picture picture() const
     {
-        const AppState& st = *m_h->state;
-        return {st.ProjectInfo, st.CulvertList, st.CurCulvert, m_h->window->windowTitle(), windowView(m_h->window)};
+        const Document& st = m_h->document();
+        return {st.ProjectInfo, st.CulvertList, m_h->session->CurCulvert(), m_h->window->windowTitle(),
+                windowView(m_h->window)};
     }
     // A File menu command, or the close box: the window system's close, passed on as a spontaneous event.
     bool run(const QString& command)
@@ -132,7 +133,7 @@ private:
     // Opens harbourRoadFile() on an untouched project (no question comes).
     bool openHarbour(const QString& file)
     {
-        return m_h->state->IsPristine && open(file, harbourRoadFile()) && m_h->window->windowTitle() == file;
+        return m_h->session->IsPristine && open(file, harbourRoadFile()) && m_h->window->windowTitle() == file;
     }
     // The project boxes typed on the "Project Info" page; empty texts are left out.
     bool typeProject(const QStringList& texts)
@@ -147,9 +148,9 @@ private:
     // Chooses a culvert by typing its ID, as a person does.
     bool choose(const char* id)
     {
-        const AppState& st = *m_h->state;
-        return s->typeCulvertId(QString::fromLatin1(id)) && st.CurCulvert >= 0 &&
-               st.CulvertList.at(std::size_t(st.CurCulvert)).CulvertNo == id;
+        const ProjectSession& st = *m_h->session;
+        return s->typeCulvertId(QString::fromLatin1(id)) && st.CurCulvert() >= 0 &&
+               st.currentCulvert()->CulvertNo == id;
     }
     void expectShown(std::initializer_list<std::pair<const char*, const char*>> boxes)
     {
@@ -212,7 +213,7 @@ void TestFileCommands::answeredSaveQuestionThenTheCommandGoesOn()
     const std::string bytes = readBytes(target);
     QCOMPARE(bytes.find("\r\nDesigner=B. Moreau\r\n") != npos && bytes.find("\r\nCulvert No=7A\r\n") != npos, saves);
     if (saves)
-        QCOMPARE(qs(m_h->state->ProjectFileName), target);  // remembered as the path saved to
+        QCOMPARE(qs(m_h->windowState->ProjectFileName), target);  // remembered as the path saved to
     QCOMPARE(m_h->desktop->endRequests(), command == "mnuNew" ? 0 : 1);
     if (command != "mnuNew") {
         QCOMPARE(m_h->desktop->windows().count(), command == "close box" ? 0 : 1);
@@ -221,10 +222,10 @@ void TestFileCommands::answeredSaveQuestionThenTheCommandGoesOn()
     // New: a fresh main window, the project reset, the date and time of now.
     QVERIFY(followMainWindow() != nullptr && old.isNull());
     QCOMPARE(m_h->window->windowTitle(), QStringLiteral("Untitled"));
-    QCOMPARE(m_h->state->ProjectInfo, (ProjectInfo{"", "", "", "", "01/02/2025", "08:00:01", ""}));
-    QVERIFY(m_h->state->CulvertList.empty() && m_h->state->IsPristine && m_h->state->CurCulvert == kNoCulvert);
+    QCOMPARE(m_h->document().ProjectInfo, (ProjectInfo{"", "", "", "", "01/02/2025", "08:00:01", ""}));
+    QVERIFY(m_h->document().CulvertList.empty() && m_h->session->IsPristine && m_h->session->CurCulvert() == kNoCulvert);
     QVERIFY(s->text("txtProjectName").isEmpty() && s->text("txtDate") == "01/02/2025");
-    QVERIFY(s->combo("cboCulvertNo2")->count() == 0 && s->list("lstAreaInfo")->count() == 0);
+    QVERIFY(s->combo("cboCulvertNo2")->count() == 0 && s->list("lstAreaInfo")->model()->rowCount() == 0);
 }
 
 void TestFileCommands::saveThatDoesNotHappenKeepsTheProject_data()
@@ -314,11 +315,11 @@ void TestFileCommands::openAsksOnlyForATouchedProject()
     QVERIFY(followMainWindow() != nullptr);
     QCOMPARE(old.isNull(), asks);
     QCOMPARE(m_h->window->windowTitle(), file);
-    QCOMPARE(qs(m_h->state->ProjectFileName), file);
+    QCOMPARE(qs(m_h->windowState->ProjectFileName), file);
     QCOMPARE(s->text("txtProjectName"), QStringLiteral("Harbour Road"));
     QCOMPARE(entriesOf(s->combo("cboCulvertNo2")), (QStringList{"7A", "7B"}));
     QVERIFY(s->w("cmdAdd")->isEnabled());
-    QVERIFY(!m_h->state->IsPristine);  // an opened project counts as touched: the next Open asks
+    QVERIFY(!m_h->session->IsPristine);  // an opened project counts as touched: the next Open asks
 }
 
 void TestFileCommands::openFromTheKeyboardRightAfterStartUpAsksNothing()
@@ -334,7 +335,7 @@ void TestFileCommands::openFromTheKeyboardRightAfterStartUpAsksNothing()
     QTest::keyClick(file, Qt::Key_O);
     QVERIFY(messages().asked().empty());
     QCOMPARE(dialogs().asked(), Dialogs{kOpen});
-    QVERIFY(sameMainWindow() && m_h->state->IsPristine);
+    QVERIFY(sameMainWindow() && m_h->session->IsPristine);
 }
 
 void TestFileCommands::refusedFileLeavesEverythingAsItWas_data()
@@ -358,7 +359,7 @@ void TestFileCommands::refusedFileLeavesEverythingAsItWas()
     QFETCH(std::string, bytes);
     QFETCH(std::string, message);
     QVERIFY(openHarbour(path("harbour.txt")));
-    m_h->state->IsPristine = true;  // so that Open goes straight to its dialog
+    m_h->session->IsPristine = true;  // so that Open goes straight to its dialog
     const Picture before = picture();
     const QString refused = path("refused.txt");
     QVERIFY(open(refused, bytes));
@@ -380,8 +381,8 @@ void TestFileCommands::partlyReadFileIsShownButStaysUntitled()
     // What was read is shown.
     QVERIFY(s->text("txtProjectName") == "Harbour Road" && s->text("lblCulvertID") == "7A");
     QCOMPARE(entriesOf(s->combo("cboCulvertNo2")), (QStringList{"7A", "7B"}));
-    QCOMPARE(m_h->state->CulvertList.at(1).NumOfAreas, std::string("1"));
-    QCOMPARE(m_h->state->CulvertList.at(1).Areas, (std::vector<SubArea>{{"Asphaltic", 0.81, "1.0 a", 1.0, "first"}}));
+    QCOMPARE(m_h->document().CulvertList.at(1).NumOfAreas, std::string("1"));
+    QCOMPARE(m_h->document().CulvertList.at(1).Areas, (std::vector<SubArea>{{"Asphaltic", 0.81, "1.0 a", 1.0, "first"}}));
 
     // Save asks for a name rather than writing over the damaged original.
     messages().clearRecord();
@@ -443,7 +444,7 @@ void TestFileCommands::saveAsChecksTheFieldsInOrder()
     QCOMPARE(m_h->window->windowTitle(), QStringLiteral("Untitled"));
     // What is typed next goes where the message pointed.
     typeKeys(QApplication::focusWidget(), QStringLiteral("CN-9"));
-    QCOMPARE(qs(m_h->state->ProjectInfo.ControlNo), QStringLiteral("CN-9"));
+    QCOMPARE(qs(m_h->document().ProjectInfo.ControlNo), QStringLiteral("CN-9"));
     QCOMPARE(s->text("cboCulvertNo1"), QStringLiteral("1"));
 }
 
@@ -459,7 +460,7 @@ void TestFileCommands::saveOfANewProjectNamesItsFile()
     dialogs().queuePath(target.toStdString());
     QVERIFY(savedWithoutQuestion({kSave}));
     QCOMPARE(m_h->window->windowTitle(), target);
-    QVERIFY(m_h->state->ProjectFileName.empty());  // only Open, New and Exit remember a path
+    QVERIFY(m_h->windowState->ProjectFileName.empty());  // only Open, New and Exit remember a path
     // No field is required by Save, and New left none of the old ones: they are written empty.
     const auto written = [](const std::string& designer) {
         return projectHead("", "", "", "", "03/09/2024", "10:15:30 AM", designer) + culvertLines("1", "", "10") +
@@ -513,7 +514,7 @@ void TestFileCommands::typedProjectComesBackAfterSaveNewAndOpen()
         views[id] = windowView(m_h->window);
     }
     QVERIFY(views["101"].contains("Gravel lot,1.5 h,0.60,yard") && views["102"].contains("txtCorFactor=1.2"));
-    const AppState typed = *m_h->state;
+    const Document typed = m_h->document();
 
     // Saved: the file dialog names the file, which then is the caption; the values as typed.
     const QString file = path("route 9.txt");
@@ -534,13 +535,13 @@ void TestFileCommands::typedProjectComesBackAfterSaveNewAndOpen()
     QVERIFY(open(file));
     QVERIFY(messages().asked().empty());
     QCOMPARE(m_h->window->windowTitle(), file);
-    QCOMPARE(m_h->state->ProjectInfo, typed.ProjectInfo);
+    QCOMPARE(m_h->document().ProjectInfo, typed.ProjectInfo);
     QCOMPARE(windowView(m_h->window), views["101"]);
     for (const char* id : {"102", "C-3"}) {
         QVERIFY2(choose(id), s->why());
         QCOMPARE(windowView(m_h->window), views[id]);
     }
-    QVERIFY(m_h->state->CulvertList == typed.CulvertList);
+    QVERIFY(m_h->document().CulvertList == typed.CulvertList);
 
     // Saved again: no dialog, no question, the same bytes.
     QVERIFY(savedWithoutQuestion({kSave, kOpen}));
@@ -549,7 +550,7 @@ void TestFileCommands::typedProjectComesBackAfterSaveNewAndOpen()
 
 void TestFileCommands::handWrittenFileIsShownAsWritten()
 {
-    const AppState& state = *m_h->state;
+    const Document& state = m_h->document();
     const QString file = path("route9.txt");
     QVERIFY(QFile::copy(QStringLiteral(SW_UI_TEST_DATA "/route9-handwritten.txt"), file));
     QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));

@@ -74,13 +74,13 @@ void TestFrmMain::startupState()
 {
     m_h->desktop->clock().setToday({2024, 7, 4});
     m_h->desktop->clock().setTimeOfDay("3:07:09 PM");
-    state().CurCulvert = 2;
-    state().EditorsLive = false;
-    state().IsPristine = false;
+    session().setCurCulvert(2);
+    session().EditorsLive = false;
+    session().IsPristine = false;
     m_h->create();
     QCOMPARE(m_h->window->windowTitle(), QStringLiteral("Untitled"));
-    QCOMPARE(state().ProjectInfo, (ProjectInfo{"", "", "", "", "07/04/2024", "3:07:09 PM", ""}));
-    QVERIFY(state().CurCulvert == kNoCulvert && state().EditorsLive && state().IsPristine);
+    QCOMPARE(doc().ProjectInfo, (ProjectInfo{"", "", "", "", "07/04/2024", "3:07:09 PM", ""}));
+    QVERIFY(session().CurCulvert() == kNoCulvert && session().EditorsLive && session().IsPristine);
 
     // The lists in table order; the first entries shown where the user has nothing to choose yet.
     QStringList surfaces, factors;
@@ -129,7 +129,7 @@ void TestFrmMain::runMenuFollowsTheFirstCulvert()
     QVERIFY(!run->isEnabled());
     QElapsedTimer clock;
     clock.start();
-    s->combo("cboCulvertNo2")->addItem(QStringLiteral("C-1"));
+    (void)m_h->session->addCulvert("C-1");
     QTRY_VERIFY_WITH_TIMEOUT(run->isEnabled(), 1000);
     // One timer period, with room for a busy machine.
     QVERIFY2(clock.elapsed() <= 750, qPrintable(QString::number(clock.elapsed())));
@@ -191,9 +191,9 @@ void TestFrmMain::splashSetsPathsAndHandsOver()
 {
     m_h->desktop->system().setApplicationFolder("/opt/stormwick/bin");
     int handOvers = 0;
-    QPointer<FrmFront> splash = new FrmFront(state(), *m_h->desktop, [this, &handOvers] {
+    QPointer<FrmFront> splash = new FrmFront(windowState(), *m_h->desktop, [this, &handOvers] {
         ++handOvers;
-        m_h->window = createMainWindow(state(), *m_h->desktop);
+        m_h->window = createMainWindow(session(), windowState(), *m_h->desktop);
     });
     splash->show();
     QCOMPARE(splash->windowTitle(), QStringLiteral("QELM - Stormwick"));
@@ -201,11 +201,11 @@ void TestFrmMain::splashSetsPathsAndHandsOver()
     const ScreenArea screen = m_h->desktop->system().screen();
     QCOMPARE(splash->pos(), QPoint((screen.width - splash->width()) / 2, (screen.height - splash->height()) / 2));
     QCOMPARE(m_h->desktop->windows().nameAt(0), std::string("frmFront"));
-    QCOMPARE(state().PrinterIniPath, QDir::toNativeSeparators("/opt/stormwick/bin/printer.ini").toStdString());
+    QCOMPARE(windowState().PrinterIniPath, QDir::toNativeSeparators("/opt/stormwick/bin/printer.ini").toStdString());
 #ifdef Q_OS_WIN
-    QCOMPARE(state().SummaryFilePath, std::string("c:\\temp\\summary.txt"));
+    QCOMPARE(windowState().SummaryFilePath, std::string("c:\\temp\\summary.txt"));
 #else
-    QCOMPARE(state().SummaryFilePath, QDir::toNativeSeparators(QDir::tempPath() + "/summary.txt").toStdString());
+    QCOMPARE(windowState().SummaryFilePath, QDir::toNativeSeparators(QDir::tempPath() + "/summary.txt").toStdString());
 #endif
 
     QTest::qWait(2500);
@@ -220,7 +220,7 @@ void TestFrmMain::projectNoKeepsThirtyCharacters()
 {
     QVERIFY(createShown());
     const std::string limitMessage = "Please limit your input in 30 characters";
-    const std::string& stored = state().ProjectInfo.ProjectNo;
+    const std::string& stored = doc().ProjectInfo.ProjectNo;
     const std::string thirty = "P-2024-001/ROUTE-9/SEGMENT-A12";
     QTest::keyClicks(box("txtProjectNo"), QString::fromStdString(thirty));
     QVERIFY(messages().asked().empty() && stored == thirty);
@@ -250,10 +250,10 @@ void TestFrmMain::limitsCountCharacters()
         const std::string exact = std::string(59, 'd') + "\xc3\xa9";  // 60 characters, 61 bytes
         box(name)->setText(QString::fromStdString(exact));
         QVERIFY2(messages().asked().empty(), name);
-        QCOMPARE(state().ProjectInfo.*field, exact);
+        QCOMPARE(doc().ProjectInfo.*field, exact);
         box(name)->setText(QString::fromStdString(exact + "!"));
         QCOMPARE(messages().texts(), std::vector<std::string>{message});
-        QCOMPARE(state().ProjectInfo.*field, exact);
+        QCOMPARE(doc().ProjectInfo.*field, exact);
         messages().clearRecord();
     }
 }
@@ -282,14 +282,14 @@ void TestFrmMain::keysTouchTheProjectExceptInTheDate()
         const bool touches = QByteArray(name) != "txtDate";
         box(name)->setFocus(Qt::MouseFocusReason);
         QTest::keyClick(box(name), Qt::Key_Return);  // Enter alone counts
-        QCOMPARE(state().IsPristine, !touches);
-        state().IsPristine = true;
+        QCOMPARE(session().IsPristine, !touches);
+        session().IsPristine = true;
         QTest::keyClicks(box(name), QStringLiteral("12/31/2024"));
-        QCOMPARE(state().IsPristine, !touches);
+        QCOMPARE(session().IsPristine, !touches);
         // Texts set from code (a file read) touch nothing.
-        state().IsPristine = true;
+        session().IsPristine = true;
         box(name)->setText(QStringLiteral("from a file"));
-        QVERIFY(state().IsPristine);
+        QVERIFY(session().IsPristine);
     }
 }
 
@@ -303,7 +303,9 @@ void TestFrmMain::onlyTypingKeysTouchTheProject_data()
         {Qt::ALT | Qt::Key_F, false}, {Qt::CTRL | Qt::Key_C, false}, {Qt::Key_Left, false}, {Qt::Key_Home, false},
         {Qt::Key_PageDown, false}, {Qt::Key_Tab, false}, {Qt::Key_F1, false}, {Qt::Key_Escape, false},
         {Qt::Key_A, true}, {Qt::SHIFT | Qt::Key_A, true}, {Qt::Key_7, true}, {Qt::Key_Return, true},
-        {Qt::Key_Backspace, true}, {Qt::Key_Delete, true}, {Qt::CTRL | Qt::Key_Z, true},
+        {Qt::Key_Backspace, true}, {Qt::Key_Delete, true},
+        // The project's Undo, not the box's: it changes nothing the user typed since.
+        {Qt::CTRL | Qt::Key_Z, false},
         {Qt::CTRL | Qt::Key_V, true}, {Qt::Key_unknown, true}};
     for (const char* name : {"txtProjectName", "txtEleRemote", "txtCorFactor"})
         for (const auto& [key, typing] : keys)
@@ -326,7 +328,7 @@ void TestFrmMain::onlyTypingKeysTouchTheProject()
     QVERIFY2(s->focusOn(edit), s->why());
     edit->setText(QStringLiteral("12"));
     QGuiApplication::clipboard()->setText(QStringLiteral("34"));
-    state().IsPristine = true;
+    session().IsPristine = true;
     messages().clearRecord();
 
     if (key.key() == Qt::Key_unknown) {
@@ -337,7 +339,7 @@ void TestFrmMain::onlyTypingKeysTouchTheProject()
     } else {
         QTest::keyClick(edit, key.key(), key.keyboardModifiers());
     }
-    QCOMPARE(state().IsPristine, !typing);
+    QCOMPARE(session().IsPristine, !typing);
     // Only a character other than a digit or "." is refused, and only by the value boxes.
     const bool refused = name == "txtEleRemote" && key.key() == Qt::Key_A;
     QCOMPARE(messages().texts(),
@@ -429,9 +431,9 @@ void TestFrmMain::boxesTakeOnlyWhatTheProjectHolds()
                                                    : std::vector<std::string>{message.toStdString()});
     // The project holds what the box shows.
     const std::map<QByteArray, std::string> held = {
-        {"txtProjectName", state().ProjectInfo.ProjectName}, {"txtProjectNo", state().ProjectInfo.ProjectNo},
-        {"txtControlNo", state().ProjectInfo.ControlNo},     {"txtProDescrpt", state().ProjectInfo.ProDescrpt},
-        {"txtDesigner", state().ProjectInfo.Designer},       {"txtCulvertDescrpt", s->culvert(0).Description},
+        {"txtProjectName", doc().ProjectInfo.ProjectName}, {"txtProjectNo", doc().ProjectInfo.ProjectNo},
+        {"txtControlNo", doc().ProjectInfo.ControlNo},     {"txtProDescrpt", doc().ProjectInfo.ProDescrpt},
+        {"txtDesigner", doc().ProjectInfo.Designer},       {"txtCulvertDescrpt", s->culvert(0).Description},
         {"cboretPeriod", s->culvert(0).RetPeriod}};
     if (const auto it = held.find(name); it != held.end())
         QCOMPARE(QString::fromStdString(it->second), shown);

@@ -89,7 +89,7 @@ void TestIntensity::factorPickedThenTyped()
     // Clear empties the list only.
     const CulvertRecord before = s->culvert(0);
     QVERIFY2(s->click("cmdClear"), s->why());
-    QCOMPARE(s->list("lstIntensity")->count(), 0);
+    QCOMPARE(s->list("lstIntensity")->model()->rowCount(), 0);
     QCOMPARE(s->culvert(0), before);
     QVERIFY(messages().asked().empty());
 }
@@ -195,8 +195,8 @@ void TestIntensity::intensityNeedsASelectedCulvert()
     QVERIFY2(computedCulvert(), s->why());
     auto* page = m_h->window->findChild<IntensityPage*>();
     QVERIFY(page != nullptr);
-    state().CurCulvert = kNoCulvert;
-    s->culvert(0).CorTC = 120;  // what a computation would take
+    session().setCurCulvert(kNoCulvert);
+    session().compute([](Document& d) { d.CulvertList[0].CorTC = 120; });  // what a computation would take
     const CulvertRecord before = s->culvert(0);
     messages().clearRecord();
     page->showIntensity(0);
@@ -227,9 +227,9 @@ void TestIntensity::arbitraryTextInEveryBox()
     QVERIFY2(computedCulvert() && s->addSubArea(kDitch) && s->createCulvert("S") && s->typeCulvertId("R"), s->why());
     // Every record can be held, and the rows shown are the current culvert's sub-areas.
     const auto sound = [this] {
-        const CulvertRecord* current = currentCulvert(state());
-        return std::all_of(state().CulvertList.begin(), state().CulvertList.end(), recordCanBeHeld) &&
-               (current == nullptr || s->list("lstAreaInfo")->count() == declaredAreaCount(*current));
+        const CulvertRecord* current = session().currentCulvert();
+        return std::all_of(doc().CulvertList.begin(), doc().CulvertList.end(), recordCanBeHeld) &&
+               (current == nullptr || s->list("lstAreaInfo")->model()->rowCount() == declaredAreaCount(*current));
     };
     for (const QString& text : texts) {
         QVERIFY2(s->showPage(page), s->why());
@@ -248,7 +248,7 @@ void TestIntensity::arbitraryTextInEveryBox()
             QVERIFY2(s->click("cmdAdd") && sound(), qPrintable(text + " then Add"));
         }
         QVERIFY2(s->pressIntensity() && sound(), qPrintable(text + " then Intensity"));
-        if (state().CurCulvert >= 0 && s->w("cboretPeriod")->isEnabled())
+        if (session().CurCulvert() >= 0 && s->w("cboretPeriod")->isEnabled())
             QVERIFY2(s->pick("cboretPeriod", entry::k100Years) && sound(), qPrintable(text + " then a return period"));
     }
 }

@@ -133,8 +133,8 @@ void TestPrinterSelector::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     m_h = std::make_unique<MainWindowHarness>();
-    m_h->state->SummaryFilePath = path("summary.txt").toStdString();
-    m_h->state->PrinterIniPath = path("printer.ini").toStdString();
+    m_h->windowState->SummaryFilePath = path("summary.txt").toStdString();
+    m_h->windowState->PrinterIniPath = path("printer.ini").toStdString();
     QVERIFY(writeBytes(path("printer.ini"), "Office Printer\r\nPlotter A0\r\n"));
     printers().setInstalled({"Office Printer", "Plotter A0"});
     m_h->create();
@@ -223,7 +223,7 @@ void TestPrinterSelector::printerRoutePrintsTheRange()
     QFETCH(QStringList, jobs);
     QVERIFY(openSelector(shown));
     if (noCulvert)
-        m_h->state->CurCulvert = kUnknownCulvert;
+        m_h->session->setCurCulvert(kUnknownCulvert);
     auto* box = sel<QComboBox>("cboPrinterList");
     box->setCurrentIndex(1);
     if (!typed.isEmpty()) {
@@ -239,7 +239,7 @@ void TestPrinterSelector::printerRoutePrintsTheRange()
     QCOMPARE(culvertsOfJobs(printers()), jobs);
     QCOMPARE(printers().printerInUse(), printer);
     if (noCulvert)
-        QCOMPARE(m_h->state->CurCulvert, kUnknownCulvert);
+        QCOMPARE(m_h->session->CurCulvert(), kUnknownCulvert);
     if (jobs.isEmpty()) {
         QVERIFY(selector() && selector()->isVisible() && box->currentText() == typed);
         return;
@@ -277,7 +277,7 @@ void TestPrinterSelector::fileAndPdfRoutesWriteTheRange()
     QFETCH(bool, pdf);
     QFETCH(int, shown);
     QVERIFY(openSelector(shown) && writeBytes(path("out"), "an older report"));
-    m_h->state->CulvertList[2].Intensity = 9.9;  // a stored result that no computation gives
+    m_h->session->compute([](Document& d) { d.CulvertList[2].Intensity = 9.9; });  // a result no computation gives
     click(pdf ? "opt2Pdf" : "opt2File");
     QTest::keyClicks(sel(pdf ? "txtPdfLocation" : "txtFileLocation"), "  " + path("out") + " ");
     messages().queueYesNo(YesNo::Yes);
@@ -288,7 +288,7 @@ void TestPrinterSelector::fileAndPdfRoutesWriteTheRange()
     if (pdf) {
         ScriptedPrinters direct;
         for (int culvert = shown < 0 ? 0 : shown; culvert <= 3; ++culvert)
-            QVERIFY(printCulvert(direct, *m_h->state, culvert));
+            QVERIFY(printCulvert(direct, m_h->document(), culvert));
         QVERIFY(bytes.startsWith("%PDF"));
         const int sheets = std::accumulate(direct.documents().begin(), direct.documents().end(), 0,
                                            [](int n, const auto& doc) { return n + doc->events.back().page; });
@@ -296,8 +296,8 @@ void TestPrinterSelector::fileAndPdfRoutesWriteTheRange()
         QCOMPARE(QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), sheets);
         return;
     }
-    const FileWriteResult direct = shown < 0 ? ReportAll2File(*m_h->state, path("direct").toStdString())
-                                             : Report2File(*m_h->state, path("direct").toStdString(), 2);
+    const FileWriteResult direct = shown < 0 ? ReportAll2File(m_h->document(), path("direct").toStdString())
+                                             : Report2File(m_h->document(), path("direct").toStdString(), 2);
     QVERIFY(direct.written());
     QCOMPARE(bytes, bytesOf(path("direct")));
     QCOMPARE(bytes.contains("Rainfall Intensity (i)=9.9 in/hr"), shown >= 0);
@@ -424,7 +424,7 @@ void TestPrinterSelector::refusalsKeepTheWindowAndSendNothing()
     QLineEdit* box = sel<QLineEdit>(route == "opt2Pdf" ? "txtPdfLocation" : "txtFileLocation");
     box->setText(typed);
     if (fault.startsWith("CurCulvert"))
-        m_h->state->CurCulvert = static_cast<std::int16_t>(fault.section(' ', 1).toInt());
+        m_h->session->setCurCulvert(static_cast<std::int16_t>(fault.section(' ', 1).toInt()));
     printers().setRefuseDocuments(fault == "refused");
     // What comes before the message: the printer's confirmation, or Yes to the overwrite question.
     std::vector<std::string> before;

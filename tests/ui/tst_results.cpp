@@ -206,7 +206,7 @@ void TestResults::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     m_h = std::make_unique<MainWindowHarness>();
-    m_h->state->SummaryFilePath = m_dir->filePath(QStringLiteral("summary.txt")).toStdString();
+    m_h->windowState->SummaryFilePath = m_dir->filePath(QStringLiteral("summary.txt")).toStdString();
     m_h->create();
     s = std::make_unique<EditorSteps>(*m_h);
     QVERIFY(m_dir->isValid() && m_h->showActive());
@@ -226,7 +226,7 @@ void TestResults::runOfOneCulvertShowsItsBoard()
     QTRY_VERIFY(window("frmCulvertSelector")->isActiveWindow());
     // Picking another culvert moves the main window's current culvert along.
     in<QComboBox>("frmCulvertSelector", "cboCulvertNo3")->setCurrentIndex(2);
-    QCOMPARE(m_h->state->CurCulvert, 2);
+    QCOMPARE(m_h->session->CurCulvert(), 2);
     QCOMPARE(s->text("lblCulvertID"), QStringLiteral("C3"));
     QTest::mouseClick(in<QPushButton>("frmCulvertSelector", "cmdOK"), Qt::LeftButton);
 
@@ -272,7 +272,7 @@ void TestResults::runOfAllStepsThroughTheCulverts()
     for (const auto& [button, board, current, previous, next] : steps) {
         QVERIFY(step(button));
         QCOMPARE(boardLabels(), *board);
-        QCOMPARE(m_h->state->CurCulvert, current);
+        QCOMPARE(m_h->session->CurCulvert(), current);
         QCOMPARE(enabled("lblPrevious"), previous);
         QCOMPARE(enabled("lblNext"), next);
     }
@@ -294,12 +294,12 @@ void TestResults::oneCulvertRunAsAllStepsPastTheEndAndBack()
     QCOMPARE(boardLabels(), kBoardC1);
     QVERIFY(step("lblNext"));
     QCOMPARE(boardLabels(), kBoardC1);  // nothing beyond the last culvert
-    QCOMPARE(m_h->state->BoardCulvert, 1);
+    QCOMPARE(m_h->windowState->BoardCulvert, 1);
     QVERIFY(step("lblNext"));  // and no further than one past it
     QVERIFY(step("lblPrevious"));
     QCOMPARE(boardLabels(), kBoardC1);
     QVERIFY(!enabled("lblPrevious"));
-    QCOMPARE(m_h->state->BoardCulvert, 0);
+    QCOMPARE(m_h->windowState->BoardCulvert, 0);
     QVERIFY(messages().asked().empty());
 }
 
@@ -352,7 +352,7 @@ void TestResults::runWithoutACulvertToRunIsRefused()
     QVERIFY(open(gullyLane()));
     messages().queueYesNo(YesNo::Yes);
     QVERIFY2(s->showPage(kIntensityPage) && s->pick("cboCulvertNo2", 0) && s->click("cmdDelCulvertNo2"), s->why());
-    QCOMPARE(m_h->state->CurCulvert, kNoCulvert);
+    QCOMPARE(m_h->session->CurCulvert(), kNoCulvert);
     messages().clearRecord();
     QVERIFY(s->click("cmdRunApp"));
     QCOMPARE(in<QComboBox>("frmCulvertSelector", "cboCulvertNo3")->currentIndex(), -1);
@@ -367,7 +367,7 @@ void TestResults::summaryWindowShowsTheTableAndItsChartOrRefuses()
     QVERIFY(run(-1));
     QTest::mouseClick(in<QPushButton>("frmDisplayBoard", "cmdViewSummary"), Qt::LeftButton);
     QVERIFY(window("frmSummary") && window("frmSummary")->isVisible());
-    const QString file = QString::fromStdString(m_h->state->SummaryFilePath);
+    const QString file = QString::fromStdString(m_h->windowState->SummaryFilePath);
     QVERIFY(QFile::exists(file));
     QCOMPARE(summaryText(), QStringLiteral("Return  Weighted C     i       A           Q  \n"
                                            "Period                                        \n"
@@ -435,7 +435,7 @@ void TestResults::summaryWindowShowsTheTableAndItsChartOrRefuses()
     // A summary file that cannot be written: its message, and no window.
     messages().clearRecord();
     QVERIFY(step("lblPrevious"));
-    m_h->state->SummaryFilePath = m_dir->filePath(QStringLiteral("no such folder/summary.txt")).toStdString();
+    m_h->windowState->SummaryFilePath = m_dir->filePath(QStringLiteral("no such folder/summary.txt")).toStdString();
     QTest::mouseClick(in<QPushButton>("frmDisplayBoard", "cmdViewSummary"), Qt::LeftButton);
     QCOMPARE(messages().asked().size(), std::size_t(1));
     QVERIFY2(messages().asked()[0].text.find("no such folder") != std::string::npos, messages().asked()[0].text.c_str());
@@ -453,7 +453,7 @@ void TestResults::boardShowsTheRunAndClosesWhenTheProjectChanges()
     QVERIFY(s->typeCulvertId(QStringLiteral("C2")));
     QVERIFY2(s->click("optUser") && s->replaceText("txtCorFactor", QStringLiteral("2")), s->why());
     QVERIFY(s->pressIntensity());
-    QCOMPARE(m_h->state->CulvertList[1].CorTC, 18.76);
+    QCOMPARE(m_h->document().CulvertList[1].CorTC, 18.76);
     QVERIFY(step("lblNext"));
     QCOMPARE(boardLabels(), kBoardC2);
 
@@ -466,12 +466,12 @@ void TestResults::boardShowsTheRunAndClosesWhenTheProjectChanges()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!window("frmDisplayBoard") && !window("frmSummary") && !window("frmCalculation") &&
             !window("frmCulvertSelector"));
-    QVERIFY(!QFile::exists(QString::fromStdString(m_h->state->SummaryFilePath)));
+    QVERIFY(!QFile::exists(QString::fromStdString(m_h->windowState->SummaryFilePath)));
 
     // Opening another project does the same (straight away: as if nothing had been touched).
     QVERIFY(run(-1));
     QVERIFY(window("frmDisplayBoard"));
-    m_h->state->IsPristine = true;
+    m_h->session->IsPristine = true;
     QVERIFY(open(gullyLane()));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!window("frmDisplayBoard") && !window("frmCulvertSelector"));

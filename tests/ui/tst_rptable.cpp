@@ -124,10 +124,10 @@ void TestRPTable::clickWithoutCulvertChangesNothing()
                  s->pick("cboretPeriod", entry::k100Years) && openTable() &&
                  s->leaveWithoutTaker(noTaker, "cboretPeriod"),
              s->why());
-    const std::vector<CulvertRecord> before = state().CulvertList;
+    const std::vector<CulvertRecord> before = doc().CulvertList;
     const QString box = s->text("cboretPeriod");
     click("Label27");
-    QCOMPARE(state().CulvertList, before);
+    QCOMPARE(doc().CulvertList, before);
     QCOMPARE(s->text("cboretPeriod"), box);
     QCOMPARE(marked(), QList<int>{});
     QCOMPARE(note(), qs(std::string(msg::kTableNoCulvert)));

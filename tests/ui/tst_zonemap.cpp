@@ -124,11 +124,11 @@ void TestZoneMap::pressWithoutCulvertChangesNothing()
     QCOMPARE(s->text("lblRFZone"), QStringLiteral("B"));
 
     QVERIFY2(s->leaveWithoutTaker(noTaker, "cboRFzone"), s->why());
-    const std::vector<CulvertRecord> before = state().CulvertList;
+    const std::vector<CulvertRecord> before = doc().CulvertList;
     const QString box = s->text("cboRFzone"), label = s->text("lblRFZone");
     press(8000, 3000);  // zone C
 
-    QCOMPARE(state().CulvertList, before);
+    QCOMPARE(doc().CulvertList, before);
     QCOMPARE(s->text("cboRFzone"), box);
     QCOMPARE(s->text("lblRFZone"), label);
     QCOMPARE(s->text("lblMapNote"), qs(fillMessage(msg::kMapNoCulvert, {"C"})));

@@ -1,5 +1,8 @@
 #include "ui/main/comboboxtext.h"
 
+#include <memory>
+
+#include <QAbstractItemModel>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -38,6 +41,31 @@ bool replaceComboText(QComboBox* box, const QString& text)
         box->setCurrentIndex(box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
     }
     return true;
+}
+
+void keepTextThroughModelChanges(QComboBox* box)
+{
+    QAbstractItemModel* model = box->model();
+    auto shown = std::make_shared<QString>();
+    const auto remember = [box, shown] { *shown = box->currentText(); };
+    const auto restore = [box, shown] {
+        if (box->currentText() == *shown)
+            return;
+        const QSignalBlocker blocker(box);
+        if (box->isEditable()) {
+            box->setEditText(*shown);
+            chooseEntryOfText(box);
+        } else {
+            box->setCurrentIndex(box->findText(*shown, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        }
+    };
+    // Connected after the box's own handling, so that the box has done its change first.
+    QObject::connect(model, &QAbstractItemModel::rowsAboutToBeInserted, box, remember);
+    QObject::connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, box, remember);
+    QObject::connect(model, &QAbstractItemModel::modelAboutToBeReset, box, remember);
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, box, restore);
+    QObject::connect(model, &QAbstractItemModel::rowsRemoved, box, restore);
+    QObject::connect(model, &QAbstractItemModel::modelReset, box, restore);
 }
 
 void appendComboEntry(QComboBox* box, const QString& text)

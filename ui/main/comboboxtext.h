@@ -19,6 +19,10 @@ void followTypedText(QComboBox* box);
 // Sets the text; true when it changed (the caller then runs the box's change handling).
 bool replaceComboText(QComboBox* box, const QString& text);
 
+// Keeps the box's text through changes of its model: Qt shows another entry when entries come or
+// go, and nobody typed or picked it.
+void keepTextThroughModelChanges(QComboBox* box);
+
 // Adds an entry at the end without changing what the box shows.
 void appendComboEntry(QComboBox* box, const QString& text);
 

@@ -5,25 +5,37 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/encoding.h"
 #include "core/messages.h"
 #include "core/text.h"
 #include "platform/backcolour.h"
-#include "model/appstate.h"
+#include "platform/desktop.h"
+#include "session/culvertlistmodel.h"
+#include "session/projectsession.h"
 #include "ui/main/comboboxtext.h"
 #include "ui/main/controlevents.h"
 #include "ui/main/drainagepage.h"
-#include "ui/main/frmmain.h"
 #include "ui/main/intensitypage.h"
 
 namespace sw {
 
-CulvertListEditor::CulvertListEditor(FrmMain& window, IntensityPage& intensity, DrainagePage& drainage)
-    : m_window(window),
-      m_state(window.state()),
+CulvertListEditor::CulvertListEditor(ProjectSession& session, Desktop& desktop, IntensityPage& intensity,
+                                     DrainagePage& drainage, std::function<void(QWidget*)> focus)
+    : m_session(session),
+      m_desktop(desktop),
       m_intensity(intensity),
       m_drainage(drainage),
+      m_focus(std::move(focus)),
       m_events(new ControlEvents(this))
 {
+    // Both boxes list the session's culverts; neither shows another entry than the one its text
+    // names when culverts come or go.
+    for (QComboBox* box : {m_drainage.culvertBox(), m_intensity.culvertBox()}) {
+        box->setModel(&m_session.culvertListModel());
+        box->setCurrentIndex(-1);
+        keepTextThroughModelChanges(box);
+    }
+
     QComboBox* culvertNo2 = m_intensity.culvertBox();
     if (culvertNo2->lineEdit())
         connect(culvertNo2->lineEdit(), &QLineEdit::textEdited, this, &CulvertListEditor::culvertNo2Typed);
@@ -65,7 +77,7 @@ void CulvertListEditor::setSelectorBoxFollower(std::function<void(const QString&
 
 int CulvertListEditor::FindCulvertIndex(const QString& id) const
 {
-    return m_intensity.culvertIndexOf(id);
+    return m_session.findCulvert(id.toStdString());
 }
 
 bool CulvertListEditor::CulvertExists(const QString& id) const
@@ -75,7 +87,7 @@ bool CulvertListEditor::CulvertExists(const QString& id) const
 
 int CulvertListEditor::culvertCount() const
 {
-    return m_intensity.culvertBox()->count();
+    return m_session.culvertCount();
 }
 
 void CulvertListEditor::setCulvertNo1Text(const QString& text)
@@ -90,33 +102,30 @@ void CulvertListEditor::setCulvertNo2Text(const QString& text)
         culvertNo2Typed();
 }
 
-void CulvertListEditor::clearCulvertBoxes()
+void CulvertListEditor::chooseFirstCulvert()
 {
-    for (QComboBox* box : {m_drainage.culvertBox(), m_intensity.culvertBox()}) {
-        while (box->count() > 0)
-            removeComboEntry(box, box->count() - 1);
-    }
-}
-
-void CulvertListEditor::addCulvertEntry(const QString& id)
-{
-    appendComboEntry(m_drainage.culvertBox(), id);
-    appendComboEntry(m_intensity.culvertBox(), id);
+    if (m_session.culvertCount() == 0)
+        return;
+    const QString first = QString::fromStdString(m_session.culvert(0)->CulvertNo);
+    setCulvertNo1Text(first);
+    setCulvertNo2Text(first);
 }
 
 // --- choosing -------------------------------------------------------------------------------
+// Choosing a culvert shows it: what the editors write back as they fill is no change of the user's.
 
 void CulvertListEditor::culvertNo2Typed()
 {
+    const ProjectSession::ShowingScope showing(m_session);
     const QString id = m_intensity.culvertBox()->currentText();
     if (!id.isEmpty())
-        m_state.CurCulvert = static_cast<std::int16_t>(FindCulvertIndex(id));
-    if (m_state.CurCulvert < 0)
+        m_session.setCurCulvert(FindCulvertIndex(id));
+    if (m_session.CurCulvert() < 0)
         return;  // the editors keep what they show, but refuse to act
-    const int culvert = m_state.CurCulvert;
+    const int culvert = m_session.CurCulvert();
     m_drainage.setCulvertIdCaption(id);
     setCulvertNo1Text(id);
-    if (culvertAt(m_state, culvert)->RFZone.empty()) {
+    if (m_session.culvert(culvert)->RFZone.empty()) {
         m_intensity.clearValues();
     } else {
         // The load tells the user once if the stored inputs cannot be computed.
@@ -130,21 +139,21 @@ void CulvertListEditor::culvertNo2Typed()
 
 void CulvertListEditor::culvertNo2Picked()
 {
+    const ProjectSession::ShowingScope showing(m_session);
     const QString id = m_intensity.culvertBox()->currentText();
     if (!id.isEmpty())
-        m_state.CurCulvert = static_cast<std::int16_t>(FindCulvertIndex(id));
-    if (m_state.CurCulvert < 0)
+        m_session.setCurCulvert(FindCulvertIndex(id));
+    if (m_session.CurCulvert() < 0)
         return;
-    const int culvert = m_state.CurCulvert;
+    const int culvert = m_session.CurCulvert();
     setCulvertNo1Text(id);
     m_drainage.setCulvertIdCaption(id);
-    if (static_cast<std::size_t>(culvert) >= m_state.CulvertList.size())
-        m_state.CulvertList.resize(static_cast<std::size_t>(culvert) + 1);
-    CulvertRecord& record = m_state.CulvertList[static_cast<std::size_t>(culvert)];
-    record.CulvertNo = id.toStdString();
-    if (record.NumOfAreas.empty())
-        record.NumOfAreas = "0";
-    if (record.RFZone.empty()) {
+    // A culvert never given a sub-area counts none.
+    m_session.editCulvert(culvert, CulvertEdit::Description, {}, [](CulvertRecord& c) {
+        if (c.NumOfAreas.empty())
+            c.NumOfAreas = "0";
+    });
+    if (m_session.culvert(culvert)->RFZone.empty()) {
         m_intensity.clearValues();
         m_intensity.clearResults();
     } else {
@@ -167,6 +176,20 @@ void CulvertListEditor::culvertNo1Picked()
     setCulvertNo2Text(m_drainage.culvertBox()->currentText());
 }
 
+void CulvertListEditor::showAfterHistory(int culvert)
+{
+    const CulvertRecord* record = m_session.culvert(culvert);
+    if (record == nullptr) {
+        m_session.setCurCulvert(kNoCulvert);
+        setNoCulvertState();
+        return;
+    }
+    // The culvert shown afresh, as choosing it by its ID shows it, also when it is the current one.
+    replaceComboText(m_intensity.culvertBox(), QString::fromStdString(record->CulvertNo));
+    culvertNo2Typed();
+    m_intensity.setCulvertSelectedState(true);
+}
+
 // --- creating -------------------------------------------------------------------------------
 
 void CulvertListEditor::createCulvert(bool leavePath)
@@ -176,33 +199,30 @@ void CulvertListEditor::createCulvert(bool leavePath)
     if (id.isEmpty())
         return;
     if (leavePath) {
-        m_state.CurCulvert = static_cast<std::int16_t>(FindCulvertIndex(id));
-        if (m_state.CurCulvert != kUnknownCulvert)
+        m_session.setCurCulvert(FindCulvertIndex(id));
+        if (m_session.CurCulvert() != kUnknownCulvert)
             return;
     } else if (CulvertExists(id)) {
-        m_window.desktop().messages().showMessage(std::string(msg::kCulvertIdExists));
-        m_window.focusControl(culvertNo2);
+        m_desktop.messages().showMessage(std::string(msg::kCulvertIdExists));
+        m_focus(culvertNo2);
         return;
     }
 
-    addCulvertEntry(id);
+    // The culvert and what its fresh editors write into it: one change.
+    m_session.beginCommand(QStringLiteral("Add Culvert %1").arg(id));
+    m_session.addCulvert(id.toStdString());
     // A culvert is work worth saving: Open must offer to save it first.
-    m_state.IsPristine = false;
+    m_session.IsPristine = false;
     // Both paths name the new culvert at once: the label must never show the ID of another.
     m_drainage.setCulvertIdCaption(id);
     setCulvertNo1Text(id);
-    m_state.CurCulvert = static_cast<std::int16_t>(FindCulvertIndex(id));
-
-    const int count = culvertNo2->count();
-    m_state.CulvertList.resize(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i)
-        m_state.CulvertList[static_cast<std::size_t>(i)].CulvertNo = culvertNo2->itemText(i).toStdString();
+    m_session.setCurCulvert(FindCulvertIndex(id));
 
     ResetCulvertEditors();
     m_intensity.setCulvertSelectedState(true);
     setBackColour(m_drainage.descriptionBox(), BackColour::TitleBarText);
+    m_session.endCommand();
     m_intensity.returnPeriodBox()->setFocus(Qt::OtherFocusReason);
-    emit culvertsChanged();
 }
 
 void CulvertListEditor::ResetCulvertEditors()
@@ -218,60 +238,96 @@ void CulvertListEditor::ResetCulvertEditors()
 
 void CulvertListEditor::descriptionChanged()
 {
-    CulvertRecord* culvert = currentCulvert(m_state);
-    if (culvert == nullptr || !m_state.EditorsLive)
+    const CulvertRecord* culvert = m_session.currentCulvert();
+    if (culvert == nullptr || !m_session.EditorsLive)
         return;
     QLineEdit* box = m_drainage.descriptionBox();
     box->setEnabled(true);
     const std::string typed = box->text().toStdString();
     // A change of letter case alone is not stored.
     if (upperCase(typed) != upperCase(culvert->Description))
-        culvert->Description = typed;
+        m_session.editCulvert(m_session.CurCulvert(), CulvertEdit::Description,
+                              QStringLiteral("Edit Station/Description"),
+                              [&typed](CulvertRecord& c) { c.Description = typed; });
+}
+
+// --- renaming -------------------------------------------------------------------------------
+
+void CulvertListEditor::renameCulvert()
+{
+    MessageBoxes& messages = m_desktop.messages();
+    const CulvertRecord* culvert = m_session.currentCulvert();
+    if (culvert == nullptr) {
+        messages.showMessage(std::string(msg::kRenameNoCulvert));
+        return;
+    }
+    const std::string before = culvert->CulvertNo;
+    const std::optional<std::string> typed =
+        messages.askText(fillMessage(msg::kRenameAsk, {before}), before);
+    if (!typed || *typed == before)
+        return;
+    if (trimSpaces(*typed).empty()) {
+        messages.showMessage(std::string(msg::kRenameEmpty));
+        return;
+    }
+    // What the project file cannot hold is refused here as in every box.
+    QStringList notHeld;
+    for (const char32_t cp : QString::fromStdString(*typed).toUcs4())
+        if (!projectFileHolds(cp))
+            notHeld << QLatin1Char('"') + QString::fromStdString(printableText(QString::fromUcs4(&cp, 1).toStdString())) +
+                           QLatin1Char('"');
+    if (!notHeld.isEmpty()) {
+        messages.showMessage(fillMessage(msg::kCharactersNotHeld, {notHeld.join(QStringLiteral(", ")).toStdString()}));
+        return;
+    }
+    if (CulvertExists(QString::fromStdString(*typed))) {
+        messages.showMessage(std::string(msg::kCulvertIdExists));
+        return;
+    }
+    const int slot = m_session.CurCulvert();
+    m_session.renameCulvert(slot, *typed);
+    showAfterHistory(slot);
 }
 
 // --- deleting -------------------------------------------------------------------------------
 
 void CulvertListEditor::deleteCulvert()
 {
-    MessageBoxes& messages = m_window.desktop().messages();
-    if (m_state.CurCulvert < 0) {
+    MessageBoxes& messages = m_desktop.messages();
+    if (m_session.CurCulvert() < 0) {
         messages.showMessage(std::string(msg::kNothingToDelete));
         return;
     }
     if (messages.askYesNo(std::string(msg::kDeleteCulvert)) == YesNo::No)
         return;
-    const int culvert = m_state.CurCulvert;
-    removeComboEntry(m_drainage.culvertBox(), culvert);
-    removeComboEntry(m_intensity.culvertBox(), culvert);
+    // The culverts after it move up one slot, each with everything it holds.
+    m_session.deleteCulvert(m_session.CurCulvert());
+    m_session.setCurCulvert(kNoCulvert);
     m_drainage.setCulvertIdCaption(QString());
+    setNoCulvertState();
+}
 
+void CulvertListEditor::setNoCulvertState()
+{
+    const ProjectSession::ShowingScope showing(m_session);
     if (culvertCount() == 0) {
-        m_state.CulvertList.clear();
-        m_state.CurCulvert = kNoCulvert;
         ResetAfterDelete();
     } else {
-        // The culverts after it move up one slot, each with everything it holds.
-        if (static_cast<std::size_t>(culvert) < m_state.CulvertList.size())
-            m_state.CulvertList.erase(m_state.CulvertList.begin() + culvert);
-        m_state.CulvertList.resize(static_cast<std::size_t>(culvertCount()));
-        m_state.CurCulvert = kNoCulvert;
         // No culvert is current: the boxes no longer show the deleted ID.
         setCulvertNo1Text(QString());
         setCulvertNo2Text(QString());
     }
-
     // The page in its no-culvert state.
     m_intensity.setNoCulvertState();
     QLineEdit* description = m_drainage.descriptionBox();
     description->setEnabled(false);
     setBackColour(description, BackColour::ButtonFace);
     m_drainage.clearSubAreas();
-    emit culvertsChanged();
 }
 
 void CulvertListEditor::ResetAfterDelete()
 {
-    setCulvertNo2Text(m_intensity.culvertBox()->itemText(0));
+    setCulvertNo2Text(QString());
     m_intensity.resetReturnPeriodAndZone();
     m_intensity.clearValueBoxes();
     m_drainage.clearCulvertEntries();

@@ -1,7 +1,7 @@
 #pragma once
 // The culvert list: the two culvert boxes (cboCulvertNo1 on the drainage page, cboCulvertNo2 on
-// the intensity page) that always hold the same IDs in the order of the project's culvert slots,
-// choosing the current culvert, creating culverts by typing a new ID, deleting them, and the
+// the intensity page), which show the session's culvert list through one shared model, choosing
+// the current culvert, creating culverts by typing a new ID, renaming and deleting them, and the
 // station/description box. It spans both pages, and works their controls through the pages'
 // accessors.
 
@@ -13,42 +13,44 @@
 namespace sw {
 
 class ControlEvents;
+class Desktop;
 class DrainagePage;
-class FrmMain;
 class IntensityPage;
-struct AppState;
+class ProjectSession;
 
 class CulvertListEditor final : public QObject {
     Q_OBJECT
 
 public:
-    CulvertListEditor(FrmMain& window, IntensityPage& intensity, DrainagePage& drainage);
+    // `focus` puts the focus into a control as a refusal does, its tab shown first.
+    CulvertListEditor(ProjectSession& session, Desktop& desktop, IntensityPage& intensity, DrainagePage& drainage,
+                      std::function<void(QWidget*)> focus);
     ~CulvertListEditor() override;
 
     // Setting a box's text runs its change handling, as typing would.
     void setCulvertNo1Text(const QString& text);
     void setCulvertNo2Text(const QString& text);
 
-    // The project reader's way of filling the boxes: both emptied, then one ID after the other.
-    void clearCulvertBoxes();
-    void addCulvertEntry(const QString& id);
-
-    // Position of the first entry of cboCulvertNo2 equal to the ID; -1 when there is none.
+    // Position of the first culvert with that ID; -1 when there is none.
     [[nodiscard]] int FindCulvertIndex(const QString& id) const;
     [[nodiscard]] bool CulvertExists(const QString& id) const;
-    // The entries of the boxes, whether or not they have records yet.
+    // The entries of the boxes.
     [[nodiscard]] int culvertCount() const;
+
+    // The first culvert of a project just opened, chosen as the reader always chose it.
+    void chooseFirstCulvert();
+    // The culvert an undo or redo concerned made the current one and shown afresh; kNoCulvert:
+    // none is current any more.
+    void showAfterHistory(int culvert);
 
     // Delete, with its question.
     void deleteCulvert();
+    // Edit > Rename Culvert: a new ID for the current culvert, asked for.
+    void renameCulvert();
 
     // Receives the text of cboCulvertNo1 whenever it changes (the culvert selector's box follows
     // it while the selector is loaded).
     void setSelectorBoxFollower(std::function<void(const QString&)> follower);
-
-signals:
-    // A culvert was added to the list or deleted from it.
-    void culvertsChanged();
 
 private:
     void culvertNo2Typed();
@@ -58,12 +60,14 @@ private:
     void createCulvert(bool leavePath);
     void ResetCulvertEditors();
     void ResetAfterDelete();
+    void setNoCulvertState();
     void descriptionChanged();
 
-    FrmMain& m_window;
-    AppState& m_state;
+    ProjectSession& m_session;
+    Desktop& m_desktop;
     IntensityPage& m_intensity;
     DrainagePage& m_drainage;
+    std::function<void(QWidget*)> m_focus;
     ControlEvents* m_events;
     std::function<void(const QString&)> m_selectorFollower;
 };

@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -22,6 +22,8 @@
 #include "ui/main/comboboxtext.h"
 #include "ui/main/controlevents.h"
 #include "ui/main/inputguard.h"
+#include "ui/main/tabring.h"
+#include "session/subarealistmodel.h"
 #include "ui/main/fixedpitchlist.h"
 #include "ui_drainagepage.h"
 
@@ -68,9 +70,10 @@ DrainagePage::~DrainagePage()
     unbind();
 }
 
-void DrainagePage::bind(AppState& state, Desktop& desktop, std::function<QString()> shownReturnPeriod)
+void DrainagePage::bind(ProjectSession& session, Desktop& desktop, std::function<QString()> shownReturnPeriod)
 {
-    m_state = &state;
+    m_session = &session;
+    m_ui->lstAreaInfo->setModel(&session.subAreaModel());
     m_desktop = &desktop;
     m_shownReturnPeriod = std::move(shownReturnPeriod);
 
@@ -86,7 +89,7 @@ void DrainagePage::bind(AppState& state, Desktop& desktop, std::function<QString
     });
     connect(m_ui->optManualC, &QRadioButton::clicked, this, &DrainagePage::applyDesignManualMode);
     connect(m_ui->optUserC, &QRadioButton::clicked, this, &DrainagePage::applyUserDefinedMode);
-    connect(m_ui->lstAreaInfo, &QListWidget::itemClicked, this, &DrainagePage::rowClicked);
+    connect(m_ui->lstAreaInfo, &QListView::clicked, this, &DrainagePage::rowClicked);
     connect(m_ui->cmdAdd, &QPushButton::clicked, this, &DrainagePage::addSubArea);
     connect(m_ui->cmdRemove, &QPushButton::clicked, this, &DrainagePage::removeSubArea);
     connect(m_ui->cmdRemoveAll, &QPushButton::clicked, this, &DrainagePage::removeAllSubAreas);
@@ -146,7 +149,16 @@ void DrainagePage::focusFirstBox(Qt::FocusReason reason)
 
 int DrainagePage::rowCount() const
 {
-    return m_ui->lstAreaInfo->count();
+    return m_session->subAreaModel().rowCount();
+}
+
+bool DrainagePage::focusNextPrevChild(bool next)
+{
+    // The Enter cycle of both modes, with the controls beside its boxes where they stand.
+    return moveAlongRing({m_ui->cboCulvertNo1, m_ui->txtCulvertDescrpt, m_ui->optManualC, m_ui->optUserC,
+                          m_ui->cboSurface, m_ui->txtUserC, m_ui->txtUserSurface, m_ui->txtArea, m_ui->cboAreaUnit,
+                          m_ui->txtDesCrption, m_ui->cmdAdd, m_ui->cmdRemove, m_ui->cmdRemoveAll, m_ui->lstAreaInfo},
+                         next);
 }
 
 void DrainagePage::enableRowButtons()
@@ -157,12 +169,12 @@ void DrainagePage::enableRowButtons()
 
 void DrainagePage::clearRows()
 {
-    m_ui->lstAreaInfo->clear();
+    m_session->subAreaModel().clear();
 }
 
 void DrainagePage::clearSubAreas()
 {
-    m_ui->lstAreaInfo->clear();
+    m_session->subAreaModel().clear();
     m_ui->lblLot->clear();
     m_ui->lblTA->clear();
     m_ui->lblWC->clear();
@@ -205,7 +217,7 @@ void DrainagePage::setCulvertIdCaption(const QString& caption)
 
 void DrainagePage::refreshTotals(int culvert)
 {
-    showTotals(CalAC(*m_state, culvert));
+    showTotals(m_session->compute([culvert](Document& d) { return CalAC(d, culvert); }));
 }
 
 void DrainagePage::showTotals(const std::optional<TotalsLabels>& totals)
@@ -218,7 +230,7 @@ void DrainagePage::showTotals(const std::optional<TotalsLabels>& totals)
 
 void DrainagePage::loadCurrentCulvert()
 {
-    const CulvertRecord* culvert = currentCulvert(*m_state);
+    const CulvertRecord* culvert = m_session->currentCulvert();
     if (culvert == nullptr)
         return;
 
@@ -231,22 +243,20 @@ void DrainagePage::loadCurrentCulvert()
         m_ui->txtArea->clear();
         m_ui->txtDesCrption->clear();
         clearSubAreas();
+        // The empty list is this culvert's: what Add appends is its first row.
+        m_session->subAreaModel().showCulvert(m_session->CurCulvert(), *culvert);
         return;
     }
 
-    // LoadAreaList
-    m_ui->lstAreaInfo->clear();
-    // Showing the period runs its change handling, which writes into this same record.
+    // LoadAreaList. Showing the period runs its change handling, which writes into this same record.
     emit returnPeriodLoaded(qs(culvert->RetPeriod));
     enableEditable(m_ui->txtCulvertDescrpt);
-    m_ui->txtCulvertDescrpt->setText(qs(culvert->Description));
-    const std::size_t count = validAreaCount(*culvert);
-    for (std::size_t j = 0; j < count; ++j)
-        m_ui->lstAreaInfo->addItem(qs(subAreaLine(culvert->Areas[j])));
+    m_ui->txtCulvertDescrpt->setText(qs(m_session->currentCulvert()->Description));
+    m_session->subAreaModel().showCulvert(m_session->CurCulvert(), *m_session->currentCulvert());
     m_ui->cboSurface->setEnabled(true);
 
-    m_ui->lblLot->setText(qs(culvert->NumOfAreas));
-    showTotals(CalAC(*m_state, m_state->CurCulvert));
+    m_ui->lblLot->setText(qs(m_session->currentCulvert()->NumOfAreas));
+    refreshTotals(m_session->CurCulvert());
 }
 
 // --- return period --------------------------------------------------------------------------
@@ -260,15 +270,19 @@ void DrainagePage::returnPeriodGiven(bool picked)
 
 void DrainagePage::updateCValues(std::int16_t years)
 {
-    const CUpdate update = UpdateCValues(*m_state, m_state->CurCulvert, rowCount(), years);
-    if (!update.Message.empty())
-        m_desktop->messages().showMessage(update.Message);
-    showCUpdate(update);
+    // The message first: the sub-areas change once it is closed.
+    const int culvert = m_session->CurCulvert();
+    const int rows = rowCount();
+    if (m_session->culvert(culvert) == nullptr || rows <= 0)
+        return;
+    m_desktop->messages().showMessage(std::string(msg::kCUpdate));
+    m_session->updateCValues(culvert, rows, years);
+    refreshTotals(culvert);
 }
 
 void DrainagePage::reconcileCValues()
 {
-    const CulvertRecord* culvert = currentCulvert(*m_state);
+    const CulvertRecord* culvert = m_session->currentCulvert();
     if (culvert == nullptr || rowCount() == 0)
         return;
     const std::optional<std::int16_t> years = returnPeriodYears(culvert->RetPeriod);
@@ -284,24 +298,15 @@ void DrainagePage::reconcileCValues()
         updateCValues(*years);
 }
 
-void DrainagePage::showCUpdate(const CUpdate& update)
-{
-    if (update.Rows.empty())
-        return;
-    m_ui->lstAreaInfo->clear();
-    for (const std::string& row : update.Rows)
-        m_ui->lstAreaInfo->addItem(qs(row));
-    showTotals(update.Totals);
-}
-
 // --- surface and source of C ----------------------------------------------------------------
 
 void DrainagePage::showSurfaceC()
 {
-    CulvertRecord* culvert = currentCulvert(*m_state);
-    if (m_state->EditorsLive)
-        culvert->RetPeriod = m_shownReturnPeriod().toStdString();
-    const std::optional<std::int16_t> years = returnPeriodYears(culvert->RetPeriod);
+    if (m_session->EditorsLive) {
+        m_session->editCulvert(m_session->CurCulvert(), CulvertEdit::ReturnPeriod, QStringLiteral("Edit Return Period"),
+                               [period = m_shownReturnPeriod().toStdString()](CulvertRecord& c) { c.RetPeriod = period; });
+    }
+    const std::optional<std::int16_t> years = returnPeriodYears(m_session->currentCulvert()->RetPeriod);
     if (!years) {
         m_ui->lblCValue->clear();
         m_desktop->messages().showMessage(std::string(msg::kReturnPeriodNotWhole16));
@@ -313,7 +318,7 @@ void DrainagePage::showSurfaceC()
 
 void DrainagePage::surfacePicked()
 {
-    if (currentCulvert(*m_state) == nullptr)
+    if (m_session->currentCulvert() == nullptr)
         return;
     for (QWidget* box : std::initializer_list<QWidget*>{m_ui->txtArea, m_ui->txtDesCrption})
         enableEditable(box);
@@ -323,7 +328,7 @@ void DrainagePage::surfacePicked()
 
 void DrainagePage::surfaceTyped()
 {
-    if (currentCulvert(*m_state) == nullptr)
+    if (m_session->currentCulvert() == nullptr)
         return;
     showSurfaceC();
 }
@@ -360,7 +365,7 @@ void DrainagePage::applyUserDefinedMode()
 void DrainagePage::addSubArea()
 {
     MessageBoxes& messages = m_desktop->messages();
-    if (currentCulvert(*m_state) == nullptr) {
+    if (m_session->currentCulvert() == nullptr) {
         messages.showMessage(std::string(msg::kNoCulvertId));
         return;
     }
@@ -401,7 +406,7 @@ void DrainagePage::addSubArea()
 void DrainagePage::pasteSubAreas()
 {
     MessageBoxes& messages = m_desktop->messages();
-    const CulvertRecord* culvert = currentCulvert(*m_state);
+    const CulvertRecord* culvert = m_session->currentCulvert();
     if (culvert == nullptr) {
         messages.showMessage(std::string(msg::kNoCulvertId));
         return;
@@ -419,37 +424,34 @@ void DrainagePage::pasteSubAreas()
         messages.showMessage(message);
 }
 
-void DrainagePage::appendRows(const std::vector<std::string>& rows)
+void DrainagePage::showCurrentRows()
 {
-    QListWidget* list = m_ui->lstAreaInfo;
-    for (const std::string& row : rows)
-        list->addItem(qs(row));
-    m_ui->lblLot->setText(QString::number(rowCount()));
-    storeRowsIntoCulvert();
-    m_ui->cmdRemove->setEnabled(true);
-    m_ui->cmdRemoveAll->setEnabled(true);
-    m_state->IsPristine = false;
+    const int culvert = m_session->CurCulvert();
+    if (m_session->subAreaModel().culvert() != culvert)
+        m_session->subAreaModel().showCulvert(culvert, *m_session->culvert(culvert));
 }
 
-void DrainagePage::storeRowsIntoCulvert()
+void DrainagePage::appendRows(const std::vector<std::string>& rows)
 {
-    CulvertRecord* culvert = currentCulvert(*m_state);
-    if (culvert == nullptr)
-        return;
-    const int rows = rowCount();
-    culvert->NumOfAreas = std::to_string(rows);
-    culvert->Areas.resize(static_cast<std::size_t>(rows));
-    for (int i = 0; i < rows; ++i)  // StoreAreaList
-        culvert->Areas[static_cast<std::size_t>(i)] = parseAreaRow(m_ui->lstAreaInfo->item(i)->text().toStdString());
-    showTotals(CalAC(*m_state, m_state->CurCulvert));
+    // The rows are the culvert's: the list parsed again into its sub-areas, its totals after.
+    showCurrentRows();
+    const int culvert = m_session->CurCulvert();
+    m_session->addSubAreaRows(culvert, rows,
+                              rows.size() == 1 ? QStringLiteral("Add Sub-area") : QStringLiteral("Paste Sub-areas"));
+    m_ui->lblLot->setText(QString::number(rowCount()));
+    refreshTotals(culvert);
+    m_ui->lstAreaInfo->scrollTo(m_session->subAreaModel().index(rowCount() - 1));
+    m_ui->cmdRemove->setEnabled(true);
+    m_ui->cmdRemoveAll->setEnabled(true);
+    m_session->IsPristine = false;
 }
 
 void DrainagePage::rowClicked()
 {
-    const QListWidgetItem* item = m_ui->lstAreaInfo->currentItem();
-    if (item == nullptr)
+    const QModelIndex item = m_ui->lstAreaInfo->currentIndex();
+    if (!item.isValid())
         return;
-    const QString row = item->text();
+    const QString row = item.data().toString();
     const int comma = row.lastIndexOf(QLatin1Char(','));
     if (row.isEmpty() || comma < 0)
         return;
@@ -461,53 +463,47 @@ void DrainagePage::rowClicked()
 void DrainagePage::removeSubArea()
 {
     // The rows on show may still be those of a culvert that is no longer current.
-    if (currentCulvert(*m_state) == nullptr) {
+    if (m_session->currentCulvert() == nullptr) {
         m_desktop->messages().showMessage(std::string(msg::kNoCulvertId));
         return;
     }
-    QListWidget* list = m_ui->lstAreaInfo;
-    const int row = list->currentRow();
-    if (row < 0 || list->selectedItems().isEmpty()) {
+    showCurrentRows();
+    QListView* list = m_ui->lstAreaInfo;
+    const QModelIndex selected = list->currentIndex();
+    if (!selected.isValid() || !list->selectionModel()->isSelected(selected)) {
         m_desktop->messages().showMessage(std::string(msg::kSelectRowToRemove));
         return;
     }
-    delete list->takeItem(row);
+    const int culvert = m_session->CurCulvert();
+    m_session->removeSubArea(culvert, selected.row());
     if (rowCount() == 0) {
-        m_ui->cmdRemove->setEnabled(false);
-        m_ui->cmdRemoveAll->setEnabled(false);
-    }
-    m_ui->lblLot->setText(QString::number(rowCount()));
-    currentCulvert(*m_state)->NumOfAreas = std::to_string(rowCount());
-    if (rowCount() > 0) {
-        storeRowsIntoCulvert();
-        m_ui->cboSurface->setFocus(Qt::OtherFocusReason);
+        clearAllRows();
         return;
     }
-    clearAllRows();
+    m_ui->lblLot->setText(QString::number(rowCount()));
+    refreshTotals(culvert);
+    m_ui->cboSurface->setFocus(Qt::OtherFocusReason);
 }
 
 void DrainagePage::removeAllSubAreas()
 {
-    if (currentCulvert(*m_state) == nullptr) {
+    if (m_session->currentCulvert() == nullptr) {
         m_desktop->messages().showMessage(std::string(msg::kNoCulvertId));
         return;
     }
+    showCurrentRows();
+    m_session->removeAllSubAreas(m_session->CurCulvert());
     clearAllRows();
 }
 
 void DrainagePage::clearAllRows()
 {
-    m_ui->lstAreaInfo->clear();
     m_ui->lblTA->setText(QStringLiteral("0.00"));
     m_ui->lblWC->setText(QStringLiteral("0.00"));
     m_ui->lblLot->setText(QStringLiteral("0"));
     // The station/description belongs to the culvert, not to its sub-areas: it stays.
     m_ui->cmdRemove->setEnabled(false);
     m_ui->cmdRemoveAll->setEnabled(false);
-    if (CulvertRecord* culvert = currentCulvert(*m_state)) {
-        culvert->NumOfAreas = "0";
-        culvert->Areas.clear();
-    }
     m_ui->cboSurface->setFocus(Qt::OtherFocusReason);
 }
 

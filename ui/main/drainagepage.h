@@ -20,7 +20,7 @@
 #include "engine/arearows.h"
 #include "engine/runoff.h"
 #include "platform/desktop.h"
-#include "model/appstate.h"
+#include "session/projectsession.h"
 
 namespace Ui {
 class DrainagePage;
@@ -43,7 +43,7 @@ public:
 
     // Starts the page's handling on the project. A sub-area's C is that of the return period the
     // intensity page shows, which `shownReturnPeriod` reads.
-    void bind(AppState& state, Desktop& desktop, std::function<QString()> shownReturnPeriod);
+    void bind(ProjectSession& session, Desktop& desktop, std::function<QString()> shownReturnPeriod);
     // Stops it, before the window takes its controls down: they send focus events as they go.
     void unbind();
 
@@ -100,6 +100,9 @@ public:
     // CalAC for the culvert, its totals shown.
     void refreshTotals(int culvert);
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+
 signals:
     // A refusal named a box of this page: the window shows the page and puts the focus there.
     void focusRequested(QWidget* control);
@@ -110,20 +113,19 @@ signals:
 
 private:
     void loadCurrentCulvert();
-    void showCUpdate(const CUpdate& update);
     void showTotals(const std::optional<TotalsLabels>& totals);
     void showCSource(CSource source);
     void surfacePicked();
     void surfaceTyped();
     void showSurfaceC();
-    void storeRowsIntoCulvert();
+    void showCurrentRows();
     // Rows added at the end, as Add and a paste add them: stored into the culvert in one pass.
     void appendRows(const std::vector<std::string>& rows);
     void clearAllRows();
     void rowClicked();
 
     std::unique_ptr<Ui::DrainagePage> m_ui;
-    AppState* m_state = nullptr;
+    ProjectSession* m_session = nullptr;
     Desktop* m_desktop = nullptr;
     std::function<QString()> m_shownReturnPeriod;
     ControlEvents* m_events;

@@ -1,83 +1,76 @@
 #include "ui/main/filecommands.h"
 
 #include <QLineEdit>
+#include <QWidget>
 
 #include "core/messages.h"
+#include "model/windowstate.h"
+#include "platform/desktop.h"
 #include "platform/filetowrite.h"
+#include "platform/windowregistry.h"
 #include "project/projectreader.h"
 #include "project/projectwriter.h"
-#include "ui/main/culvertlisteditor.h"
-#include "ui/main/drainagepage.h"
-#include "ui/main/frmmain.h"
-#include "ui/results/resultswindows.h"
-#include "ui/main/projectpage.h"
+#include "session/projectsession.h"
+#include "ui/main/filecommandshost.h"
 
 namespace sw {
 
-FileCommands::FileCommands(FrmMain& window) : QObject(&window), m_window(window) {}
-
-bool FileCommands::untitled() const
-{
-    return m_window.windowTitle() == QString::fromUtf8(msg::kUntitled.data(), msg::kUntitled.size());
-}
+FileCommands::FileCommands(FileCommandsHost& host, QObject* parent) : QObject(parent), m_host(host) {}
 
 FileCommands::SaveResult FileCommands::reportWrite(const WriteOutcome& outcome)
 {
     if (outcome.written())
         return SaveResult::Written;
-    m_window.desktop().messages().showMessage(outcome.Message);
+    m_host.desktop().messages().showMessage(outcome.Message);
     return SaveResult::Failed;
 }
 
 FileCommands::SaveResult FileCommands::saveToChosenFile(Overwrite question, bool rememberName)
 {
-    Desktop& desktop = m_window.desktop();
+    Desktop& desktop = m_host.desktop();
     const std::string name = chooseFileToWrite(
         desktop, FileDialogMode::Save, question == Overwrite::OnNewOrExit ? msg::kOverwriteOnNewOrExit : msg::kOverwriteOnSave);
     if (name.empty())
         return SaveResult::Cancelled;
     if (rememberName)
-        m_window.state().ProjectFileName = name;
-    const WriteOutcome outcome = Write2File(m_window.state(), name);
-    // The caption names the file the project is in: the new file once written, "Untitled" when
-    // nothing could be written for want of inputs; after any other failure it stays as it was.
-    if (outcome.written() || outcome.status == WriteOutcome::Status::MissingInputs)
-        m_window.setWindowTitle(QString::fromStdString(outcome.FileName));
+        m_host.windowState().ProjectFileName = name;
+    ProjectSession& session = m_host.session();
+    const WriteOutcome outcome = Write2File(session.document(), name);
+    // The project is in the new file once written, untitled when nothing could be written for want
+    // of inputs; after any other failure it stays where it was.
+    if (outcome.written())
+        session.setFilePath(outcome.FileName);
+    else if (outcome.status == WriteOutcome::Status::MissingInputs)
+        session.setFilePath({});
     return reportWrite(outcome);
 }
 
 FileCommands::SaveResult FileCommands::saveCurrent(Overwrite question, bool rememberName)
 {
-    if (!untitled())
-        return reportWrite(Write2File(m_window.state(), m_window.windowTitle().toStdString()));
+    ProjectSession& session = m_host.session();
+    if (!session.filePath().empty())
+        return reportWrite(Write2File(session.document(), session.filePath()));
     return saveToChosenFile(question, rememberName);
 }
 
-FrmMain* FileCommands::runNew()
+FileCommandsHost* FileCommands::runNew()
 {
-    Desktop& desktop = m_window.desktop();
+    Desktop& desktop = m_host.desktop();
     if (desktop.messages().askYesNo(std::string(msg::kSaveCurrentFile)) == YesNo::Yes &&
         saveCurrent(Overwrite::OnNewOrExit, true) != SaveResult::Written)
         return nullptr;  // the project stays: its save was cancelled or failed
 
-    AppState& state = m_window.state();
     if (QWidget* selector = desktop.windows().find("frmCulvertSelector"))
         selector->close();
-    m_window.closeZoneMapAndTable();
-    m_window.close();  // unloads the window; it is deleted once this command has returned
-
-    state.CulvertList.clear();
-    state.ProjectInfo = ProjectInfo{};
+    m_host.closeZoneMapAndTable();
     // The fresh window's load stamps today's date and the time, and resets the flags.
-    FrmMain* fresh = createMainWindow(state, desktop);
-    fresh->setWindowTitle(QString::fromUtf8(msg::kUntitled.data(), msg::kUntitled.size()));
-    return fresh;
+    return m_host.renewWindow();
 }
 
 bool FileCommands::runOpen()
 {
-    FrmMain* target = &m_window;
-    if (!m_window.state().IsPristine) {
+    FileCommandsHost* target = &m_host;
+    if (!m_host.session().IsPristine) {
         // The user was offered to save; a save cancelled or failed stops Open, so that nothing
         // the user just tried to keep is replaced.
         target = runNew();
@@ -87,70 +80,39 @@ bool FileCommands::runOpen()
     const std::string path = target->desktop().fileDialogs().showFileDialog(FileDialogMode::Open);
     if (path.empty())
         return false;
-    return openInto(*target, path);
+    return target->fileCommands().openFile(path);
 }
 
 bool FileCommands::openFile(const std::string& path)
 {
-    return openInto(m_window, path);
-}
-
-bool FileCommands::openInto(FrmMain& target, const std::string& path)
-{
-    Desktop& desktop = target.desktop();
-    AppState& state = target.state();
-    state.ProjectFileName = path;
+    Desktop& desktop = m_host.desktop();
+    ProjectSession& session = m_host.session();
+    m_host.windowState().ProjectFileName = path;
 
     const FormatCheck format = CheckFileFormat(path);
     if (!format.accepted()) {
         desktop.messages().showMessage(format.Message.empty() ? std::string(msg::kFormatInvalid) : format.Message);
         return false;
     }
-    const LoadOutcome load = readProjectFile(state, path);
+    Document read;
+    const LoadOutcome load = readProjectFile(read, path);
     if (load.status == LoadOutcome::Status::Refused) {
         desktop.messages().showMessage(load.Message);
         return false;
     }
     // The windows of a run showed the project just replaced.
-    target.results().projectChanged();
+    m_host.closeRunWindows();
     if (load.status == LoadOutcome::Status::Partial)
         desktop.messages().showMessage(load.Message);
     if (!load.Notice.empty())
         desktop.messages().showMessage(load.Notice);
-    // The current culvert of the list just replaced means nothing in this one.
-    state.CurCulvert = kNoCulvert;
+    // A file read only in part leaves the project untitled: Save then asks for a name instead of
+    // writing over the damaged original. The window shows the project read (retrieveProject,
+    // retrieveCulvertList).
+    session.replaceDocument(std::move(read), load.loaded() ? path : std::string());
 
-    CulvertListEditor& culverts = target.culvertList();
-    culverts.clearCulvertBoxes();
-    // A file read only in part keeps the caption "Untitled": Save then asks for a name instead of
-    // writing over the damaged original.
-    target.setWindowTitle(load.loaded() ? QString::fromStdString(path)
-                                        : QString::fromUtf8(msg::kUntitled.data(), msg::kUntitled.size()));
-
-    // retrieveProject
-    const ProjectInfo info = state.ProjectInfo;
-    ProjectPage& fields = target.projectPage();
-    fields.setFieldText(ProjectPage::Field::ProjectName, QString::fromStdString(info.ProjectName));
-    fields.setFieldText(ProjectPage::Field::ProjectNo, QString::fromStdString(info.ProjectNo));
-    fields.setFieldText(ProjectPage::Field::ControlNo, QString::fromStdString(info.ControlNo));
-    fields.setFieldText(ProjectPage::Field::ProDescrpt, QString::fromStdString(info.ProDescrpt));
-    fields.setFieldText(ProjectPage::Field::ProjectDate, QString::fromStdString(info.ProjectDate));
-    fields.setFieldText(ProjectPage::Field::Designer, QString::fromStdString(info.Designer));
-    fields.setTimeCaption(QString::fromStdString(info.ProjectTime));
-    // A value longer than its box accepts brought the limit message; the value read stays.
-    state.ProjectInfo = info;
-
-    // retrieveCulvertList
-    for (const CulvertRecord& culvert : state.CulvertList)
-        culverts.addCulvertEntry(QString::fromStdString(culvert.CulvertNo));
-    if (!state.CulvertList.empty()) {
-        const QString first = QString::fromStdString(state.CulvertList.front().CulvertNo);
-        culverts.setCulvertNo1Text(first);
-        culverts.setCulvertNo2Text(first);
-    }
-
-    target.drainagePage().enableRowButtons();
-    state.IsPristine = false;
+    m_host.enableRowButtons();
+    session.IsPristine = false;
     return true;
 }
 
@@ -168,10 +130,10 @@ bool FileCommands::runSaveAs()
         {Field::ProjectDate, msg::kNoDate},        {Field::Designer, msg::kNoDesigner},
     };
     for (const auto& [field, message] : required) {
-        QLineEdit* box = m_window.projectPage().box(field);
+        QLineEdit* box = m_host.projectBox(field);
         if (box->text().isEmpty()) {
-            m_window.desktop().messages().showMessage(std::string(message));
-            m_window.focusControl(box);
+            m_host.desktop().messages().showMessage(std::string(message));
+            m_host.focusControl(box);
             return false;
         }
     }
@@ -180,15 +142,14 @@ bool FileCommands::runSaveAs()
 
 bool FileCommands::runExit()
 {
-    Desktop& desktop = m_window.desktop();
+    Desktop& desktop = m_host.desktop();
     // Culverts entered without a project name are work too: the question comes for them as well.
-    const bool somethingToSave =
-        !m_window.projectPage().box(ProjectPage::Field::ProjectName)->text().isEmpty() ||
-        !m_window.state().CulvertList.empty();
+    const bool somethingToSave = !m_host.projectBox(ProjectPage::Field::ProjectName)->text().isEmpty() ||
+                                 !m_host.session().document().CulvertList.empty();
     if (somethingToSave && desktop.messages().askYesNo(std::string(msg::kSaveCurrentFile)) == YesNo::Yes &&
         saveCurrent(Overwrite::OnNewOrExit, true) != SaveResult::Written)
         return false;  // cancelled or failed: the project stays open
-    m_window.closeZoneMapAndTable();
+    m_host.closeZoneMapAndTable();
     desktop.endApplication();
     return true;
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The File menu: New, Open, Save, Save As and Exit. The main window's caption is the record of the
-// current file: "Untitled" until the project has been opened from or saved to a file, then that
-// file's full path, which Save writes to without asking.
+// The File menu: New, Open, Save, Save As and Exit. The session holds the file the project is in,
+// which the main window's caption shows: "Untitled" until the project has been opened from or
+// saved to a file, then that file's full path, which Save writes to without asking.
 //
 // New replaces the main window by a fresh one; a command that goes on after New (Open) carries on
 // in the new window.
@@ -12,19 +12,19 @@
 
 namespace sw {
 
-class FrmMain;
+class FileCommandsHost;
 struct WriteOutcome;
 
 class FileCommands final : public QObject {
     Q_OBJECT
 
 public:
-    explicit FileCommands(FrmMain& window);
+    FileCommands(FileCommandsHost& host, QObject* parent);
 
     // Each returns whether it went through; a command the user cancelled, or whose save failed,
     // leaves the project as it was.
-    // New: the fresh main window, or nothing when New stopped.
-    FrmMain* runNew();
+    // New: the host of the fresh main window, or nothing when New stopped.
+    FileCommandsHost* runNew();
     bool runOpen();
     // Open with `path` as the file chosen: its checks, messages and caption, in this window.
     bool openFile(const std::string& path);
@@ -37,15 +37,13 @@ private:
     enum class Overwrite { OnNewOrExit, OnSave };
     enum class SaveResult { Written, Cancelled, Failed };
 
-    [[nodiscard]] bool untitled() const;
-    // Saves to the caption's file, or asks for one when the project is untitled; the caption
-    // follows a save to a chosen file.
+    // Saves to the project's file, or asks for one when the project is untitled; the file the
+    // project is in follows a save to a chosen file.
     SaveResult saveCurrent(Overwrite question, bool rememberName);
     SaveResult saveToChosenFile(Overwrite question, bool rememberName);
     SaveResult reportWrite(const WriteOutcome& outcome);
-    static bool openInto(FrmMain& target, const std::string& path);
 
-    FrmMain& m_window;
+    FileCommandsHost& m_host;
 };
 
 }  // namespace sw

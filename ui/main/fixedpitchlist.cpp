@@ -1,7 +1,7 @@
 #include "ui/main/fixedpitchlist.h"
 
 #include <QFontMetrics>
-#include <QListWidget>
+#include <QListView>
 #include <QScrollBar>
 
 namespace sw {
@@ -12,7 +12,7 @@ constexpr int kFixedPitchListColumns = 66;
 
 }  // namespace
 
-void fitFixedPitchList(QListWidget* list)
+void fitFixedPitchList(QListView* list)
 {
     const QFontMetrics metrics(list->font());
     const int text = metrics.horizontalAdvance(QString(kFixedPitchListColumns, QLatin1Char('0')));

@@ -2,10 +2,10 @@
 // The result lists of the intensity and drainage pages show fixed-pitch lines in columns: each is
 // made wide enough for a whole line and tall enough for eight, whatever the font's metrics.
 
-class QListWidget;
+class QListView;
 
 namespace sw {
 
-void fitFixedPitchList(QListWidget* list);
+void fitFixedPitchList(QListView* list);
 
 }  // namespace sw

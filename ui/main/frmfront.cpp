@@ -25,7 +25,7 @@ std::string defaultSummaryFilePath()
 #endif
 }
 
-FrmFront::FrmFront(AppState& state, Desktop& desktop, std::function<void()> showMain)
+FrmFront::FrmFront(WindowState& state, Desktop& desktop, std::function<void()> showMain)
     : QWidget(nullptr, Qt::Window),
       m_desktop(desktop),
       m_showMain(std::move(showMain)),

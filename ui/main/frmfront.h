@@ -8,7 +8,7 @@
 
 #include "platform/desktop.h"
 #include "platform/windowregistry.h"
-#include "model/appstate.h"
+#include "model/windowstate.h"
 
 class QTimer;
 
@@ -27,7 +27,7 @@ class FrmFront final : public QWidget {
 
 public:
     // showMain is called when the splash has unloaded itself.
-    FrmFront(AppState& state, Desktop& desktop, std::function<void()> showMain);
+    FrmFront(WindowState& state, Desktop& desktop, std::function<void()> showMain);
 
 private:
     void handOver();

@@ -5,10 +5,15 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTimer>
+#include <QUndoStack>
 
+#include "core/messages.h"
 #include "core/text.h"
 #include "engine/tables.h"
 #include "platform/fonts.h"
@@ -48,9 +53,10 @@ public:
 
 }  // namespace
 
-FrmMain::FrmMain(AppState& state, Desktop& desktop, QWidget* parent)
+FrmMain::FrmMain(ProjectSession& session, WindowState& windowState, Desktop& desktop, QWidget* parent)
     : QMainWindow(parent),
-      m_state(state),
+      m_session(session),
+      m_windowState(windowState),
       m_desktop(desktop),
       m_ui(std::make_unique<Ui::FrmMain>()),
       m_registration(desktop.windows(), this, "frmMain")
@@ -87,11 +93,12 @@ FrmMain::FrmMain(AppState& state, Desktop& desktop, QWidget* parent)
     // mnuBeta only shows the version.
 
     // The pages handle from before the load, so that the texts the load sets run their handling.
-    m_project->bind(m_state, m_desktop);
+    m_project->bind(m_session, m_desktop);
     IntensityPage* intensity = m_intensity;
-    m_drainage->bind(m_state, m_desktop, [intensity] { return intensity->returnPeriodText(); });
-    m_intensity->bind(m_state, m_desktop);
-    m_culvertList = std::make_unique<CulvertListEditor>(*this, *m_intensity, *m_drainage);
+    m_drainage->bind(m_session, m_desktop, [intensity] { return intensity->returnPeriodText(); });
+    m_intensity->bind(m_session, m_desktop);
+    m_culvertList = std::make_unique<CulvertListEditor>(m_session, m_desktop, *m_intensity, *m_drainage,
+                                                        [this](QWidget* control) { focusControl(control); });
 
     // What one page asks of another, or of the window.
     connect(m_intensity, &IntensityPage::focusRequested, this, &FrmMain::focusControl);
@@ -105,25 +112,32 @@ FrmMain::FrmMain(AppState& state, Desktop& desktop, QWidget* parent)
     connect(m_intensity, &IntensityPage::zoneMapRequested, this, &FrmMain::showZoneMap);
     connect(m_intensity, &IntensityPage::frequencyTableRequested, this, &FrmMain::showFrequencyTable);
 
-    m_results = new ResultsWindows(m_state, m_desktop, *this, this);
+    m_results = new ResultsWindows(m_session, m_windowState, m_desktop, *this, this);
     connect(this, &FrmMain::runRequested, m_results, &ResultsWindows::run);
-    connect(m_culvertList.get(), &CulvertListEditor::culvertsChanged, m_results, &ResultsWindows::projectChanged);
+    // A culvert added, renamed or deleted: the windows of a run showed a project no longer there.
+    connect(&m_session, &ProjectSession::culvertsChanged, m_results, &ResultsWindows::projectChanged);
+    connect(&m_session, &ProjectSession::documentReplaced, this, &FrmMain::showDocument);
+    connect(&m_session, &ProjectSession::historyApplied, this, &FrmMain::showAfterHistory);
+    connect(&m_session, &ProjectSession::fileChanged, this, &FrmMain::showCaption);
     m_culvertList->setSelectorBoxFollower([this](const QString& id) {
         if (FrmCulvertSelector* selector = m_results->selector())
             selector->setCulvertText(id);
     });
 
-    m_fileCommands = new FileCommands(*this);
+    m_fileCommands = new FileCommands(*this, this);
     connect(m_ui->mnuNew, &QAction::triggered, m_fileCommands, [this] { m_fileCommands->runNew(); });
     connect(m_ui->mnuOpen, &QAction::triggered, m_fileCommands, [this] { m_fileCommands->runOpen(); });
     connect(m_ui->mnuSave, &QAction::triggered, m_fileCommands, [this] { m_fileCommands->runSave(); });
     connect(m_ui->mnuSaveAs, &QAction::triggered, m_fileCommands, [this] { m_fileCommands->runSaveAs(); });
 
+    setUpEditMenu();
+    showCaption();
     load();
 }
 
 FrmMain::~FrmMain()
 {
+    detachFromSession();
     // The windows of a run go with the window they ran from.
     delete m_results;
     // The handling goes first: the controls it watches send focus events while they are destroyed.
@@ -154,9 +168,9 @@ void FrmMain::load()
                             QString::fromStdString(formatDate(today.year, today.month, today.day)));
     m_project->setTimeCaption(QString::fromStdString(m_desktop.clock().timeOfDay()));
     InitTables();
-    m_state.CurCulvert = kNoCulvert;
-    m_state.EditorsLive = true;
-    m_state.IsPristine = true;
+    m_session.setCurCulvert(kNoCulvert);
+    m_session.EditorsLive = true;
+    m_session.IsPristine = true;
 
     m_ui->mnuRun->setEnabled(false);
 
@@ -176,6 +190,8 @@ void FrmMain::load()
     m_timer1->start();
     // Where the typing starts once the window shows.
     m_project->focusFirstBox(Qt::OtherFocusReason);
+    // The history begins with the window: its date and time are no change to take back.
+    m_session.clearHistory();
 }
 
 void FrmMain::onTabChanged(int index)
@@ -218,9 +234,8 @@ void FrmMain::onRunMenuTimer()
 QStringList FrmMain::culvertIds() const
 {
     QStringList ids;
-    const QComboBox* box = m_intensity->culvertBox();
-    for (int i = 0; i < box->count(); ++i)
-        ids << box->itemText(i);
+    for (const std::string& id : m_session.culvertIds())
+        ids << QString::fromStdString(id);
     return ids;
 }
 
@@ -241,9 +256,8 @@ void FrmMain::focusProjectName()
 
 void FrmMain::showCulvert(int culvert)
 {
-    const QComboBox* box = m_intensity->culvertBox();
-    if (culvert >= 0 && culvert < box->count())
-        m_culvertList->setCulvertNo2Text(box->itemText(culvert));
+    if (const CulvertRecord* record = m_session.culvert(culvert))
+        m_culvertList->setCulvertNo2Text(QString::fromStdString(record->CulvertNo));
 }
 
 void FrmMain::refreshCulvertDisplays(int culvert)
@@ -283,7 +297,7 @@ void FrmMain::showZoneMap()
         return;
     }
     const BusyPointer busy;
-    m_zoneMap = new FrmRFzone(m_desktop, *m_intensity, this);
+    m_zoneMap = new FrmRFzone(m_desktop, [this](const QString& zone) { return m_intensity->takeMapZone(zone); }, this);
     m_zoneMap->show();
 }
 
@@ -293,7 +307,8 @@ void FrmMain::showFrequencyTable()
         bringToFront(m_frequencyTable);
         return;
     }
-    m_frequencyTable = new FrmRPTable(m_desktop, *m_intensity, this);
+    m_frequencyTable = new FrmRPTable(
+        m_desktop, [this](const QString& period) { return m_intensity->takeTableReturnPeriod(period); }, this);
     m_frequencyTable->show();
 }
 
@@ -324,12 +339,136 @@ void FrmMain::closeEvent(QCloseEvent* event)
         return;
     }
     m_registration.unregister();
+    // Unloaded: a project that replaces this one is the fresh window's to show.
+    detachFromSession();
     event->accept();
 }
 
-FrmMain* createMainWindow(AppState& state, Desktop& desktop)
+// --- the session ------------------------------------------------------------------------------
+
+void FrmMain::detachFromSession()
 {
-    auto* window = new FrmMain(state, desktop);
+    m_session.disconnect(this);
+    m_session.disconnect(m_results);
+}
+
+void FrmMain::showCaption()
+{
+    const std::string& path = m_session.filePath();
+    setWindowTitle(path.empty() ? QString::fromUtf8(msg::kUntitled.data(), msg::kUntitled.size())
+                                : QString::fromStdString(path));
+}
+
+void FrmMain::showDocument()
+{
+    // retrieveProject and retrieveCulvertList: the header through its boxes, then the first culvert
+    // chosen. Filling the boxes changes nothing the user made.
+    const ProjectSession::ShowingScope showing(m_session);
+    m_project->showProjectInfo();
+    m_culvertList->chooseFirstCulvert();
+}
+
+void FrmMain::showAfterHistory(int culvert)
+{
+    const ProjectSession::ShowingScope showing(m_session);
+    if (culvert == -1) {
+        m_project->showProjectInfo();
+        focusControl(m_project->box(ProjectPage::Field::ProjectName));
+        return;
+    }
+    // The current culvert follows the change taken back or given again.
+    m_culvertList->showAfterHistory(culvert);
+}
+
+void FrmMain::setUpEditMenu()
+{
+    QUndoStack& stack = m_session.undoStack();
+    m_ui->mnuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(m_ui->mnuUndo, &QAction::triggered, &m_session, &ProjectSession::undo);
+    connect(m_ui->mnuRedo, &QAction::triggered, &m_session, &ProjectSession::redo);
+    connect(m_ui->mnuRenameCulvert, &QAction::triggered, this, [this] { m_culvertList->renameCulvert(); });
+    connect(&stack, &QUndoStack::indexChanged, this, &FrmMain::followHistory);
+    connect(&stack, &QUndoStack::cleanChanged, this, &FrmMain::followHistory);
+    followHistory();
+    // Typing in one box is one change until the focus leaves it.
+    connect(qApp, &QApplication::focusChanged, this, [this] { m_session.endTyping(); });
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->installEventFilter(this);
+}
+
+void FrmMain::followHistory()
+{
+    const QUndoStack& stack = m_session.undoStack();
+    m_ui->mnuUndo->setEnabled(stack.canUndo());
+    m_ui->mnuRedo->setEnabled(stack.canRedo());
+    m_ui->mnuUndo->setText(stack.canUndo() ? QStringLiteral("&Undo %1").arg(stack.undoText()) : QStringLiteral("&Undo"));
+    m_ui->mnuRedo->setText(stack.canRedo() ? QStringLiteral("&Redo %1").arg(stack.redoText()) : QStringLiteral("&Redo"));
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto isHistoryKey = [](const QKeyEvent* key) {
+        return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+               key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y);
+    };
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // Not taken by the box: the Edit menu's shortcut runs instead.
+        if (isHistoryKey(static_cast<QKeyEvent*>(event)))
+            return true;
+        break;
+    case QEvent::KeyPress:
+        if (isHistoryKey(static_cast<QKeyEvent*>(event)))
+            return true;  // nothing to undo or redo: the box's own history stays unused
+        break;
+    case QEvent::ContextMenu:
+        if (auto* box = qobject_cast<QLineEdit*>(watched)) {
+            const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+            for (QAction* item : menu->actions()) {
+                const bool undo = item->objectName() == QLatin1String("edit-undo");
+                if (!undo && item->objectName() != QLatin1String("edit-redo"))
+                    continue;
+                item->disconnect();
+                item->setEnabled(undo ? m_session.undoStack().canUndo() : m_session.undoStack().canRedo());
+                connect(item, &QAction::triggered, &m_session, undo ? &ProjectSession::undo : &ProjectSession::redo);
+            }
+            menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// --- what the File commands ask -----------------------------------------------------------------
+
+QLineEdit* FrmMain::projectBox(ProjectPage::Field field) const
+{
+    return m_project->box(field);
+}
+
+void FrmMain::closeRunWindows()
+{
+    m_results->projectChanged();
+}
+
+void FrmMain::enableRowButtons()
+{
+    m_drainage->enableRowButtons();
+}
+
+FileCommandsHost* FrmMain::renewWindow()
+{
+    close();  // unloads the window; it is deleted once the command that asked has returned
+    m_session.replaceDocument({}, {});
+    return createMainWindow(m_session, m_windowState, m_desktop);
+}
+
+FrmMain* createMainWindow(ProjectSession& session, WindowState& windowState, Desktop& desktop)
+{
+    auto* window = new FrmMain(session, windowState, desktop);
     window->show();
     return window;
 }

@@ -4,17 +4,20 @@
 // New destroys the window and creates a new one through createMainWindow, which loads again.
 //
 // Each tab is a page of its own form and behaviour (ProjectPage, IntensityPage, DrainagePage);
-// the window composes them: it binds them to the project, carries what one page asks of another,
-// and keeps the culvert list that spans the intensity and drainage pages.
+// the window composes them: it binds them to the session, carries what one page asks of another,
+// keeps the culvert list that spans the intensity and drainage pages, and shows what an undo or a
+// replaced project changed. The Edit menu holds the session's one history.
 
 #include <memory>
 
 #include <QMainWindow>
 #include <QPointer>
 
-#include "model/appstate.h"
+#include "model/windowstate.h"
 #include "platform/desktop.h"
 #include "platform/windowregistry.h"
+#include "session/projectsession.h"
+#include "ui/main/filecommandshost.h"
 #include "ui/results/resultshost.h"
 
 class QTimer;
@@ -35,20 +38,21 @@ class IntensityPage;
 class ProjectPage;
 class ResultsWindows;
 
-class FrmMain final : public QMainWindow, public ResultsHost {
+class FrmMain final : public QMainWindow, public ResultsHost, public FileCommandsHost {
     Q_OBJECT
 
 public:
-    FrmMain(AppState& state, Desktop& desktop, QWidget* parent = nullptr);
+    FrmMain(ProjectSession& session, WindowState& windowState, Desktop& desktop, QWidget* parent = nullptr);
     ~FrmMain() override;
 
-    [[nodiscard]] AppState& state() { return m_state; }
-    [[nodiscard]] Desktop& desktop() { return m_desktop; }
+    [[nodiscard]] ProjectSession& session() override { return m_session; }
+    [[nodiscard]] WindowState& windowState() override { return m_windowState; }
+    [[nodiscard]] Desktop& desktop() override { return m_desktop; }
     [[nodiscard]] ProjectPage& projectPage() { return *m_project; }
     [[nodiscard]] IntensityPage& intensityPage() { return *m_intensity; }
     [[nodiscard]] DrainagePage& drainagePage() { return *m_drainage; }
     [[nodiscard]] CulvertListEditor& culvertList() { return *m_culvertList; }
-    [[nodiscard]] FileCommands& fileCommands() { return *m_fileCommands; }
+    [[nodiscard]] FileCommands& fileCommands() override { return *m_fileCommands; }
     // Run and the windows it opens.
     [[nodiscard]] ResultsWindows& results() { return *m_results; }
 
@@ -60,9 +64,15 @@ public:
     void showCulvert(int culvert) override;
     void refreshCulvertDisplays(int culvert) override;
 
+    // What the File commands ask of it.
+    [[nodiscard]] QLineEdit* projectBox(ProjectPage::Field field) const override;
     // Puts the focus into a control the way a refusal does, showing the control's tab first when
     // another one is up: what the user types next must land in the box the message named.
-    void focusControl(QWidget* control);
+    void focusControl(QWidget* control) override;
+    void closeRunWindows() override;
+    void closeZoneMapAndTable() override;
+    void enableRowButtons() override;
+    FileCommandsHost* renewWindow() override;
 
     // File, Exit; also the Close button and the close box. True when the application ends.
     bool runExit();
@@ -77,8 +87,6 @@ public:
     void showFrequencyTable();
     [[nodiscard]] FrmRFzone* zoneMap() const;
     [[nodiscard]] FrmRPTable* frequencyTable() const;
-    // New and Exit: both go with the window whose page they fill.
-    void closeZoneMapAndTable();
 
 signals:
     // The Run menu or the Run button.
@@ -86,14 +94,24 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Undo and Redo keys in a text box, and its context menu's Undo and Redo, go to the project's
+    // history: the boxes' own histories are not used.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void load();
     void centreOnScreen();
     void onTabChanged(int index);
     void onRunMenuTimer();
+    void setUpEditMenu();
+    void followHistory();
+    void showDocument();
+    void showAfterHistory(int culvert);
+    void showCaption();
+    void detachFromSession();
 
-    AppState& m_state;
+    ProjectSession& m_session;
+    WindowState& m_windowState;
     Desktop& m_desktop;
     std::unique_ptr<Ui::FrmMain> m_ui;
     WindowRegistration m_registration;
@@ -111,6 +129,6 @@ private:
 };
 
 // Creates frmMain, which loads, and shows it. The window deletes itself once closed.
-FrmMain* createMainWindow(AppState& state, Desktop& desktop);
+FrmMain* createMainWindow(ProjectSession& session, WindowState& windowState, Desktop& desktop);
 
 }  // namespace sw

@@ -6,16 +6,15 @@
 #include "core/text.h"
 #include "engine/zonemap.h"
 #include "platform/screenunits.h"
-#include "ui/main/intensitypage.h"
 #include "ui/main/zonemapimage.h"
 #include "ui_frmrfzone.h"
 
 namespace sw {
 
-FrmRFzone::FrmRFzone(Desktop& desktop, IntensityPage& intensity, QWidget* parent)
+FrmRFzone::FrmRFzone(Desktop& desktop, Take take, QWidget* parent)
     : QWidget(parent, Qt::Window),
       m_ui(std::make_unique<Ui::FrmRFzone>()),
-      m_intensity(intensity),
+      m_take(std::move(take)),
       m_registration(desktop.windows(), this, "frmRFzone")
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -35,7 +34,7 @@ void FrmRFzone::pressAt(QPoint imagePixel)
     const std::optional<std::string> zone = FindZoneAtPixel(imagePixel.x(), imagePixel.y());
     if (!zone)
         return;
-    if (m_intensity.takeMapZone(QString::fromStdString(*zone))) {
+    if (m_take(QString::fromStdString(*zone))) {
         m_ui->lblMapNote->clear();
         return;
     }

@@ -3,6 +3,7 @@
 // classifies the point and gives its zone to the current culvert through the intensity page, as
 // if the user had picked it from the zone list; every further press classifies again.
 
+#include <functional>
 #include <memory>
 
 #include <QPoint>
@@ -17,13 +18,14 @@ class FrmRFzone;
 
 namespace sw {
 
-class IntensityPage;
-
 class FrmRFzone final : public QWidget {
     Q_OBJECT
 
 public:
-    FrmRFzone(Desktop& desktop, IntensityPage& intensity, QWidget* parent = nullptr);
+    // `take` gives the value picked to the current culvert; false when there is none to take it.
+    using Take = std::function<bool(const QString& value)>;
+
+    FrmRFzone(Desktop& desktop, Take take, QWidget* parent = nullptr);
     ~FrmRFzone() override;
 
     // A press on the image pixel in that column and row.
@@ -34,7 +36,7 @@ protected:
 
 private:
     std::unique_ptr<Ui::FrmRFzone> m_ui;
-    IntensityPage& m_intensity;
+    Take m_take;
     WindowRegistration m_registration;
 };
 

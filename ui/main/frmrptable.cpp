@@ -8,7 +8,6 @@
 #include "core/messages.h"
 #include "platform/backcolour.h"
 #include "platform/screenunits.h"
-#include "ui/main/intensitypage.h"
 #include "ui_frmrptable.h"
 
 namespace sw {
@@ -44,10 +43,10 @@ constexpr int kCellHeight = 30;
 
 }  // namespace
 
-FrmRPTable::FrmRPTable(Desktop& desktop, IntensityPage& intensity, QWidget* parent)
+FrmRPTable::FrmRPTable(Desktop& desktop, Take take, QWidget* parent)
     : QWidget(parent, Qt::Window),
       m_ui(std::make_unique<Ui::FrmRPTable>()),
-      m_intensity(intensity),
+      m_take(std::move(take)),
       m_registration(desktop.windows(), this, "frmRPTable")
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -151,7 +150,7 @@ bool FrmRPTable::eventFilter(QObject* watched, QEvent* event)
 
 void FrmRPTable::valueClicked(const QLabel* value, int shape)
 {
-    if (!m_intensity.takeTableReturnPeriod(value->text())) {
+    if (!m_take(value->text())) {
         m_ui->lblTableNote->setText(QString::fromUtf8(msg::kTableNoCulvert.data(), qsizetype(msg::kTableNoCulvert.size())));
         return;
     }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <map>
+#include <functional>
 #include <memory>
 
 #include <QWidget>
@@ -21,15 +22,16 @@ class FrmRPTable;
 
 namespace sw {
 
-class IntensityPage;
-
 class FrmRPTable final : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int kShapeCount = 24;
 
-    FrmRPTable(Desktop& desktop, IntensityPage& intensity, QWidget* parent = nullptr);
+    // `take` gives the value picked to the current culvert; false when there is none to take it.
+    using Take = std::function<bool(const QString& value)>;
+
+    FrmRPTable(Desktop& desktop, Take take, QWidget* parent = nullptr);
     ~FrmRPTable() override;
 
     // Shows highlight shape k and hides the others (all of them for a k outside 0 to 23).
@@ -44,7 +46,7 @@ private:
     void valueClicked(const QLabel* value, int shape);
 
     std::unique_ptr<Ui::FrmRPTable> m_ui;
-    IntensityPage& m_intensity;
+    Take m_take;
     WindowRegistration m_registration;
     std::array<QFrame*, kShapeCount> m_shp{};
     std::map<const QObject*, int> m_shapeOfValue;  // the clickable value labels

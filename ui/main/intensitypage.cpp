@@ -1,6 +1,7 @@
 #include "ui/main/intensitypage.h"
 
 #include <algorithm>
+#include <map>
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -20,6 +21,7 @@
 #include "ui/main/comboboxtext.h"
 #include "ui/main/controlevents.h"
 #include "ui/main/inputguard.h"
+#include "ui/main/tabring.h"
 #include "ui/main/fixedpitchlist.h"
 #include "ui_intensitypage.h"
 
@@ -55,11 +57,11 @@ IntensityPage::IntensityPage(QWidget* parent)
     m_ui->setupUi(this);
     m_values = {{
         {m_ui->txtEleRemote, m_ui->cboRemoteUnit, &CulvertRecord::EleRemote, &CulvertRecord::EleRemoteUnit,
-         &CulvertRecord::EleRemoteFt, m_ui->txtEleCulvert, m_ui->txtEleCulvert, true},
+         &CulvertRecord::EleRemoteFt, m_ui->txtEleCulvert, m_ui->txtEleCulvert, true, CulvertEdit::Remote},
         {m_ui->txtEleCulvert, m_ui->cboCulvertUnit, &CulvertRecord::EleCulvert, &CulvertRecord::EleCulvertUnit,
-         &CulvertRecord::EleCulvertFt, m_ui->txtLenTravel, m_ui->txtLenTravel, true},
+         &CulvertRecord::EleCulvertFt, m_ui->txtLenTravel, m_ui->txtLenTravel, true, CulvertEdit::Inlet},
         {m_ui->txtLenTravel, m_ui->cboTravelUnit, &CulvertRecord::LenTravel, &CulvertRecord::LenTravelUnit,
-         &CulvertRecord::LenTravelFt, m_ui->cboTCFactorList, m_ui->txtCorFactor, false},
+         &CulvertRecord::LenTravelFt, m_ui->cboTCFactorList, m_ui->txtCorFactor, false, CulvertEdit::Length},
     }};
 
     // Shown only once a culvert exists, or when the factor is typed.
@@ -79,9 +81,9 @@ IntensityPage::~IntensityPage()
     unbind();
 }
 
-void IntensityPage::bind(AppState& state, Desktop& desktop)
+void IntensityPage::bind(ProjectSession& session, Desktop& desktop)
 {
-    m_state = &state;
+    m_session = &session;
     m_desktop = &desktop;
     if (m_ui->cboretPeriod->lineEdit())
         connect(m_ui->cboretPeriod->lineEdit(), &QLineEdit::textEdited, this, &IntensityPage::returnPeriodTyped);
@@ -114,7 +116,7 @@ void IntensityPage::bind(AppState& state, Desktop& desktop)
     m_events->onFocusOut(m_ui->cboretPeriod, [this] { emit returnPeriodLeft(); });
 
     // Edits made with the mouse (a paste from the context menu) touch the project as keys do.
-    const auto touch = [this] { m_state->IsPristine = false; };
+    const auto touch = [this] { m_session->IsPristine = false; };
     for (const ValueBox& box : m_values) {
         connect(box.edit, &QLineEdit::textChanged, this, [this, &box] { valueChanged(box); });
         connect(box.edit, &QLineEdit::textEdited, this, touch);
@@ -133,7 +135,7 @@ void IntensityPage::bind(AppState& state, Desktop& desktop)
     connect(m_ui->txtCorFactor, &QLineEdit::textEdited, this, touch);
     m_events->onKeyPress(m_ui->txtCorFactor, [this](QKeyEvent& key) {
         if (ControlEvents::isTypingKey(key))
-            m_state->IsPristine = false;
+            m_session->IsPristine = false;
         if (!ControlEvents::isEnter(key))
             return false;
         m_ui->cmdIntensity->setFocus(Qt::OtherFocusReason);
@@ -174,11 +176,7 @@ QPushButton* IntensityPage::deleteCulvertButton() const
 
 int IntensityPage::culvertIndexOf(const QString& id) const
 {
-    const QComboBox* box = m_ui->cboCulvertNo2;
-    for (int i = 0; i < box->count(); ++i)
-        if (box->itemText(i) == id)
-            return i;
-    return kUnknownCulvert;
+    return m_session->findCulvert(id.toStdString());
 }
 
 QWidget* IntensityPage::returnPeriodBox() const
@@ -198,7 +196,45 @@ void IntensityPage::focusFirstBox(Qt::FocusReason reason)
 
 bool IntensityPage::culvertSelected() const
 {
-    return culvertAt(*m_state, m_state->CurCulvert) != nullptr;
+    return m_session->currentCulvert() != nullptr;
+}
+
+bool IntensityPage::focusNextPrevChild(bool next)
+{
+    // The Enter cycle, with the controls beside its boxes where they stand.
+    return moveAlongRing({m_ui->cboCulvertNo2, m_ui->cmdDelCulvertNo2, m_ui->cboretPeriod, m_ui->cmdFqyTable,
+                          m_ui->cboRFzone, m_ui->cmdRFMap, m_ui->txtEleRemote, m_ui->cboRemoteUnit,
+                          m_ui->txtEleCulvert, m_ui->cboCulvertUnit, m_ui->txtLenTravel, m_ui->cboTravelUnit,
+                          m_ui->optManual, m_ui->optUser, m_ui->cboTCFactorList, m_ui->txtCorFactor,
+                          m_ui->cmdIntensity, m_ui->cmdClear, m_ui->lstIntensity},
+                         next);
+}
+
+void IntensityPage::edit(CulvertEdit key, const std::function<void(CulvertRecord&)>& change)
+{
+    static const std::map<CulvertEdit, QString> names = {
+        {CulvertEdit::ReturnPeriod, QStringLiteral("Edit Return Period")},
+        {CulvertEdit::Zone, QStringLiteral("Edit Rainfall Zone")},
+        {CulvertEdit::ZoneFromMap, QStringLiteral("Pick Rainfall Zone")},
+        {CulvertEdit::PeriodFromTable, QStringLiteral("Pick Return Period")},
+        {CulvertEdit::Remote, QStringLiteral("Edit Elevation of Most Remote Point")},
+        {CulvertEdit::Inlet, QStringLiteral("Edit Elevation of Culvert Inlet")},
+        {CulvertEdit::Length, QStringLiteral("Edit Maximum Length of Travel")},
+        {CulvertEdit::Factor, QStringLiteral("Edit Correction Factor")},
+    };
+    const auto name = names.find(key);
+    m_session->editCulvert(m_session->CurCulvert(), key, name != names.end() ? name->second : QString(), change);
+}
+
+void IntensityPage::storeValue(const ValueBox& box, double value, bool withValue)
+{
+    const std::string unit = textOf(box.unit);
+    edit(box.key, [&box, value, withValue, &unit](CulvertRecord& c) {
+        if (withValue)
+            c.*box.value = value;
+        c.*box.unitField = unit;
+        c.*box.feet = ToFeet(value, unit);
+    });
 }
 
 void IntensityPage::setComboText(QComboBox* box, const QString& text, void (IntensityPage::*handler)())
@@ -229,9 +265,13 @@ bool IntensityPage::takeMapZone(const QString& zone)
     if (!culvertSelected() || !box->isEnabled() || box->findText(zone, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
         return false;
     m_ui->lblRFZone->setText(zone);
-    m_mapZoneCulvert = m_state->CurCulvert;
+    m_mapZoneCulvert = m_session->CurCulvert();
+    m_session->beginCommand(QStringLiteral("Pick Zone %1 on the Map").arg(zone));
+    m_zoneKey = CulvertEdit::ZoneFromMap;
     replaceComboText(box, zone);
     zonePicked();
+    m_zoneKey = CulvertEdit::Zone;
+    m_session->endCommand();
     return true;
 }
 
@@ -239,10 +279,14 @@ bool IntensityPage::takeTableReturnPeriod(const QString& period)
 {
     if (!culvertSelected() || !m_ui->cboretPeriod->isEnabled())
         return false;
+    m_session->beginCommand(QStringLiteral("Pick Return Period %1").arg(period));
+    m_periodKey = CulvertEdit::PeriodFromTable;
     setReturnPeriodText(period);
     // Typing is followed by leaving the box, which brings the sub-areas' C values in line with
     // the period; a value clicked in the table never enters the box, so it is left here.
     emit returnPeriodLeft();
+    m_periodKey = CulvertEdit::ReturnPeriod;
+    m_session->endCommand();
     return true;
 }
 
@@ -277,7 +321,7 @@ void IntensityPage::returnPeriodTyped()
 {
     if (!culvertSelected())
         return;
-    currentCulvert(*m_state)->RetPeriod = textOf(m_ui->cboretPeriod);
+    edit(m_periodKey, [period = textOf(m_ui->cboretPeriod)](CulvertRecord& c) { c.RetPeriod = period; });
     emit returnPeriodGiven(false);
 }
 
@@ -286,27 +330,29 @@ void IntensityPage::returnPeriodPicked()
     if (!culvertSelected())
         return;
     emit returnPeriodGiven(true);
-    CulvertRecord* culvert = currentCulvert(*m_state);
     const std::string picked = textOf(m_ui->cboretPeriod);
-    if (picked == culvert->RetPeriod)
+    if (picked == m_session->currentCulvert()->RetPeriod)
         return;
-    culvert->RetPeriod = picked;
+    // The period and the C values it gives the sub-areas: one change.
+    m_session->beginCommand(QStringLiteral("Change Return Period to %1").arg(qs(picked)));
+    edit(CulvertEdit::ReturnPeriod, [&picked](CulvertRecord& c) { c.RetPeriod = picked; });
     if (const std::optional<std::int16_t> years = returnPeriodYears(picked))
         emit returnPeriodChanged(*years);
+    m_session->endCommand();
 }
 
 void IntensityPage::zoneTyped()
 {
-    if (culvertSelected() && m_state->EditorsLive)
-        currentCulvert(*m_state)->RFZone = textOf(m_ui->cboRFzone);
+    if (culvertSelected() && m_session->EditorsLive)
+        edit(CulvertEdit::Zone, [zone = textOf(m_ui->cboRFzone)](CulvertRecord& c) { c.RFZone = zone; });
 }
 
 void IntensityPage::zonePicked()
 {
     if (!culvertSelected())
         return;
-    if (m_state->EditorsLive)
-        currentCulvert(*m_state)->RFZone = textOf(m_ui->cboRFzone);
+    if (m_session->EditorsLive)
+        edit(m_zoneKey, [zone = textOf(m_ui->cboRFzone)](CulvertRecord& c) { c.RFZone = zone; });
     enableEditable(m_ui->txtEleRemote);
     m_ui->cboRemoteUnit->setEnabled(true);
 }
@@ -323,13 +369,9 @@ void IntensityPage::valueChanged(const ValueBox& box)
         emit focusRequested(box.edit);
         return;
     }
-    if (!m_state->EditorsLive)
+    if (!m_session->EditorsLive)
         return;
-    CulvertRecord& culvert = *currentCulvert(*m_state);
-    const std::string unit = textOf(box.unit);
-    culvert.*box.value = value;
-    culvert.*box.unitField = unit;
-    culvert.*box.feet = ToFeet(value, unit);
+    storeValue(box, value, true);
 }
 
 bool IntensityPage::valueKey(const ValueBox& box, const QKeyEvent& key)
@@ -337,7 +379,7 @@ bool IntensityPage::valueKey(const ValueBox& box, const QKeyEvent& key)
     const ControlEvents::KeyKind kind = ControlEvents::keyKind(key);
     if (kind == ControlEvents::KeyKind::None)
         return false;
-    m_state->IsPristine = false;
+    m_session->IsPristine = false;
     if (ControlEvents::isEnter(key)) {
         box.nextOnEnter->setFocus(Qt::OtherFocusReason);
         return true;
@@ -360,14 +402,8 @@ void IntensityPage::unitTextChanged(const ValueBox& box)
 {
     if (!culvertSelected())
         return;
-    if (box.unitWritesWhileLoading || m_state->EditorsLive) {
-        CulvertRecord& culvert = *currentCulvert(*m_state);
-        const double value = valueOf(box.edit);
-        const std::string unit = textOf(box.unit);
-        culvert.*box.value = value;
-        culvert.*box.unitField = unit;
-        culvert.*box.feet = ToFeet(value, unit);
-    }
+    if (box.unitWritesWhileLoading || m_session->EditorsLive)
+        storeValue(box, valueOf(box.edit), true);
     enableEditable(box.nextAfterUnit);
     if (box.nextAfterUnit->isVisible())
         box.nextAfterUnit->setFocus(Qt::OtherFocusReason);
@@ -377,12 +413,8 @@ void IntensityPage::unitPicked(const ValueBox& box)
 {
     if (!culvertSelected())
         return;
-    if (m_state->EditorsLive) {
-        CulvertRecord& culvert = *currentCulvert(*m_state);
-        const std::string unit = textOf(box.unit);
-        culvert.*box.unitField = unit;
-        culvert.*box.feet = ToFeet(valueOf(box.edit), unit);
-    }
+    if (m_session->EditorsLive)
+        storeValue(box, valueOf(box.edit), false);
     enableEditable(box.nextAfterUnit);
 }
 
@@ -396,29 +428,32 @@ void IntensityPage::setCorFactorCaption(const QString& caption)
 
 void IntensityPage::factorPicked()
 {
-    m_state->IsPristine = false;
+    m_session->IsPristine = false;
     const int entry = m_ui->cboTCFactorList->currentIndex();
     const std::vector<double>& values = designTables().TCFactorValues;
     if (entry < 0 || static_cast<std::size_t>(entry) >= values.size())
         return;
     const QString factor = qs(plainNumber(values[static_cast<std::size_t>(entry)]));
+    // The factor reaches the record through the boxes' change handling: one change for the pick.
+    m_session->beginCommand(QStringLiteral("Pick Correction Factor %1").arg(factor));
     m_ui->txtCorFactor->setText(factor);
     setCorFactorCaption(factor);
-    if (culvertSelected() && m_state->EditorsLive)
-        currentCulvert(*m_state)->CorFactorSource = cfsource::kDesignManual;
+    if (culvertSelected() && m_session->EditorsLive)
+        edit(CulvertEdit::Factor, [](CulvertRecord& c) { c.CorFactorSource = cfsource::kDesignManual; });
+    m_session->endCommand();
 }
 
 void IntensityPage::factorFromListClicked()
 {
-    if (!culvertSelected() || !m_state->EditorsLive)
+    if (!culvertSelected() || !m_session->EditorsLive)
         return;
     m_ui->cboTCFactorList->show();
     m_ui->txtCorFactor->hide();
     m_ui->lblCorFactor->show();
     // Nothing shows as chosen until a factor is picked: the culvert's factor is not the first
     // entry's until then.
-    showFactorEntry(*currentCulvert(*m_state));
-    currentCulvert(*m_state)->CorFactorSource = cfsource::kDesignManual;
+    showFactorEntry(*m_session->currentCulvert());
+    edit(CulvertEdit::Factor, [](CulvertRecord& c) { c.CorFactorSource = cfsource::kDesignManual; });
 }
 
 void IntensityPage::selectFactorFromList()
@@ -441,30 +476,33 @@ void IntensityPage::showFactorEntry(const CulvertRecord& culvert)
 
 void IntensityPage::typedFactorClicked()
 {
-    if (!culvertSelected() || !m_state->EditorsLive)
+    if (!culvertSelected() || !m_session->EditorsLive)
         return;
+    m_session->beginCommand(QStringLiteral("Type Correction Factor"));
     m_ui->cboTCFactorList->hide();
     m_ui->txtCorFactor->show();
     m_ui->lblCorFactor->hide();
     m_ui->txtCorFactor->clear();
+    edit(CulvertEdit::Factor, [](CulvertRecord& c) { c.CorFactorSource = cfsource::kUserDefined; });
+    m_session->endCommand();
     m_ui->txtCorFactor->setFocus(Qt::OtherFocusReason);
-    currentCulvert(*m_state)->CorFactorSource = cfsource::kUserDefined;
 }
 
 void IntensityPage::typedFactorChanged()
 {
-    if (!culvertSelected() || !m_state->EditorsLive)
+    if (!culvertSelected() || !m_session->EditorsLive)
         return;
-    CulvertRecord& culvert = *currentCulvert(*m_state);
-    culvert.CorFactor = valueOf(m_ui->txtCorFactor);
+    edit(CulvertEdit::Factor, [factor = valueOf(m_ui->txtCorFactor)](CulvertRecord& c) { c.CorFactor = factor; });
     setCorFactorCaption(m_ui->txtCorFactor->text());
-    currentCulvert(*m_state)->CorFactorSource = cfsource::kUserDefined;
+    edit(CulvertEdit::Factor, [](CulvertRecord& c) { c.CorFactorSource = cfsource::kUserDefined; });
 }
 
 void IntensityPage::corFactorCaptionChanged(const QString& caption)
 {
     if (culvertSelected() && !caption.isEmpty())
-        currentCulvert(*m_state)->CorFactor = numericValue(caption.toStdString());
+        edit(CulvertEdit::Factor, [factor = numericValue(caption.toStdString())](CulvertRecord& c) {
+            c.CorFactor = factor;
+        });
 }
 
 // --- computing ------------------------------------------------------------------------------
@@ -473,7 +511,7 @@ void IntensityPage::computeIntensity()
 {
     const QString id = m_ui->cboCulvertNo2->currentText();
     if (!id.isEmpty())
-        m_state->CurCulvert = static_cast<std::int16_t>(culvertIndexOf(id));
+        m_session->setCurCulvert(culvertIndexOf(id));
     if (!culvertSelected())
         return;
     const std::optional<InputRefusal> refusal = CheckIntensityInputs(
@@ -497,53 +535,58 @@ void IntensityPage::computeIntensity()
             emit focusRequested(focus);
         return;
     }
-    const TcOutcome tc = StoreIntensityInputs(m_state->CurCulvert);
+    const TcOutcome tc = StoreIntensityInputs(m_session->CurCulvert());
     if (!tc.Computed) {
         m_desktop->messages().showMessage(tc.Reason);
         return;
     }
-    showIntensity(m_state->CurCulvert);
+    showIntensity(m_session->CurCulvert());
 }
 
 TcOutcome IntensityPage::StoreIntensityInputs(int culvertIndex)
 {
-    CulvertRecord* culvert = culvertAt(*m_state, culvertIndex);
-    if (culvert == nullptr)
+    if (m_session->culvert(culvertIndex) == nullptr)
         return {false, {}};
-    if (m_state->EditorsLive) {
-        culvert->RetPeriod = textOf(m_ui->cboretPeriod);
-        culvert->RFZone = textOf(m_ui->cboRFzone);
-    }
-    for (const ValueBox& box : m_values) {
-        const double value = valueOf(box.edit);
-        const std::string unit = textOf(box.unit);
-        if (m_state->EditorsLive) {
-            culvert->*box.value = value;
-            culvert->*box.unitField = unit;
+    // The page's inputs, as one change; the feet values follow the boxes whatever the flag says.
+    const bool live = m_session->EditorsLive;
+    const auto store = [this, live](CulvertRecord& c) {
+        if (live) {
+            c.RetPeriod = textOf(m_ui->cboretPeriod);
+            c.RFZone = textOf(m_ui->cboRFzone);
         }
-        culvert->*box.feet = ToFeet(value, unit);
-    }
-    if (m_state->EditorsLive) {
-        culvert->CorFactor = valueOf(m_ui->txtCorFactor);
-        if (m_ui->optManual->isChecked())
-            culvert->CorFactorSource = cfsource::kDesignManual;
-        else if (m_ui->optUser->isChecked())
-            culvert->CorFactorSource = cfsource::kUserDefined;
-    }
-    const TcOutcome tc = computeSlopeAndTc(*culvert);
-    listInputLines(*culvert, tc);
+        for (const ValueBox& box : m_values) {
+            const double value = valueOf(box.edit);
+            const std::string unit = textOf(box.unit);
+            if (live) {
+                c.*box.value = value;
+                c.*box.unitField = unit;
+            }
+            c.*box.feet = ToFeet(value, unit);
+        }
+        if (live) {
+            c.CorFactor = valueOf(m_ui->txtCorFactor);
+            if (m_ui->optManual->isChecked())
+                c.CorFactorSource = cfsource::kDesignManual;
+            else if (m_ui->optUser->isChecked())
+                c.CorFactorSource = cfsource::kUserDefined;
+        }
+    };
+    m_session->editCulvert(culvertIndex, CulvertEdit::Inputs, QStringLiteral("Intensity Inputs"), store);
+    const TcOutcome tc =
+        m_session->compute([culvertIndex](Document& d) { return computeSlopeAndTc(*culvertAt(d, culvertIndex)); });
+    listInputLines(*m_session->culvert(culvertIndex), tc);
     return tc;
 }
 
 void IntensityPage::showIntensity(int culvert, bool reportProblems)
 {
     // The intensity is asked for the current culvert: none selected, none computed.
-    if (m_state->CurCulvert < 0) {
+    if (m_session->CurCulvert() < 0) {
         if (reportProblems)
             m_desktop->messages().showMessage(std::string(msg::kSelectCulvert));
         return;
     }
-    const IntensityResult result = CalIntensity(*m_state, culvert);
+    const IntensityResult result = m_session->compute([culvert](Document& d) { return CalIntensity(d, culvert); });
     if (result.computed()) {
         m_ui->lstIntensity->addItem(qs(result.Line));
         return;
@@ -554,14 +597,14 @@ void IntensityPage::showIntensity(int culvert, bool reportProblems)
 
 void IntensityPage::LoadIntensityInputs(int culvertIndex)
 {
-    const CulvertRecord* culvert = culvertAt(*m_state, culvertIndex);
+    const CulvertRecord* culvert = m_session->culvert(culvertIndex);
     if (culvert == nullptr)
         return;
     if (culvert->RFZone.empty()) {
         m_desktop->messages().showMessage(std::string(msg::kNoIntensityInfo));
         return;
     }
-    m_state->EditorsLive = false;
+    m_session->EditorsLive = false;
     // The boxes' change handling runs as the boxes fill; it reads the record again each time.
     const CulvertRecord stored = *culvert;
     setZoneText(qs(stored.RFZone));
@@ -574,8 +617,9 @@ void IntensityPage::LoadIntensityInputs(int culvertIndex)
     m_ui->txtCorFactor->setText(qs(plainNumber(stored.CorFactor)));
     setCorFactorCaption(qs(plainNumber(stored.CorFactor)));
 
-    CulvertRecord* record = culvertAt(*m_state, culvertIndex);
-    const TcOutcome tc = computeSlopeAndTc(*record);
+    const TcOutcome tc =
+        m_session->compute([culvertIndex](Document& d) { return computeSlopeAndTc(*culvertAt(d, culvertIndex)); });
+    const CulvertRecord* record = m_session->culvert(culvertIndex);
     listInputLines(*record, tc);
     if (tc.Computed)
         showIntensity(culvertIndex);
@@ -591,7 +635,7 @@ void IntensityPage::LoadIntensityInputs(int culvertIndex)
     m_ui->txtCorFactor->setVisible(userDefined);
     m_ui->cboTCFactorList->setVisible(!userDefined);
     showFactorEntry(*record);
-    m_state->EditorsLive = true;
+    m_session->EditorsLive = true;
 }
 
 void IntensityPage::listInputLines(const CulvertRecord& culvert, const TcOutcome& tc)
@@ -618,9 +662,9 @@ void IntensityPage::setCulvertSelectedState(bool enableDelete)
     }
     m_ui->cmdFqyTable->show();
     m_ui->cmdRFMap->show();
-    if (m_state->CurCulvert != m_mapZoneCulvert)
+    if (m_session->CurCulvert() != m_mapZoneCulvert)
         m_ui->lblRFZone->clear();
-    if (const CulvertRecord* culvert = currentCulvert(*m_state))
+    if (const CulvertRecord* culvert = m_session->currentCulvert())
         showFactorEntry(*culvert);
     m_ui->lblRFZone->show();
     if (enableDelete)

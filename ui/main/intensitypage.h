@@ -8,6 +8,7 @@
 // drainage page's business: the page only reports the return period's changes.
 
 #include <array>
+#include <functional>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -18,7 +19,7 @@
 
 #include "engine/tc.h"
 #include "platform/desktop.h"
-#include "model/appstate.h"
+#include "session/projectsession.h"
 
 namespace Ui {
 class IntensityPage;
@@ -41,7 +42,7 @@ public:
     ~IntensityPage() override;
 
     // Starts the page's handling on the project.
-    void bind(AppState& state, Desktop& desktop);
+    void bind(ProjectSession& session, Desktop& desktop);
     // Stops it, before the window takes its controls down: they send focus events as they go.
     void unbind();
 
@@ -107,6 +108,9 @@ public:
     [[nodiscard]] QString returnPeriodText() const;
     void focusFirstBox(Qt::FocusReason reason);
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+
 signals:
     // A refusal named a box of this page: the window shows the page and puts the focus there.
     void focusRequested(QWidget* control);
@@ -131,7 +135,11 @@ private:
         QWidget* nextOnEnter;
         QWidget* nextAfterUnit;
         bool unitWritesWhileLoading;
+        CulvertEdit key;
     };
+    // A change of the current culvert's inputs through the session.
+    void edit(CulvertEdit key, const std::function<void(CulvertRecord&)>& change);
+    void storeValue(const ValueBox& box, double value, bool withValue);
 
     void listInputLines(const CulvertRecord& culvert, const TcOutcome& tc);
     void returnPeriodTyped();
@@ -152,12 +160,15 @@ private:
     [[nodiscard]] bool culvertSelected() const;
 
     std::unique_ptr<Ui::IntensityPage> m_ui;
-    AppState* m_state = nullptr;
+    ProjectSession* m_session = nullptr;
     Desktop* m_desktop = nullptr;
     ControlEvents* m_events;
     std::array<ValueBox, 3> m_values{};
     // The culvert whose zone lblRFZone shows; another culvert current empties the label.
     int m_mapZoneCulvert = kNoCulvert;
+    // How a picked zone is recorded: from the list, or from the map (a change of its own).
+    CulvertEdit m_zoneKey = CulvertEdit::Zone;
+    CulvertEdit m_periodKey = CulvertEdit::ReturnPeriod;
 };
 
 }  // namespace sw

@@ -11,6 +11,7 @@
 #include "platform/windowregistry.h"
 #include "ui/main/controlevents.h"
 #include "ui/main/inputguard.h"
+#include "ui/main/tabring.h"
 #include "ui_projectpage.h"
 
 namespace sw {
@@ -20,17 +21,17 @@ ProjectPage::ProjectPage(QWidget* parent)
 {
     m_ui->setupUi(this);
     m_boxes = {{
-        {Field::ProjectName, m_ui->txtProjectName, &ProjectInfo::ProjectName, 60, msg::kProjectNameTooLong,
+        {Field::ProjectName, m_ui->txtProjectName, ProjectField::ProjectName, 60, msg::kProjectNameTooLong,
          Field::ProjectNo, true},
-        {Field::ProjectNo, m_ui->txtProjectNo, &ProjectInfo::ProjectNo, 30, msg::kProjectNoTooLong,
+        {Field::ProjectNo, m_ui->txtProjectNo, ProjectField::ProjectNo, 30, msg::kProjectNoTooLong,
          Field::ControlNo, true},
-        {Field::ControlNo, m_ui->txtControlNo, &ProjectInfo::ControlNo, 30, msg::kControlNoTooLong,
+        {Field::ControlNo, m_ui->txtControlNo, ProjectField::ControlNo, 30, msg::kControlNoTooLong,
          Field::ProDescrpt, true},
-        {Field::ProDescrpt, m_ui->txtProDescrpt, &ProjectInfo::ProDescrpt, 60, msg::kProDescrptTooLong,
+        {Field::ProDescrpt, m_ui->txtProDescrpt, ProjectField::ProDescrpt, 60, msg::kProDescrptTooLong,
          Field::ProjectDate, true},
         // A date typed in does not make the project worth saving on its own.
-        {Field::ProjectDate, m_ui->txtDate, &ProjectInfo::ProjectDate, 0, {}, Field::Designer, false},
-        {Field::Designer, m_ui->txtDesigner, &ProjectInfo::Designer, 0, {}, Field::ProjectName, true},
+        {Field::ProjectDate, m_ui->txtDate, ProjectField::ProjectDate, 0, {}, Field::Designer, false},
+        {Field::Designer, m_ui->txtDesigner, ProjectField::Designer, 0, {}, Field::ProjectName, true},
     }};
 }
 
@@ -39,14 +40,14 @@ ProjectPage::~ProjectPage()
     unbind();
 }
 
-void ProjectPage::bind(AppState& state, Desktop& desktop)
+void ProjectPage::bind(ProjectSession& session, Desktop& desktop)
 {
-    m_state = &state;
+    m_session = &session;
     m_desktop = &desktop;
     for (const Box& b : m_boxes) {
         m_events->onKeyPress(b.edit, [this, &b](QKeyEvent& key) {
             if (b.keysTouchProject && ControlEvents::isTypingKey(key))
-                m_state->IsPristine = false;
+                m_session->IsPristine = false;
             if (!ControlEvents::isEnter(key))
                 return false;
             boxOf(b.next).edit->setFocus(Qt::OtherFocusReason);
@@ -68,7 +69,7 @@ void ProjectPage::bind(AppState& state, Desktop& desktop)
         if (b.keysTouchProject) {
             // Edits made with the mouse (paste or undo from the context menu) touch the project as
             // keys do, or Open would replace it without offering to save.
-            connect(b.edit, &QLineEdit::textEdited, this, [this] { m_state->IsPristine = false; });
+            connect(b.edit, &QLineEdit::textEdited, this, [this] { m_session->IsPristine = false; });
         }
     }
 }
@@ -106,7 +107,23 @@ void ProjectPage::setFieldText(Field field, const QString& text)
 void ProjectPage::setTimeCaption(const QString& caption)
 {
     m_ui->lblTime->setText(caption);
-    m_state->ProjectInfo.ProjectTime = caption.toStdString();
+    m_session->setProjectField(ProjectField::ProjectTime, caption.toStdString());
+}
+
+void ProjectPage::showProjectInfo()
+{
+    const ProjectInfo info = m_session->projectInfo();
+    for (const Box& b : m_boxes)
+        setFieldText(b.field, QString::fromStdString(info.*projectInfoMember(b.target)));
+    setTimeCaption(QString::fromStdString(info.ProjectTime));
+}
+
+bool ProjectPage::focusNextPrevChild(bool next)
+{
+    std::vector<QWidget*> ring;
+    for (const Box& b : m_boxes)
+        ring.push_back(b.edit);
+    return moveAlongRing(ring, next);
 }
 
 void ProjectPage::textChanged(const Box& box)
@@ -122,7 +139,7 @@ void ProjectPage::textChanged(const Box& box)
         }
         return;
     }
-    m_state->ProjectInfo.*box.target = text;
+    m_session->setProjectField(box.target, text);
 }
 
 bool ProjectPage::onlyMainWindowLoaded() const

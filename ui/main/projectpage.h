@@ -16,7 +16,7 @@
 #include <QWidget>
 
 #include "platform/desktop.h"
-#include "model/appstate.h"
+#include "session/projectsession.h"
 
 class QLineEdit;
 
@@ -38,7 +38,7 @@ public:
     ~ProjectPage() override;
 
     // Starts the page's handling on the project.
-    void bind(AppState& state, Desktop& desktop);
+    void bind(ProjectSession& session, Desktop& desktop);
     // Stops it, before the window takes its controls down: they send focus events as they go.
     void unbind();
 
@@ -48,17 +48,22 @@ public:
 
     // lblTime, whose caption is the project's time.
     void setTimeCaption(const QString& caption);
+    // The boxes and the time filled from the project's header, through their change handling.
+    void showProjectInfo();
 
     [[nodiscard]] QLineEdit* box(Field field) const;
 
     // Where the typing starts on this page.
     void focusFirstBox(Qt::FocusReason reason);
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+
 private:
     struct Box {
         Field field;
         QLineEdit* edit;
-        std::string ProjectInfo::*target;
+        ProjectField target;
         std::size_t limit;  // 0: any length
         std::string_view limitMessage;
         Field next;  // where Enter goes
@@ -73,7 +78,7 @@ private:
     void handFocusToVisibleSelector();
 
     std::unique_ptr<Ui::ProjectPage> m_ui;
-    AppState* m_state = nullptr;
+    ProjectSession* m_session = nullptr;
     Desktop* m_desktop = nullptr;
     ControlEvents* m_events;
     std::array<Box, 6> m_boxes{};

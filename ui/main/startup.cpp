@@ -6,10 +6,10 @@
 
 namespace sw {
 
-void startApplication(AppState& state, Desktop& desktop, std::string project)
+void startApplication(ProjectSession& session, WindowState& windowState, Desktop& desktop, std::string project)
 {
-    auto* splash = new FrmFront(state, desktop, [&state, &desktop, project = std::move(project)] {
-        FrmMain* window = createMainWindow(state, desktop);
+    auto* splash = new FrmFront(windowState, desktop, [&session, &windowState, &desktop, project = std::move(project)] {
+        FrmMain* window = createMainWindow(session, windowState, desktop);
         if (!project.empty())
             window->fileCommands().openFile(project);
     });

@@ -4,13 +4,14 @@
 
 #include <string>
 
-#include "model/appstate.h"
+#include "model/windowstate.h"
+#include "session/projectsession.h"
 #include "platform/desktop.h"
 
 namespace sw {
 
 // Shows the splash; when it hands over, the main window, then `project` opened in it unless it is
 // empty. A project that cannot be opened leaves the messages Open gives and an untitled window.
-void startApplication(AppState& state, Desktop& desktop, std::string project);
+void startApplication(ProjectSession& session, WindowState& windowState, Desktop& desktop, std::string project);
 
 }  // namespace sw

@@ -11,9 +11,11 @@
 
 namespace sw {
 
-FrmCulvertSelector::FrmCulvertSelector(AppState& state, Desktop& desktop, ResultsHost& host, ShowResults showResults)
+FrmCulvertSelector::FrmCulvertSelector(ProjectSession& session, WindowState& windowState, Desktop& desktop,
+                                       ResultsHost& host, ShowResults showResults)
     : QWidget(nullptr, Qt::Window),
-      m_state(state),
+      m_session(session),
+      m_windowState(windowState),
       m_desktop(desktop),
       m_host(host),
       m_showResults(std::move(showResults)),
@@ -62,7 +64,7 @@ void FrmCulvertSelector::culvertChosen(int entry)
 {
     if (entry < 0)
         return;
-    m_state.CurCulvert = static_cast<std::int16_t>(entry);
+    m_session.setCurCulvert(entry);
     m_host.showCulvert(entry);
 }
 
@@ -78,10 +80,10 @@ bool FrmCulvertSelector::runChosen()
 // engine knows in a line of its own: a board must never open on numbers of earlier inputs.
 bool FrmCulvertSelector::computed(int culvert)
 {
-    const CulvertRun run = CalCulvert(m_state, culvert);
+    const CulvertRun run = m_session.compute([culvert](Document& d) { return CalCulvert(d, culvert); });
     if (run.computed())
         return true;
-    const std::string& id = m_state.CulvertList[static_cast<std::size_t>(culvert)].CulvertNo;
+    const std::string& id = m_session.culvert(culvert)->CulvertNo;
     std::string message = fillMessage(msg::kRunIncomplete, {messageValue(id)});
     const std::string& reason = run.Reason.empty() ? run.Computation.Reason : run.Reason;
     if (!reason.empty())
@@ -93,8 +95,8 @@ bool FrmCulvertSelector::computed(int culvert)
 bool FrmCulvertSelector::runOne()
 {
     // The list may show a culvert that is not chosen (none yet): there is nothing to run then.
-    const int culvert = m_state.CurCulvert;
-    if (culvertAt(m_state, culvert) == nullptr || m_ui->cboCulvertNo3->currentIndex() < 0) {
+    const int culvert = m_session.CurCulvert();
+    if (m_session.culvert(culvert) == nullptr || m_ui->cboCulvertNo3->currentIndex() < 0) {
         m_desktop.messages().showMessage(std::string(msg::kRunNoCulvertChosen));
         return false;
     }
@@ -107,13 +109,13 @@ bool FrmCulvertSelector::runOne()
 
 bool FrmCulvertSelector::runAll()
 {
-    const std::size_t count = usedCulvertCount(m_state.CulvertList);
+    const std::size_t count = usedCulvertCount(m_session.document().CulvertList);
     if (count == 0) {
         m_desktop.messages().showMessage(std::string(msg::kRunNoCulvert));
         return false;
     }
-    m_state.BoardCulvert = 0;
-    m_state.CurCulvert = 0;
+    m_windowState.BoardCulvert = 0;
+    m_session.setCurCulvert(0);
     m_host.showCulvert(0);
     for (std::size_t i = 0; i < count; ++i)
         if (!computed(static_cast<int>(i)))

@@ -7,7 +7,8 @@
 
 #include <QWidget>
 
-#include "model/appstate.h"
+#include "model/windowstate.h"
+#include "session/projectsession.h"
 #include "platform/desktop.h"
 #include "platform/windowregistry.h"
 
@@ -26,7 +27,8 @@ public:
     // A run that went through: the board shows culvert `culvert` (of the document as it was run).
     using ShowResults = std::function<void(int culvert, bool single)>;
 
-    FrmCulvertSelector(AppState& state, Desktop& desktop, ResultsHost& host, ShowResults showResults);
+    FrmCulvertSelector(ProjectSession& session, WindowState& windowState, Desktop& desktop, ResultsHost& host,
+                       ShowResults showResults);
     ~FrmCulvertSelector() override;
 
     // The culvert list's text (the culvert list sets it when its other box changes).
@@ -42,7 +44,8 @@ private:
     bool runAll();
     bool computed(int culvert);
 
-    AppState& m_state;
+    ProjectSession& m_session;
+    WindowState& m_windowState;
     Desktop& m_desktop;
     ResultsHost& m_host;
     ShowResults m_showResults;

@@ -7,7 +7,7 @@
 
 #include <QMainWindow>
 
-#include "model/appstate.h"
+#include "model/document.h"
 #include "platform/desktop.h"
 #include "platform/windowregistry.h"
 

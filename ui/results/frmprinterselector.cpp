@@ -21,11 +21,11 @@ constexpr double kClientWidthTwips = 4300;
 
 }  // namespace
 
-FrmPrinterSelector::FrmPrinterSelector(AppState& state, Desktop& desktop, const ResultsHost& host)
+FrmPrinterSelector::FrmPrinterSelector(ProjectSession& session, WindowState& windowState, Desktop& desktop)
     : QWidget(nullptr, Qt::Window),
-      m_state(state),
+      m_session(session),
+      m_windowState(windowState),
       m_desktop(desktop),
-      m_host(host),
       m_ui(std::make_unique<Ui::FrmPrinterSelector>()),
       m_registration(desktop.windows(), this, "frmPrinterSelector")
 {
@@ -51,7 +51,7 @@ void FrmPrinterSelector::load()
     centreOnScreen(*this, screen);
     routeChosen();
     const std::vector<std::string> printers =
-        printerList(readPrinterSettings(m_state.PrinterIniPath), m_desktop.printers().installedPrinters());
+        printerList(readPrinterSettings(m_windowState.PrinterIniPath), m_desktop.printers().installedPrinters());
     for (const std::string& name : printers)
         m_ui->cboPrinterList->addItem(QString::fromStdString(name));
     if (printers.empty()) {
@@ -100,10 +100,10 @@ bool FrmPrinterSelector::sendReport()
 // nothing and still look done.
 std::optional<std::vector<int>> FrmPrinterSelector::chosenCulverts()
 {
-    const int used = static_cast<int>(usedCulvertCount(m_state.CulvertList));
+    const int used = static_cast<int>(usedCulvertCount(m_session.document().CulvertList));
     if (m_ui->optPrintCulvert->isChecked()) {
-        if (m_state.CurCulvert >= 0 && m_state.CurCulvert < used)
-            return std::vector<int>{m_state.CurCulvert};
+        if (m_session.CurCulvert() >= 0 && m_session.CurCulvert() < used)
+            return std::vector<int>{m_session.CurCulvert()};
         m_desktop.messages().showMessage(std::string(msg::kPrintNoCulvert));
         return std::nullopt;
     }
@@ -133,7 +133,7 @@ std::optional<std::string> FrmPrinterSelector::location(const QLineEdit& box)
 
 bool FrmPrinterSelector::notTheProject(const std::string& path)
 {
-    const std::string refusal = outputOverProject(path, m_host.projectFile());
+    const std::string refusal = outputOverProject(path, m_session.filePath());
     if (refusal.empty())
         return true;
     m_desktop.messages().showMessage(refusal);
@@ -154,13 +154,13 @@ bool FrmPrinterSelector::replaceAgreed(const QLineEdit& box, const std::string& 
 
 const std::string& FrmPrinterSelector::culvertId(int culvert) const
 {
-    return m_state.CulvertList[static_cast<std::size_t>(culvert)].CulvertNo;
+    return m_session.culvert(culvert)->CulvertNo;
 }
 
 // Recomputes the culvert from its inputs, so that nothing goes out on numbers of earlier inputs.
 bool FrmPrinterSelector::sufficient(int culvert)
 {
-    if (CalCulvert(m_state, culvert).computed())
+    if (m_session.compute([culvert](Document& d) { return CalCulvert(d, culvert); }).computed())
         return true;
     m_desktop.messages().showMessage(fillMessage(msg::kInsufficientInfo, {messageValue(culvertId(culvert))}));
     return false;
@@ -182,7 +182,7 @@ bool FrmPrinterSelector::toPrinter(const std::vector<int>& culverts)
     for (const int culvert : culverts) {
         if (!sufficient(culvert))
             return false;
-        if (!printCulvert(printers, m_state, culvert)) {
+        if (!printCulvert(printers, m_session.document(), culvert)) {
             m_desktop.messages().showMessage(
                 fillMessage(msg::kPrintRefused, {printer, messageValue(culvertId(culvert))}));
             return false;
@@ -206,7 +206,7 @@ bool FrmPrinterSelector::toFile(const std::vector<int>& culverts)
     if (!replaceAgreed(*m_ui->txtFileLocation, *path))
         return false;
     const FileWriteResult written =
-        current ? Report2File(m_state, *path, culverts.front()) : ReportAll2File(m_state, *path);
+        current ? Report2File(m_session.document(), *path, culverts.front()) : ReportAll2File(m_session.document(), *path);
     if (!written.written())
         m_desktop.messages().showMessage(written.Message);
     return written.written();
@@ -226,7 +226,7 @@ bool FrmPrinterSelector::toPdf(const std::vector<int>& culverts)
         return false;
     PdfPages pdf(*path);
     for (const int culvert : culverts) {
-        if (!printCulvert(pdf, m_state, culvert)) {
+        if (!printCulvert(pdf, m_session.document(), culvert)) {
             m_desktop.messages().showMessage(fillMessage(msg::kPdfNotDrawn, {messageValue(culvertId(culvert)), *path}));
             return false;
         }

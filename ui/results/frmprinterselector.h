@@ -13,7 +13,8 @@
 
 #include <QWidget>
 
-#include "model/appstate.h"
+#include "model/windowstate.h"
+#include "session/projectsession.h"
 #include "platform/desktop.h"
 #include "platform/windowregistry.h"
 
@@ -31,7 +32,7 @@ class FrmPrinterSelector final : public QWidget {
     Q_OBJECT
 
 public:
-    FrmPrinterSelector(AppState& state, Desktop& desktop, const ResultsHost& host);
+    FrmPrinterSelector(ProjectSession& session, WindowState& windowState, Desktop& desktop);
     ~FrmPrinterSelector() override;
 
     // OK: the report of the chosen range by the chosen route; false, with the window left open,
@@ -54,9 +55,9 @@ private:
     bool toFile(const std::vector<int>& culverts);
     bool toPdf(const std::vector<int>& culverts);
 
-    AppState& m_state;
+    ProjectSession& m_session;
+    WindowState& m_windowState;
     Desktop& m_desktop;
-    const ResultsHost& m_host;
     // The path each location box holds that the user already agreed to replace.
     std::map<const QLineEdit*, std::string> m_agreed;
     std::unique_ptr<Ui::FrmPrinterSelector> m_ui;

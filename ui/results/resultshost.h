@@ -2,8 +2,6 @@
 // What the results windows ask of the main window: its culvert list, its caption, the focus in the
 // project name box, and the refresh of its displays after a run of one culvert.
 
-#include <string>
-
 #include <QString>
 #include <QStringList>
 
@@ -13,14 +11,11 @@ class ResultsHost {
 public:
     virtual ~ResultsHost() = default;
 
-    // The entries of the culvert list (cboCulvertNo2), in order, and its text.
+    // The culvert IDs in list order, and the text of the culvert box (cboCulvertNo2).
     [[nodiscard]] virtual QStringList culvertIds() const = 0;
     [[nodiscard]] virtual QString culvertText() const = 0;
     // The caption: the board's title when no file name is known.
     [[nodiscard]] virtual QString caption() const = 0;
-    // The file the open project is in, as the caption names it; empty while it is "Untitled". No
-    // output the user names may replace it. (Defined in resultswindows.cpp.)
-    [[nodiscard]] std::string projectFile() const;
     virtual void focusProjectName() = 0;
     // Makes a culvert the current one as choosing it in the culvert list does, so that what the
     // main window shows and edits is the culvert the results windows speak of.

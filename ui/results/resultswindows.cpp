@@ -34,15 +34,9 @@ void closeNow(QWidget* window)
 
 }  // namespace
 
-std::string ResultsHost::projectFile() const
-{
-    const QString named = caption();
-    return named == QString::fromUtf8(msg::kUntitled.data(), msg::kUntitled.size()) ? std::string()
-                                                                                      : named.toStdString();
-}
-
-ResultsWindows::ResultsWindows(AppState& state, Desktop& desktop, ResultsHost& host, QObject* parent)
-    : QObject(parent), m_state(state), m_desktop(desktop), m_host(host)
+ResultsWindows::ResultsWindows(ProjectSession& session, WindowState& windowState, Desktop& desktop, ResultsHost& host,
+                               QObject* parent)
+    : QObject(parent), m_session(session), m_windowState(windowState), m_desktop(desktop), m_host(host)
 {
 }
 
@@ -59,7 +53,7 @@ void ResultsWindows::run()
         return;
     }
     if (!m_selector)
-        m_selector = new FrmCulvertSelector(m_state, m_desktop, m_host,
+        m_selector = new FrmCulvertSelector(m_session, m_windowState, m_desktop, m_host,
                                             [this](int culvert, bool single) { resultsReady(culvert, single); });
     m_selector->show();
     m_selector->raise();
@@ -77,15 +71,15 @@ void ResultsWindows::projectChanged()
 
 void ResultsWindows::resultsReady(int culvert, bool single)
 {
-    m_run = static_cast<const Document&>(m_state);
-    m_state.LastRunSingle = single;
-    m_state.BoardCulvert = static_cast<std::int16_t>(culvert);
+    m_run = m_session.document();
+    m_windowState.LastRunSingle = single;
+    m_windowState.BoardCulvert = static_cast<std::int16_t>(culvert);
     showBoardCulvert();
 }
 
 QString ResultsWindows::title() const
 {
-    return m_state.ProjectFileName.empty() ? m_host.caption() : QString::fromStdString(m_state.ProjectFileName);
+    return m_windowState.ProjectFileName.empty() ? m_host.caption() : QString::fromStdString(m_windowState.ProjectFileName);
 }
 
 void ResultsWindows::ShowCulvertResult(int culvert, int areas)
@@ -107,27 +101,27 @@ void ResultsWindows::ShowCulvertResult(int culvert, int areas)
     connect(m_board, &FrmDisplayBoard::printRequested, this, &ResultsWindows::showPrinterSelector);
     connect(m_board, &FrmDisplayBoard::calculationRequested, this, &ResultsWindows::showCalculation);
     connect(m_board, &FrmDisplayBoard::exportCsvRequested, this, &ResultsWindows::exportCsv);
-    if (m_state.LastRunSingle)
+    if (m_windowState.LastRunSingle)
         m_board->hideSteps();
     m_board->show();
 }
 
 void ResultsWindows::showBoardCulvert()
 {
-    const CulvertRecord* record = culvertAt(m_run, m_state.BoardCulvert);
+    const CulvertRecord* record = culvertAt(m_run, m_windowState.BoardCulvert);
     if (record != nullptr)
-        ShowCulvertResult(m_state.BoardCulvert, areaCount(*record));
+        ShowCulvertResult(m_windowState.BoardCulvert, areaCount(*record));
 }
 
 // The main window's current culvert follows the board, found by its ID in the culvert list.
 void ResultsWindows::followBoardCulvert()
 {
-    const CulvertRecord* record = culvertAt(m_run, m_state.BoardCulvert);
+    const CulvertRecord* record = culvertAt(m_run, m_windowState.BoardCulvert);
     if (record == nullptr)
         return;
     const int entry = m_host.culvertIds().indexOf(QString::fromStdString(record->CulvertNo));
     if (entry >= 0) {
-        m_state.CurCulvert = static_cast<std::int16_t>(entry);
+        m_session.setCurCulvert(static_cast<std::int16_t>(entry));
         m_host.showCulvert(entry);
     }
 }
@@ -136,39 +130,39 @@ void ResultsWindows::stepNext()
 {
     const int last = static_cast<int>(usedCulvertCount(m_run.CulvertList)) - 1;
     // One past the last culvert is as far as it goes: nothing is shown there, and "<<" comes back.
-    if (m_state.BoardCulvert > last)
+    if (m_windowState.BoardCulvert > last)
         return;
-    ++m_state.BoardCulvert;
+    ++m_windowState.BoardCulvert;
     followBoardCulvert();
-    if (m_state.BoardCulvert > last)
+    if (m_windowState.BoardCulvert > last)
         return;
     showBoardCulvert();
-    if (m_state.BoardCulvert == last && m_board)
+    if (m_windowState.BoardCulvert == last && m_board)
         m_board->nextButton()->setEnabled(false);
 }
 
 void ResultsWindows::stepPrevious()
 {
-    if (m_state.BoardCulvert <= 0) {
+    if (m_windowState.BoardCulvert <= 0) {
         // Nothing before the first culvert: the board stays where it is.
         m_desktop.messages().showMessage(std::string(msg::kBoardAtStart));
         return;
     }
-    --m_state.BoardCulvert;
+    --m_windowState.BoardCulvert;
     followBoardCulvert();
-    if (m_state.BoardCulvert == 0) {
-        m_state.CurCulvert = 0;
+    if (m_windowState.BoardCulvert == 0) {
+        m_session.setCurCulvert(0);
         m_host.showCulvert(0);
     }
     showBoardCulvert();
-    if (m_state.BoardCulvert == 0 && m_board)
+    if (m_windowState.BoardCulvert == 0 && m_board)
         m_board->previousButton()->setEnabled(false);
 }
 
 void ResultsWindows::ShowSummary()
 {
     // The summary is of the culvert the board shows, as the run computed it.
-    const int culvert = m_state.BoardCulvert;
+    const int culvert = m_windowState.BoardCulvert;
     const SummaryOutcome outcome = prepareSummary(m_run, culvert);
     if (!outcome.available()) {
         m_desktop.messages().showMessage(outcome.Message);
@@ -176,19 +170,19 @@ void ResultsWindows::ShowSummary()
     }
     closeNow(m_summary);  // its file goes with it
     const std::string& retPeriod = culvertAt(m_run, culvert)->RetPeriod;
-    const FileWriteResult written = WriteSummary(m_state.SummaryFilePath, outcome.Rows, retPeriod);
+    const FileWriteResult written = WriteSummary(m_windowState.SummaryFilePath, outcome.Rows, retPeriod);
     if (!written.written()) {
         m_desktop.messages().showMessage(written.Message);
         return;
     }
-    m_summary = new FrmSummary(m_desktop, m_state.SummaryFilePath, title(), outcome.Rows, numericValue(retPeriod));
+    m_summary = new FrmSummary(m_desktop, m_windowState.SummaryFilePath, title(), outcome.Rows, numericValue(retPeriod));
     m_summary->show();
 }
 
 void ResultsWindows::showPrinterSelector()
 {
     if (!m_printerSelector)
-        m_printerSelector = new FrmPrinterSelector(m_state, m_desktop, m_host);
+        m_printerSelector = new FrmPrinterSelector(m_session, m_windowState, m_desktop);
     m_printerSelector->show();
     m_printerSelector->raise();
     m_printerSelector->activateWindow();
@@ -196,7 +190,7 @@ void ResultsWindows::showPrinterSelector()
 
 void ResultsWindows::showCalculation()
 {
-    const CulvertRecord* record = culvertAt(m_run, m_state.BoardCulvert);
+    const CulvertRecord* record = culvertAt(m_run, m_windowState.BoardCulvert);
     if (record == nullptr)
         return;
     closeNow(m_calculation);
@@ -211,7 +205,7 @@ void ResultsWindows::exportCsv()
     const std::string path = m_desktop.fileDialogs().showFileDialog(FileDialogMode::SaveCsv);
     if (path.empty())
         return;
-    if (const std::string refusal = outputOverProject(path, m_host.projectFile()); !refusal.empty()) {
+    if (const std::string refusal = outputOverProject(path, m_session.filePath()); !refusal.empty()) {
         m_desktop.messages().showMessage(refusal);
         return;
     }

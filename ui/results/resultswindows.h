@@ -6,7 +6,8 @@
 #include <QObject>
 #include <QPointer>
 
-#include "model/appstate.h"
+#include "model/windowstate.h"
+#include "session/projectsession.h"
 #include "platform/desktop.h"
 #include "ui/results/frmcalculation.h"
 #include "ui/results/frmculvertselector.h"
@@ -22,7 +23,8 @@ class ResultsWindows final : public QObject {
     Q_OBJECT
 
 public:
-    ResultsWindows(AppState& state, Desktop& desktop, ResultsHost& host, QObject* parent = nullptr);
+    ResultsWindows(ProjectSession& session, WindowState& windowState, Desktop& desktop, ResultsHost& host,
+                   QObject* parent = nullptr);
     // The windows it opened go with the main window.
     ~ResultsWindows() override;
 
@@ -59,7 +61,8 @@ private:
     void followBoardCulvert();
     [[nodiscard]] QString title() const;
 
-    AppState& m_state;
+    ProjectSession& m_session;
+    WindowState& m_windowState;
     Desktop& m_desktop;
     ResultsHost& m_host;
     Document m_run;  // the project as the last run computed it

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <new>
 #include <optional>
@@ -22,12 +23,14 @@
 #include "core/samefile.h"
 #include "core/text.h"
 #include "engine/calcsheet.h"
+#include "engine/compare.h"
 #include "engine/discharge.h"
 #include "engine/summary.h"
 #include "engine/tables.h"
 #include "model/document.h"
 #include "project/projectreader.h"
 #include "project/projectwriter.h"
+#include "report/comparefile.h"
 #include "report/csvfile.h"
 #include "report/reportfile.h"
 #include "report/summaryfile.h"
@@ -285,6 +288,48 @@ int printPdf(const std::optional<std::string>& id, const std::string& project, c
 #endif
 }
 
+// Whether writing `out` would replace the project file `input`: the same file by another name, a
+// link to it included. A path that names nothing yet replaces nothing.
+bool replacesInput(const std::string& out, const std::string& input)
+{
+    std::error_code ec;
+    return std::filesystem::equivalent(out, input, ec) && !ec;
+}
+
+// --compare OLD NEW [OUT.csv]: the two projects culvert by culvert, as a text table to standard
+// output or as a CSV file. Each project file refused is named; nothing is compared then.
+int compareProjects(const std::string& oldPath, const std::string& newPath, const std::optional<std::string>& out)
+{
+    sw::AppState oldProject;
+    sw::AppState newProject;
+    bool refused = false;
+    for (const auto& [state, path] : {std::pair{&oldProject, &oldPath}, std::pair{&newProject, &newPath}}) {
+        if (!loadProject(*state, *path)) {
+            printMessage(sw::fillMessage(sw::msg::kBatchCompareRefused, {*path}));
+            refused = true;
+        }
+    }
+    if (refused)
+        return kExitRefused;
+    if (out) {
+        for (const std::string* input : {&oldPath, &newPath}) {
+            if (replacesInput(*out, *input)) {
+                printMessage(sw::fillMessage(sw::msg::kBatchOutputIsProject, {*out, *input}));
+                return kExitRefused;
+            }
+        }
+    }
+    const std::vector<sw::ComparisonRow> rows = sw::compareProjects(oldProject, newProject);
+    if (out) {
+        const sw::FileWriteResult written = sw::writeComparisonCsv(rows, *out);
+        return finish(written.written(), written.Message);
+    }
+    std::string text;
+    for (const std::string& line : sw::comparisonTextLines(rows, oldPath, newPath))
+        text += line + "\n";
+    return writeToStandardOutput(text);
+}
+
 int run(const std::vector<std::string>& args)
 {
     if (!args.empty() && args[0] == "--help") {
@@ -325,6 +370,11 @@ int run(const std::vector<std::string>& args)
         if (args.size() != 3)
             return usageError(sw::msg::kBatchWrongArguments);
         return writeCsv(args[1], args[2]);
+    }
+    if (first == "--compare") {
+        if (args.size() != 3 && args.size() != 4)
+            return usageError(sw::msg::kBatchWrongArguments);
+        return compareProjects(args[1], args[2], args.size() == 4 ? std::optional(args[3]) : std::nullopt);
     }
     if (first == "--pdf") {
         if (args.size() == 5 && args[1] == "--culvert")

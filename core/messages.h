@@ -241,6 +241,11 @@ inline constexpr std::string_view kBatchNoPdf = "This build of stormwick-report 
 inline constexpr std::string_view kBatchPartialLoad =
     "The project file could not be read completely: no output is built on it.";
 inline constexpr std::string_view kBatchUnknownOption = "Unknown option: {1}";
+// An output path that names one of the project files read.
+inline constexpr std::string_view kBatchOutputIsProject =
+    "The output \"{1}\" is the project file \"{2}\": it was not replaced, nothing was written.";
+inline constexpr std::string_view kBatchCompareRefused =
+    "The project file \"{1}\" was refused: nothing was compared.";
 inline constexpr std::string_view kBatchWrongArguments = "Wrong number of arguments.";
 inline constexpr std::string_view kBatchUsage =
     "Usage: stormwick-report PROJECT REPORT\n"
@@ -250,6 +255,7 @@ inline constexpr std::string_view kBatchUsage =
     "       stormwick-report --pdf [--culvert ID] PROJECT OUT.pdf\n"
     "       stormwick-report --calc ID PROJECT\n"
     "       stormwick-report --csv PROJECT OUT.csv\n"
+    "       stormwick-report --compare OLD NEW [OUT.csv]\n"
     "       stormwick-report --help | --version\n"
     "\n"
     "Computes every culvert of the project file PROJECT and writes the report text file of all\n"
@@ -260,11 +266,41 @@ inline constexpr std::string_view kBatchUsage =
     "OUT.pdf, each culvert's pages as a printer would print them.\n"
     "--calc prints the calculation sheet of the culvert ID: every step with its numbers.\n"
     "--csv writes the results of every culvert to OUT.csv, a row each, for spreadsheets.\n"
-    "REPORT, OUT.pdf and OUT.csv must not be PROJECT itself, by any name or link: they are refused.\n"
+    "--compare computes both project files OLD and NEW and prints, culvert by culvert (matched by\n"
+    "Culvert ID), the design Q of each and their difference, the Q of the tabulated return periods,\n"
+    "the inputs that changed and the culverts only in one or not computable in one; with OUT.csv\n"
+    "it writes the same table to that file instead.\n"
+    "REPORT, OUT.pdf and OUT.csv must not be PROJECT (nor OLD or NEW) itself, by any name or link: they are refused.\n"
     "--version prints the program's name and version.\n"
     "\n"
     "Exit status: 0 done; 1 the project or a culvert was refused (nothing written);\n"
     "2 wrong usage.\n";
+
+// Two projects compared, culvert by culvert (our own wording). {1} and {2} stand for the old and
+// the new value of an input; a sub-area is named by its surface, area, C and description.
+inline constexpr std::string_view kCompareOnlyInOld = "Only in the old project.";
+inline constexpr std::string_view kCompareOnlyInNew = "Only in the new project.";
+inline constexpr std::string_view kCompareNotComputableOld = "Cannot be computed in the old project: {1}";
+inline constexpr std::string_view kCompareNotComputableNew = "Cannot be computed in the new project: {1}";
+inline constexpr std::string_view kCompareNoSummaryOld = "No return-period summary in the old project: {1}";
+inline constexpr std::string_view kCompareNoSummaryNew = "No return-period summary in the new project: {1}";
+inline constexpr std::string_view kCompareNoSummaryEither = "No return-period summary in either project: {1}";
+inline constexpr std::string_view kCompareReturnPeriod = "Return period (years) {1} -> {2}";
+inline constexpr std::string_view kCompareZone = "Rainfall zone {1} -> {2}";
+inline constexpr std::string_view kCompareRemote = "Elevation of most remote point {1} -> {2}";
+inline constexpr std::string_view kCompareInlet = "Elevation of culvert inlet {1} -> {2}";
+inline constexpr std::string_view kCompareLength = "Length of travel {1} -> {2}";
+inline constexpr std::string_view kCompareFactor = "Correction factor {1} -> {2}";
+inline constexpr std::string_view kCompareAreaAdded = "Sub-area added: {1}";
+inline constexpr std::string_view kCompareAreaRemoved = "Sub-area removed: {1}";
+inline constexpr std::string_view kCompareAreaChanged = "Sub-area changed: {1} -> {2}";
+// An input not given in one of the projects.
+inline constexpr std::string_view kCompareNotGiven = "(none)";
+// The difference in percent where the old Q is 0 and the new one is not.
+inline constexpr std::string_view kComparePercentNone = "n/a";
+// A file chosen to compare with that is damaged: what was read of it is not compared.
+inline constexpr std::string_view kComparePartialLoad =
+    "The project file could not be read completely: it was not compared.";
 
 // The desktop application's command line: stormwick [PROJECT].
 inline constexpr std::string_view kStartDescription =

@@ -12,6 +12,9 @@
 #include "tests/project/projectfixtures.h"
 #include "core/messages.h"
 #include "core/text.h"
+#include "project/projectwriter.h"
+#include "report/comparefile.h"
+#include "tests/engine/comparefixture.h"
 
 namespace sw {
 namespace {
@@ -332,6 +335,55 @@ TEST_F(ReportCommand, WrongUsageExitsWithTwoAndTheUsage)
     }
     EXPECT_TRUE(work.entries().empty());
     EXPECT_EQ(run({"--help"}).out, msg::kBatchUsage);
+}
+
+// --compare: the table as text or as CSV, exactly as the comparison of the same projects in
+// memory gives it; a refused project named, and an output that would replace a project refused.
+TEST_F(ReportCommand, CompareTwoProjects)
+{
+    const std::string oldPath = work.file("submittal 1.txt");
+    const std::string newPath = work.file("submittal 2.txt");
+    const std::string bad = work.file("notes.txt");
+    const std::string csv = work.file("changes.csv");
+    writeBytes(oldPath, buildProjectFile(compareOld()).Bytes);
+    writeBytes(newPath, buildProjectFile(compareNew()).Bytes);
+    writeBytes(bad, "[CORVENNA- STORMWICK]\r\nsome notes\r\n");
+    fs::create_symlink(oldPath, work.file("link.csv"));
+    const std::vector<ComparisonRow> rows = compareProjects(compareOld(), compareNew());
+
+    std::string table;
+    for (const std::string& line : comparisonTextLines(rows, oldPath, newPath))
+        table += line + "\n";
+    const Run printed = run({"--compare", oldPath, newPath});
+    EXPECT_EQ(printed.exitCode, 0) << printed.err;
+    EXPECT_EQ(printed.err, "");
+    EXPECT_EQ(printed.out, table);
+
+    const Run written = run({"--compare", oldPath, newPath, csv});
+    EXPECT_EQ(std::tie(written.exitCode, written.out, written.err), std::make_tuple(0, std::string(), std::string()));
+    EXPECT_EQ(readBytes(csv), comparisonCsv(rows));
+    fs::remove(csv);
+
+    const std::string refused = fillMessage(msg::kBatchCompareRefused, {bad}) + "\n";
+    const std::string format = std::string(msg::kFormatInvalid) + "\n";
+    for (const auto& [args, code, err] : std::vector<std::tuple<Lines, int, std::string>>{
+             {{"--compare", bad, newPath}, 1, format + refused},
+             {{"--compare", oldPath, bad, csv}, 1, format + refused},
+             {{"--compare", bad, bad}, 1, format + refused + format + refused},
+             {{"--compare", oldPath, newPath, oldPath}, 1,
+              fillMessage(msg::kBatchOutputIsProject, {oldPath, oldPath}) + "\n"},
+             {{"--compare", oldPath, newPath, work.file("link.csv")}, 1,
+              fillMessage(msg::kBatchOutputIsProject, {work.file("link.csv"), oldPath}) + "\n"},
+             {{"--compare", oldPath}, 2, std::string(msg::kBatchWrongArguments) + "\n" + std::string(msg::kBatchUsage)},
+             {{"--compare", oldPath, newPath, csv, csv}, 2,
+              std::string(msg::kBatchWrongArguments) + "\n" + std::string(msg::kBatchUsage)}}) {
+        const Run r = run(args);
+        EXPECT_EQ(r.exitCode, code) << err;
+        EXPECT_EQ(r.err, err);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(work.entries(), (Lines{"link.csv", "notes.txt", "submittal 1.txt", "submittal 2.txt"}));
+    }
+    EXPECT_EQ(readBytes(oldPath), buildProjectFile(compareOld()).Bytes);
 }
 
 }  // namespace

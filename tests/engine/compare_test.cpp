@@ -1,0 +1,167 @@
+// Two projects compared culvert by culvert: the discharges are the engine's own, every kind of
+// changed input is named, and what one project lacks is said.
+
+#include <gtest/gtest.h>
+
+#include "core/messages.h"
+#include "core/numbers.h"
+#include "core/text.h"
+#include "engine/compare.h"
+#include "engine/compute.h"
+#include "engine/discharge.h"
+#include "tests/engine/comparefixture.h"
+
+namespace sw {
+namespace {
+
+using namespace sw::testing;
+using Texts = std::vector<std::string>;
+
+const CulvertRecord* find(const Document& d, const std::string& id)
+{
+    for (const CulvertRecord& c : d.CulvertList)
+        if (c.CulvertNo == id)
+            return &c;
+    return nullptr;
+}
+
+// The summary as the board's run leaves it: CalCulvert on the culvert, then prepareSummary.
+std::optional<SummaryRows> boardSummary(const Document& d, const std::string& id)
+{
+    AppState s;
+    static_cast<Document&>(s) = d;
+    for (std::size_t i = 0; i < s.CulvertList.size(); ++i) {
+        if (s.CulvertList[i].CulvertNo != id)
+            continue;
+        s.CurCulvert = static_cast<std::int16_t>(i);
+        if (!CalCulvert(s, static_cast<int>(i)).computed())
+            return std::nullopt;
+        const SummaryOutcome o = prepareSummary(s, static_cast<int>(i));
+        return o.available() ? std::optional(o.Rows) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+TEST(CompareProjects, DischargesAreTheEnginesOwnAndTheDocumentsStayAsTheyWere)
+{
+    const Document oldDoc = compareOld();
+    const Document newDoc = compareNew();
+    const std::vector<ComparisonRow> rows = compareProjects(oldDoc, newDoc);
+    ASSERT_EQ(rows.size(), kComparedIds.size());
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const ComparisonRow& row = rows[k];
+        SCOPED_TRACE(row.CulvertId);
+        EXPECT_EQ(row.CulvertId, kComparedIds[k]);
+        const auto check = [](const ComparedCulvert& side, const CulvertRecord* rec) {
+            if (!rec) {
+                EXPECT_EQ(side.status, ComparedCulvert::Status::Absent);
+                return;
+            }
+            const CulvertComputation c = computeCulvert(*rec);
+            EXPECT_EQ(side.computed(), c.computed());
+            EXPECT_EQ(side.Reason, c.computed() ? "" : c.Reason);
+            if (c.computed()) {
+                EXPECT_EQ(side.DesignCfs, c.Discharge->Cfs);
+            }
+        };
+        const CulvertRecord* o = find(oldDoc, row.CulvertId);
+        const CulvertRecord* n = find(newDoc, row.CulvertId);
+        check(row.Old, o);
+        check(row.New, n);
+        if (row.Old.computed() && row.New.computed()) {
+            ASSERT_TRUE(row.DifferenceCfs);
+            EXPECT_EQ(plainNumber(*row.DifferenceCfs), plainNumber(roundTo(row.New.DesignCfs - row.Old.DesignCfs, 1)));
+        } else {
+            EXPECT_FALSE(row.DifferenceCfs);
+            EXPECT_FALSE(row.DifferencePercent);
+        }
+        // The seven periods where both summaries exist, as the board's summary gives them.
+        const auto oldSummary = boardSummary(oldDoc, row.CulvertId);
+        const auto newSummary = boardSummary(newDoc, row.CulvertId);
+        if (oldSummary && newSummary) {
+            ASSERT_EQ(row.Periods.size(), kReturnPeriodCount);
+            for (std::size_t r = 0; r < kReturnPeriodCount; ++r) {
+                EXPECT_EQ(row.Periods[r].Period, (*oldSummary)[r].Period);
+                EXPECT_EQ(row.Periods[r].OldCfs, (*oldSummary)[r].SumQ);
+                EXPECT_EQ(row.Periods[r].NewCfs, (*newSummary)[r].SumQ);
+            }
+        } else {
+            EXPECT_TRUE(row.Periods.empty());
+        }
+    }
+    EXPECT_TRUE(sameDocument(oldDoc, compareOld()));
+    EXPECT_TRUE(sameDocument(newDoc, compareNew()));
+    // A design discharge that changed at all: the comparison is not of a project with itself.
+    EXPECT_NE(rows[1].Old.DesignCfs, rows[1].New.DesignCfs);
+}
+
+TEST(CompareProjects, EveryChangedInputAndWhatOneProjectLacksIsNamed)
+{
+    const std::string notComputable = fillMessage(msg::kCompareNotComputableNew, {msg::kReturnPeriodTooShort});
+    const std::string noSummary = std::string(msg::kSummaryUserDefinedSurface);
+    const std::vector<std::tuple<std::string, Texts, Texts>> expected{
+        {"SAME", {}, {}},
+        {"PERIOD", {"Return period (years) 10 -> 25"}, {}},
+        {"ZONE", {"Rainfall zone A -> B"}, {}},
+        {"REMOTE", {"Elevation of most remote point 1010 ft -> 1020 ft"}, {}},
+        {"LENGTH", {"Length of travel 1000 ft -> 1500 ft"}, {}},
+        {"FACTOR", {"Correction factor 1 (Design Manual) -> 1.2 (User Defined)"}, {}},
+        {"AREAS",
+         {"Sub-area removed: Asphaltic, 2 a, C 0.81, lane",
+          "Sub-area changed: Concrete/Roof, 1 a, C 0.83, roof -> Concrete/Roof, 2.5 a, C 0.83, roof",
+          "Sub-area added: Grass Areas (< 50%)-Flat 0~2%, 3 a, C 0.37, verge"},
+         {}},
+        {"ONLY-OLD", {}, {std::string(msg::kCompareOnlyInOld)}},
+        {"BROKEN", {"Return period (years) 10 -> 1"}, {notComputable}},
+        // 0.04 acres is kept as 0.0 acres, and listed so.
+        {"ZERO", {"Sub-area changed: Asphaltic, 0.04 a (0 Ac), C 0.81 -> Asphaltic, 2 a, C 0.81"}, {}},
+        {"OWN", {}, {"No return-period summary in either project: " + noSummary}},
+        {kFormulaId, {}, {std::string(msg::kCompareOnlyInNew)}},
+    };
+    const std::vector<ComparisonRow> rows = compareProjects(compareOld(), compareNew());
+    ASSERT_EQ(rows.size(), expected.size());
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const auto& [id, changes, notes] = expected[k];
+        SCOPED_TRACE(id);
+        EXPECT_EQ(rows[k].CulvertId, id);
+        EXPECT_EQ(rows[k].ChangedInputs, changes);
+        EXPECT_EQ(rows[k].Notes, notes);
+    }
+    // The percentages: of the old Q, and none of an old Q of 0 against a new one.
+    EXPECT_EQ(rows[0].DifferencePercent, 0.0);
+    EXPECT_EQ(rows[1].DifferencePercent, roundTo(*rows[1].DifferenceCfs / rows[1].Old.DesignCfs * 100, 1));
+    EXPECT_EQ(rows[9].Old.DesignCfs, 0.0);
+    EXPECT_GT(rows[9].New.DesignCfs, 0.0);
+    EXPECT_FALSE(rows[9].DifferencePercent);
+}
+
+TEST(CompareProjects, MovedSubAreasAndRepeatedIdsArePairedInOrder)
+{
+    Document oldDoc = compareOld();
+    Document newDoc = oldDoc;
+    // The same sub-areas in another order, "2 a" for "2.0 a": nothing changed.
+    CulvertRecord& same = newDoc.CulvertList[0];
+    setAreas(same, {same.Areas[1], subArea("Asphaltic", 0.81, "2 a", "lane")});
+    // An ID twice in a hand-edited file: the second occurrence meets the second.
+    oldDoc.CulvertList.push_back(tableCulvert("SAME"));
+    newDoc.CulvertList.push_back(tableCulvert("SAME"));
+    newDoc.CulvertList.back().RFZone = "C";
+    // A summary in the new project only.
+    setAreas(newDoc.CulvertList[10], {subArea("Asphaltic", 0.81, "3.0 a")});
+    // A free slot ends the list, as it ends a save and a run.
+    newDoc.CulvertList.push_back({});
+    newDoc.CulvertList.push_back(tableCulvert("BEYOND THE FREE SLOT"));
+    const std::vector<ComparisonRow> rows = compareProjects(oldDoc, newDoc);
+    ASSERT_EQ(rows.size(), oldDoc.CulvertList.size());
+    EXPECT_EQ(rows[0].ChangedInputs, Texts{});
+    EXPECT_EQ(rows[10].CulvertId, "OWN");
+    EXPECT_EQ(rows[10].Notes, Texts{"No return-period summary in the old project: " +
+                                    std::string(msg::kSummaryUserDefinedSurface)});
+    EXPECT_TRUE(rows[10].Periods.empty());
+    EXPECT_EQ(rows.back().CulvertId, "SAME");
+    EXPECT_EQ(rows.back().ChangedInputs, Texts{"Rainfall zone A -> C"});
+    EXPECT_TRUE(rows.back().Notes.empty());
+}
+
+}  // namespace
+}  // namespace sw

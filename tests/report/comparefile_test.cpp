@@ -1,0 +1,117 @@
+// Two projects compared, as CSV and as text: the columns, numbers as the board writes them,
+// quoting and the formula guard of the results CSV, and the safe replacement of the file.
+
+#include <gtest/gtest.h>
+
+#include "core/messages.h"
+#include "core/numbers.h"
+#include "core/text.h"
+#include "report/comparefile.h"
+#include "tests/core/files.h"
+#include "tests/engine/comparefixture.h"
+#include "tests/report/csvreader.h"
+
+namespace sw {
+namespace {
+
+using namespace sw::testing;
+
+std::size_t rowOf(const std::string& id)
+{
+    return static_cast<std::size_t>(std::find(kComparedIds.begin(), kComparedIds.end(), id) - kComparedIds.begin());
+}
+
+TEST(ComparisonCsv, ColumnsQuotingAndTheFormulaGuard)
+{
+    const std::vector<ComparisonRow> rows = compareProjects(compareOld(), compareNew());
+    const std::string bytes = comparisonCsv(rows);
+    ASSERT_TRUE(bytes.starts_with("\xEF\xBB\xBF"
+                                  "Culvert ID,Design Q old (cfs),Design Q new (cfs),Difference (cfs),Difference (%),"
+                                  "Q 2-year old (cfs),Q 2-year new (cfs),Q 5-year old (cfs),"));
+    EXPECT_NE(bytes.find(",Q 500-year old (cfs),Q 500-year new (cfs),Changed inputs,Note\r\n"), std::string::npos);
+    const Rows csv = readCsv(std::string_view(bytes).substr(3));
+    ASSERT_EQ(csv.size(), kComparedIds.size() + 1);
+    EXPECT_EQ(csv[0], comparisonColumnTitles());
+    for (const auto& r : csv)
+        EXPECT_EQ(r.size(), 21u);
+
+    // Every number as the board writes it, from the typed rows.
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const ComparisonRow& row = rows[k];
+        const std::vector<std::string>& f = csv[k + 1];
+        SCOPED_TRACE(row.CulvertId);
+        EXPECT_EQ(f[1], row.Old.computed() ? plainNumber(row.Old.DesignCfs) : "");
+        EXPECT_EQ(f[2], row.New.computed() ? plainNumber(row.New.DesignCfs) : "");
+        EXPECT_EQ(f[3], row.DifferenceCfs ? plainNumber(*row.DifferenceCfs) : "");
+        EXPECT_EQ(f[4], row.DifferencePercent ? plainNumber(*row.DifferencePercent) : "");
+        for (std::size_t p = 0; p < kReturnPeriodCount; ++p) {
+            EXPECT_EQ(f[5 + 2 * p], row.Periods.empty() ? "" : plainNumber(row.Periods[p].OldCfs));
+            EXPECT_EQ(f[6 + 2 * p], row.Periods.empty() ? "" : plainNumber(row.Periods[p].NewCfs));
+        }
+    }
+    // 5.5 in/hr x C 0.82 x 3 acres at 10 years; 6.5 in/hr at 25 with the sub-areas' C unchanged.
+    const auto& period = csv[1 + rowOf("PERIOD")];
+    EXPECT_EQ(std::vector<std::string>(period.begin(), period.begin() + 5),
+              (std::vector<std::string>{"PERIOD", "13.5", "16", "2.5", "18.5"}));
+    EXPECT_EQ(period[19], "Return period (years) 10 -> 25");
+    // The changed inputs in one field; an old Q of 0 has no percentage; a note says why.
+    EXPECT_EQ(csv[1 + rowOf("AREAS")][19].find("Sub-area removed: Asphaltic, 2 a, C 0.81, lane; Sub-area changed: "),
+              0u);
+    EXPECT_EQ(csv[1 + rowOf("ZERO")][1], "0");
+    EXPECT_EQ(csv[1 + rowOf("ZERO")][4], "");
+    EXPECT_EQ(csv[1 + rowOf("BROKEN")][20], fillMessage(msg::kCompareNotComputableNew, {msg::kReturnPeriodTooShort}));
+    EXPECT_EQ(csv[1 + rowOf("ONLY-OLD")][20], msg::kCompareOnlyInOld);
+    // A text a spreadsheet would run is shown as text, and its comma and quotes survive.
+    EXPECT_EQ(csv.back()[0], "'" + kFormulaId);
+    EXPECT_NE(bytes.find("\r\n\"'=SUM(A1),\"\"x\"\"\","), std::string::npos);
+}
+
+TEST(ComparisonCsv, AnUnwritablePathLeavesTheFormerFile)
+{
+    TempDir dir;
+    const std::vector<ComparisonRow> rows = compareProjects(compareOld(), compareNew());
+    writeBytes(dir.file("compare.csv"), "last week's comparison");
+    const FileWriteResult full = withFileSizeLimit(100, [&] { return writeComparisonCsv(rows, dir.file("compare.csv")); });
+    EXPECT_FALSE(full.written());
+    EXPECT_NE(full.Message.find(dir.file("compare.csv")), std::string::npos) << full.Message;
+    EXPECT_EQ(readBytes(dir.file("compare.csv")), "last week's comparison");
+    EXPECT_EQ(dir.entries(), Lines{"compare.csv"});
+    ASSERT_TRUE(writeComparisonCsv(rows, dir.file("compare.csv")).written());
+    EXPECT_EQ(readBytes(dir.file("compare.csv")), comparisonCsv(rows));
+}
+
+TEST(ComparisonText, ATableLineACulvertWithItsDetailsBelow)
+{
+    Document oldDoc = compareOld();
+    oldDoc.CulvertList.push_back(tableCulvert("ESC\x1b[2J"));  // a terminal control sequence in an ID
+    const std::vector<std::string> lines =
+        comparisonTextLines(compareProjects(oldDoc, compareNew()), "old.txt", "new.txt");
+    const auto at = [&lines](const std::string& start) {
+        const auto it = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.starts_with(start); });
+        return it == lines.end() ? lines.end() - 1 : it;
+    };
+    const std::vector<std::string> head(lines.begin(), lines.begin() + 6);
+    EXPECT_EQ(head, (std::vector<std::string>{
+                        "Old project: old.txt", "New project: new.txt", "",
+                        "Culvert ID       Design Q old   Design Q new     Difference     Difference",
+                        "                        (cfs)          (cfs)          (cfs)            (%)",
+                        std::string(74, '-')}));
+    auto period = at("PERIOD ");
+    EXPECT_EQ(std::vector<std::string>(period, period + 4),
+              (std::vector<std::string>{
+                  "PERIOD                   13.5             16            2.5           18.5",
+                  "    Return period (years)         2        5       10       25       50      100      500",
+                  "    Q old (cfs)                 7.5     10.8     13.5       17     19.9     23.3     29.4",
+                  "    Q new (cfs)                 7.5     10.8     13.5       17     19.9     23.3     29.4"}));
+    EXPECT_EQ(*(period + 4), "    Changed: Return period (years) 10 -> 25");
+    EXPECT_EQ(*at("ZERO "), "ZERO                        0            8.9            8.9            n/a");
+    auto onlyOld = at("ONLY-OLD ");
+    EXPECT_EQ(*onlyOld, "ONLY-OLD                 13.5              -              -              -");
+    EXPECT_EQ(*(onlyOld + 1), "    Note: Only in the old project.");
+    EXPECT_NE(at("ESC\\x1B[2J "), lines.end() - 1);
+    for (const std::string& line : lines)
+        EXPECT_EQ(line.find('\x1b'), std::string::npos) << line;
+}
+
+}  // namespace
+}  // namespace sw

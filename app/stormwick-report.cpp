@@ -300,8 +300,8 @@ bool replacesInput(const std::string& out, const std::string& input)
 // output or as a CSV file. Each project file refused is named; nothing is compared then.
 int compareProjects(const std::string& oldPath, const std::string& newPath, const std::optional<std::string>& out)
 {
-    sw::AppState oldProject;
-    sw::AppState newProject;
+    sw::Document oldProject;
+    sw::Document newProject;
     bool refused = false;
     for (const auto& [state, path] : {std::pair{&oldProject, &oldPath}, std::pair{&newProject, &newPath}}) {
         if (!loadProject(*state, *path)) {

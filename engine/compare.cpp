@@ -8,7 +8,7 @@
 #include "core/numbers.h"
 #include "core/text.h"
 #include "engine/compute.h"
-#include "engine/discharge.h"
+#include "engine/culvertvalues.h"
 #include "engine/runoff.h"
 
 namespace sw {
@@ -33,6 +33,7 @@ std::vector<ComparedCulvert> computeAll(const Document& project)
         }
         side.status = ComparedCulvert::Status::Computed;
         side.DesignCfs = c.Discharge->Cfs;
+        side.DesignCfsText = culvertValues(rec, c).QCfs;
         rec.Bracket = c.Intensity->Bracket;
         const SummaryOutcome summary = prepareSummary(copy, static_cast<int>(i));
         if (summary.available())
@@ -48,19 +49,16 @@ std::string givenOrNone(const std::string& text)
     return text.empty() ? std::string(msg::kCompareNotGiven) : text;
 }
 
-// An elevation or length as entered, with its feet when it was entered in metres.
-std::string lengthText(double value, const std::string& unit, double feet)
+// An elevation or length as the board shows it: as entered, with its feet when it was entered in
+// metres.
+std::string lengthText(const LengthValues& length, double value)
 {
-    if (value == 0.0 && unit.empty())
-        return std::string(msg::kCompareNotGiven);
-    return LengthDisplay(value, unit, feet);
+    return value == 0.0 && length.Unit.empty() ? std::string(msg::kCompareNotGiven) : length.Shown;
 }
 
-std::string factorText(const CulvertRecord& c)
+std::string factorText(const CulvertRecord& c, const CulvertValues& v)
 {
-    if (c.CorFactor == 0.0 && c.CorFactorSource.empty())
-        return std::string(msg::kCompareNotGiven);
-    return plainNumber(c.CorFactor) + " (" + c.CorFactorSource + ")";
+    return c.CorFactor == 0.0 && c.CorFactorSource.empty() ? std::string(msg::kCompareNotGiven) : v.CorFactorText;
 }
 
 // A sub-area named as the board lists it: surface, area, C, description.
@@ -121,13 +119,12 @@ std::vector<std::string> changedInputs(const CulvertRecord& o, const CulvertReco
     };
     differs(msg::kCompareReturnPeriod, givenOrNone(o.RetPeriod), givenOrNone(n.RetPeriod));
     differs(msg::kCompareZone, givenOrNone(o.RFZone), givenOrNone(n.RFZone));
-    differs(msg::kCompareRemote, lengthText(o.EleRemote, o.EleRemoteUnit, o.EleRemoteFt),
-            lengthText(n.EleRemote, n.EleRemoteUnit, n.EleRemoteFt));
-    differs(msg::kCompareInlet, lengthText(o.EleCulvert, o.EleCulvertUnit, o.EleCulvertFt),
-            lengthText(n.EleCulvert, n.EleCulvertUnit, n.EleCulvertFt));
-    differs(msg::kCompareLength, lengthText(o.LenTravel, o.LenTravelUnit, o.LenTravelFt),
-            lengthText(n.LenTravel, n.LenTravelUnit, n.LenTravelFt));
-    differs(msg::kCompareFactor, factorText(o), factorText(n));
+    const CulvertValues ov = culvertValues(o);
+    const CulvertValues nv = culvertValues(n);
+    differs(msg::kCompareRemote, lengthText(ov.Remote, o.EleRemote), lengthText(nv.Remote, n.EleRemote));
+    differs(msg::kCompareInlet, lengthText(ov.Inlet, o.EleCulvert), lengthText(nv.Inlet, n.EleCulvert));
+    differs(msg::kCompareLength, lengthText(ov.Travel, o.LenTravel), lengthText(nv.Travel, n.LenTravel));
+    differs(msg::kCompareFactor, factorText(o, ov), factorText(n, nv));
     compareSubAreas(o, n, changes);
     return changes;
 }

@@ -21,7 +21,8 @@ struct ComparedCulvert {
         NotComputable,  // an input is missing or cannot be used: Reason says which
     };
     Status status = Status::Absent;
-    double DesignCfs = 0.0;            // Q in cfs as the board shows it (rounded to 0.1)
+    double DesignCfs = 0.0;            // Q in cfs (rounded to 0.1)
+    std::string DesignCfsText;         // the same as the board writes it
     std::string Reason;                // why it cannot be computed
     std::optional<SummaryRows> Summary;  // its multiple-return-period summary, when it has one
     std::string SummaryMessage;        // why a computed culvert has none

@@ -16,9 +16,14 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kRowEnd = "\r\n";
 constexpr std::string_view kItemSeparator = "; ";
 
+ComparisonCell number(double value, std::string written)
+{
+    return {std::move(written), true, value};
+}
+
 ComparisonCell number(double value)
 {
-    return {plainNumber(value), true, value};
+    return number(value, plainNumber(value));
 }
 
 ComparisonCell text(std::string value)
@@ -81,9 +86,9 @@ std::vector<ComparisonCell> comparisonCells(const ComparisonRow& row, std::strin
     std::vector<ComparisonCell> cells(comparisonNoteColumn() + 1);
     cells[0] = text(row.CulvertId);
     if (row.Old.computed())
-        cells[1] = number(row.Old.DesignCfs);
+        cells[1] = number(row.Old.DesignCfs, row.Old.DesignCfsText);
     if (row.New.computed())
-        cells[2] = number(row.New.DesignCfs);
+        cells[2] = number(row.New.DesignCfs, row.New.DesignCfsText);
     if (row.DifferenceCfs)
         cells[3] = number(*row.DifferenceCfs);
     if (row.DifferencePercent)

@@ -8,6 +8,7 @@
 #include "core/text.h"
 #include "engine/compare.h"
 #include "engine/compute.h"
+#include "engine/culvertvalues.h"
 #include "engine/discharge.h"
 #include "tests/engine/comparefixture.h"
 
@@ -25,19 +26,20 @@ const CulvertRecord* find(const Document& d, const std::string& id)
     return nullptr;
 }
 
-// The summary as the board's run leaves it: CalCulvert on the culvert, then prepareSummary.
-std::optional<SummaryRows> boardSummary(const Document& d, const std::string& id)
+// A culvert as the board's run leaves it: CalCulvert, the Q the board writes, prepareSummary.
+struct BoardRun {
+    std::string QCfs;
+    std::optional<SummaryRows> Summary;
+};
+std::optional<BoardRun> boardRun(Document d, const std::string& id)
 {
-    AppState s;
-    static_cast<Document&>(s) = d;
-    for (std::size_t i = 0; i < s.CulvertList.size(); ++i) {
-        if (s.CulvertList[i].CulvertNo != id)
+    for (std::size_t i = 0; i < d.CulvertList.size(); ++i) {
+        if (d.CulvertList[i].CulvertNo != id)
             continue;
-        s.CurCulvert = static_cast<std::int16_t>(i);
-        if (!CalCulvert(s, static_cast<int>(i)).computed())
+        if (!CalCulvert(d, static_cast<int>(i)).computed())
             return std::nullopt;
-        const SummaryOutcome o = prepareSummary(s, static_cast<int>(i));
-        return o.available() ? std::optional(o.Rows) : std::nullopt;
+        const SummaryOutcome o = prepareSummary(d, static_cast<int>(i));
+        return BoardRun{culvertValues(d.CulvertList[i]).QCfs, o.available() ? std::optional(o.Rows) : std::nullopt};
     }
     return std::nullopt;
 }
@@ -75,9 +77,14 @@ TEST(CompareProjects, DischargesAreTheEnginesOwnAndTheDocumentsStayAsTheyWere)
             EXPECT_FALSE(row.DifferenceCfs);
             EXPECT_FALSE(row.DifferencePercent);
         }
-        // The seven periods where both summaries exist, as the board's summary gives them.
-        const auto oldSummary = boardSummary(oldDoc, row.CulvertId);
-        const auto newSummary = boardSummary(newDoc, row.CulvertId);
+        // The Q as the board writes it; the seven periods where both summaries exist, as the
+        // board's summary gives them.
+        const auto oldRun = boardRun(oldDoc, row.CulvertId);
+        const auto newRun = boardRun(newDoc, row.CulvertId);
+        EXPECT_EQ(row.Old.DesignCfsText, oldRun ? oldRun->QCfs : "");
+        EXPECT_EQ(row.New.DesignCfsText, newRun ? newRun->QCfs : "");
+        const auto oldSummary = oldRun ? oldRun->Summary : std::nullopt;
+        const auto newSummary = newRun ? newRun->Summary : std::nullopt;
         if (oldSummary && newSummary) {
             ASSERT_EQ(row.Periods.size(), kReturnPeriodCount);
             for (std::size_t r = 0; r < kReturnPeriodCount; ++r) {

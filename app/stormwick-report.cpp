@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <initializer_list>
 #include <iostream>
 #include <new>
 #include <optional>
@@ -288,37 +289,41 @@ int printPdf(const std::optional<std::string>& id, const std::string& project, c
 #endif
 }
 
-// Whether writing `out` would replace the project file `input`: the same file by another name, a
-// link to it included. A path that names nothing yet replaces nothing.
-bool replacesInput(const std::string& out, const std::string& input)
+// The refusal of an output that would replace one of the project files read, by this name or
+// another (a link included); empty when it replaces neither. A path that names nothing yet
+// replaces nothing.
+std::string outputOverProjects(const std::string& out, std::initializer_list<const std::string*> projects)
 {
-    std::error_code ec;
-    return std::filesystem::equivalent(out, input, ec) && !ec;
+    for (const std::string* project : projects) {
+        std::error_code ec;
+        if (std::filesystem::equivalent(out, *project, ec) && !ec)
+            return sw::fillMessage(sw::msg::kBatchOutputIsProject, {out, *project});
+    }
+    return {};
 }
 
 // --compare OLD NEW [OUT.csv]: the two projects culvert by culvert, as a text table to standard
-// output or as a CSV file. Each project file refused is named; nothing is compared then.
+// output or as a CSV file. Each project file refused is named; nothing is compared then. An output
+// over either project is refused before anything is read.
 int compareProjects(const std::string& oldPath, const std::string& newPath, const std::optional<std::string>& out)
 {
+    if (out) {
+        if (const std::string refusal = outputOverProjects(*out, {&oldPath, &newPath}); !refusal.empty()) {
+            printMessage(refusal);
+            return kExitRefused;
+        }
+    }
     sw::Document oldProject;
     sw::Document newProject;
     bool refused = false;
-    for (const auto& [state, path] : {std::pair{&oldProject, &oldPath}, std::pair{&newProject, &newPath}}) {
-        if (!loadProject(*state, *path)) {
+    for (const auto& [project, path] : {std::pair{&oldProject, &oldPath}, std::pair{&newProject, &newPath}}) {
+        if (!loadProject(*project, *path)) {
             printMessage(sw::fillMessage(sw::msg::kBatchCompareRefused, {*path}));
             refused = true;
         }
     }
     if (refused)
         return kExitRefused;
-    if (out) {
-        for (const std::string* input : {&oldPath, &newPath}) {
-            if (replacesInput(*out, *input)) {
-                printMessage(sw::fillMessage(sw::msg::kBatchOutputIsProject, {*out, *input}));
-                return kExitRefused;
-            }
-        }
-    }
     const std::vector<sw::ComparisonRow> rows = sw::compareProjects(oldProject, newProject);
     if (out) {
         const sw::FileWriteResult written = sw::writeComparisonCsv(rows, *out);

@@ -370,8 +370,8 @@ TEST_F(ReportCommand, CompareTwoProjects)
              {{"--compare", bad, newPath}, 1, format + refused},
              {{"--compare", oldPath, bad, csv}, 1, format + refused},
              {{"--compare", bad, bad}, 1, format + refused + format + refused},
-             {{"--compare", oldPath, newPath, oldPath}, 1,
-              fillMessage(msg::kBatchOutputIsProject, {oldPath, oldPath}) + "\n"},
+             {{"--compare", oldPath, newPath, newPath}, 1,
+              fillMessage(msg::kBatchOutputIsProject, {newPath, newPath}) + "\n"},
              {{"--compare", oldPath, newPath, work.file("link.csv")}, 1,
               fillMessage(msg::kBatchOutputIsProject, {work.file("link.csv"), oldPath}) + "\n"},
              {{"--compare", oldPath}, 2, std::string(msg::kBatchWrongArguments) + "\n" + std::string(msg::kBatchUsage)},
@@ -384,6 +384,7 @@ TEST_F(ReportCommand, CompareTwoProjects)
         EXPECT_EQ(work.entries(), (Lines{"link.csv", "notes.txt", "submittal 1.txt", "submittal 2.txt"}));
     }
     EXPECT_EQ(readBytes(oldPath), buildProjectFile(compareOld()).Bytes);
+    EXPECT_EQ(readBytes(newPath), buildProjectFile(compareNew()).Bytes);
 }
 
 }  // namespace

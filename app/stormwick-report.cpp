@@ -289,28 +289,17 @@ int printPdf(const std::optional<std::string>& id, const std::string& project, c
 #endif
 }
 
-// The refusal of an output that would replace one of the project files read, by this name or
-// another (a link included); empty when it replaces neither. A path that names nothing yet
-// replaces nothing.
-std::string outputOverProjects(const std::string& out, std::initializer_list<const std::string*> projects)
-{
-    for (const std::string* project : projects) {
-        std::error_code ec;
-        if (std::filesystem::equivalent(out, *project, ec) && !ec)
-            return sw::fillMessage(sw::msg::kBatchOutputIsProject, {out, *project});
-    }
-    return {};
-}
-
 // --compare OLD NEW [OUT.csv]: the two projects culvert by culvert, as a text table to standard
 // output or as a CSV file. Each project file refused is named; nothing is compared then. An output
 // over either project is refused before anything is read.
 int compareProjects(const std::string& oldPath, const std::string& newPath, const std::optional<std::string>& out)
 {
     if (out) {
-        if (const std::string refusal = outputOverProjects(*out, {&oldPath, &newPath}); !refusal.empty()) {
-            printMessage(refusal);
-            return kExitRefused;
+        for (const std::string* project : {&oldPath, &newPath}) {
+            if (const std::string refusal = sw::outputOverProject(*out, *project); !refusal.empty()) {
+                printMessage(refusal);
+                return kExitRefused;
+            }
         }
     }
     sw::Document oldProject;

@@ -241,9 +241,6 @@ inline constexpr std::string_view kBatchNoPdf = "This build of stormwick-report 
 inline constexpr std::string_view kBatchPartialLoad =
     "The project file could not be read completely: no output is built on it.";
 inline constexpr std::string_view kBatchUnknownOption = "Unknown option: {1}";
-// An output path that names one of the project files read.
-inline constexpr std::string_view kBatchOutputIsProject =
-    "The output \"{1}\" is the project file \"{2}\": it was not replaced, nothing was written.";
 inline constexpr std::string_view kBatchCompareRefused =
     "The project file \"{1}\" was refused: nothing was compared.";
 inline constexpr std::string_view kBatchWrongArguments = "Wrong number of arguments.";

@@ -371,9 +371,9 @@ TEST_F(ReportCommand, CompareTwoProjects)
              {{"--compare", oldPath, bad, csv}, 1, format + refused},
              {{"--compare", bad, bad}, 1, format + refused + format + refused},
              {{"--compare", oldPath, newPath, newPath}, 1,
-              fillMessage(msg::kBatchOutputIsProject, {newPath, newPath}) + "\n"},
+              fillMessage(msg::kOutputIsProject, {newPath}) + "\n"},
              {{"--compare", oldPath, newPath, work.file("link.csv")}, 1,
-              fillMessage(msg::kBatchOutputIsProject, {work.file("link.csv"), oldPath}) + "\n"},
+              fillMessage(msg::kOutputIsProject, {work.file("link.csv")}) + "\n"},
              {{"--compare", oldPath}, 2, std::string(msg::kBatchWrongArguments) + "\n" + std::string(msg::kBatchUsage)},
              {{"--compare", oldPath, newPath, csv, csv}, 2,
               std::string(msg::kBatchWrongArguments) + "\n" + std::string(msg::kBatchUsage)}}) {

@@ -6,6 +6,7 @@
 #include "core/numbers.h"
 #include "core/text.h"
 #include "engine/culvertvalues.h"
+#include "engine/designchecks.h"
 #include "engine/runoff.h"
 #include "engine/subarealine.h"
 #include "engine/tables.h"
@@ -123,6 +124,12 @@ std::vector<std::string> calculationSheet(const CulvertRecord& c, const CulvertC
     std::vector<std::string> out;
     out.push_back("Calculation sheet of culvert " + v.CulvertNo + (v.Description.empty() ? "" : ", " + v.Description));
     out.push_back("Return period " + v.RetPeriod + " years, Vellmora rainfall zone " + v.RFZone);
+    // What a reviewer should look at twice comes before the steps, as the All Culverts table flags it.
+    if (const std::vector<DesignFlag> flags = designChecks(c, computation); !flags.empty()) {
+        out.emplace_back("Checks before signing:");
+        for (const DesignFlag& flag : flags)
+            out.push_back("   " + flag.Text);
+    }
     out.emplace_back();
     if (computation.Runoff) {
         runoffLines(out, c, *computation.Runoff, v);

@@ -8,14 +8,17 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QClipboard>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QTemporaryDir>
 #include <QValueAxis>
 
 #include "engine/tables.h"
+#include "ui/results/allculvertsmodel.h"
 
 #include "core/messages.h"
+#include "core/numbers.h"
 #include "core/text.h"
 #include "tests/ui/editorsteps.h"
 #include "tests/ui/projecttexts.h"
@@ -37,6 +40,25 @@ std::string gullyLane(const char* c2Factor = " 1.0664 ")
            culvertLines("C3", "STA 3+00", "2", {"Concrete/Roof,0.5 h,0.75,deck"}) +
            intensityBlock("B", "1000.5 ft", "1000 ft", "100 ft", " .2 ");
 }
+
+// Gully Lane and two more: C10, steep, of a return period the tables do not hold and a large area
+// (so each check speaks, and its Q is the largest), and C4 without a correction factor.
+std::string gullyLaneAndMore()
+{
+    return gullyLane() + culvertLines("C10", "Sta 10+00", "15", {"Meadow,12000.0 a,0.30,hillside"}) +
+           intensityBlock("A", "1600 ft", "1000 ft", "1000 ft") +
+           culvertLines("C4", "STA 4+00", "10", {"Asphaltic,1.0 a,0.81,road"}) +
+           intensityBlock("A", "1010 ft", "1000 ft", "1000 ft", " 0 ");
+}
+// The table's rows of that project, cells split at '|', in the run's order.
+const QStringList kTableRows = {
+    "C1|STA 1+00|10|A|4|0.39|9.38|5.5|8.6|0.2||",
+    "C2|STA 2+00|10|A|2|0.5|10|5.3|5.3|0.1||",
+    "C3|STA 3+00|2|B|1.2|0.75|5|4.5|4.1|0.1|Tc set by the 5-minute floor (formula 0.42 min)|",
+    "C10|Sta 10+00|15|A|12000|0.3|5|7.3|26280|743.7|Slope 0.6 ft/ft above 0.5; Tc set by the 5-minute floor "
+    "(formula 1.94 min); Return period 15 years not tabulated; Area 12000 acres above 10,000|",
+    "C4|STA 4+00|10|A||||||||" + QString::fromUtf8(msg::kMissingFactor.data(), qsizetype(msg::kMissingFactor.size())),
+};
 
 // The board's value labels, in the order of the board, and what they show for each culvert.
 const char* const kLabels[] = {"lblPjtName", "lblPjtNo",    "lblControlNo", "lblDescrpt",   "lblDateTime",
@@ -140,6 +162,11 @@ private slots:
     void calculationSheetOfTheCulvertOnTheBoard();
     void sheetDischargeIsTheBoardsForRandomProjects();
     void exportCsvWritesTheRunsCulvertsOrChangesNothing();
+    void allCulvertsAfterARunOfOneLeavesTheBoard();
+    void allCulvertsSortsFiltersAndCopies();
+    void allCulvertsShowsTheBoardsTextsForRandomProjects();
+    void keysOfTheResultWindows();
+    void resultWindowsKeepEveryValueWhole();
 
 private:
     ScriptedMessageBoxes& messages() { return m_h->desktop->messages(); }
@@ -195,6 +222,81 @@ private:
     {
         m_h->desktop->fileDialogs().queuePath(path.toStdString());
         in<QAction>("frmDisplayBoard", "mnuExportCsv")->trigger();
+    }
+
+    // The All Culverts window, opened from the board's menu bar.
+    QTableView* table() const { return in<QTableView>("frmAllCulverts", "tblCulverts"); }
+    bool openTable()
+    {
+        if (!window("frmDisplayBoard"))
+            return false;
+        in<QAction>("frmDisplayBoard", "mnuAllCulverts")->trigger();
+        return table() != nullptr && window("frmAllCulverts")->isVisible();
+    }
+    // The rows the table shows, in its order, cells joined by '|'.
+    QStringList tableRows() const
+    {
+        QStringList out;
+        const QAbstractItemModel* model = table()->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < model->columnCount(); ++column)
+                cells << model->index(row, column).data().toString();
+            out << cells.join(QLatin1Char('|'));
+        }
+        return out;
+    }
+    QStringList tableIds() const
+    {
+        QStringList out;
+        for (const QString& row : tableRows())
+            out << row.section(QLatin1Char('|'), 0, 0);
+        return out;
+    }
+    void clickHeader(int column)
+    {
+        QHeaderView* header = table()->horizontalHeader();
+        table()->scrollTo(table()->model()->index(0, column));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                                 header->height() / 2));
+    }
+    // A row taken to the board by a double-click on it, or by Enter on it.
+    void chooseRow(int row, bool enter)
+    {
+        const QModelIndex index = table()->model()->index(row, 0);
+        table()->scrollTo(index);
+        if (enter) {
+            table()->setFocus();
+            table()->setCurrentIndex(index);
+            QTest::keyClick(table(), Qt::Key_Return);
+        } else {
+            // A double-click as the window system delivers it: a click, then the double-click.
+            const QPoint at = table()->visualRect(index).center();
+            QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(table()->viewport(), Qt::LeftButton, {}, at);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // What the board shows of the table's columns (the intensity without its mm/hr), and what a row
+    // of the table says it shows.
+    QStringList boardValues() const
+    {
+        QStringList out;
+        for (const char* name : {"lblCulvertID", "lblCulvertSta", "lblReturnPd", "lblRFZone", "lblTotalArea", "lblC",
+                                 "lblCorTC", "lblIntensity", "lblQ"})
+            out << in<QLabel>("frmDisplayBoard", name)->text();
+        out[7] = out[7].section(QStringLiteral(" ("), 0, 0);
+        return out;
+    }
+    static QStringList asOnTheBoard(const QString& row)
+    {
+        const QStringList c = row.split(QLatin1Char('|'));
+        QStringList out{c[0], c[1] + ' ', c[2] + " year", c[3], c[4], c[5], c[6] + " min", {}, c[8] + " cfs (" + c[9] + " cms)"};
+        for (QString& text : out)
+            text += "    ";
+        out[7] = c[7] + " in/hr";
+        return out;
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -598,6 +700,284 @@ void TestResults::exportCsvWritesTheRunsCulvertsOrChangesNothing()
     }
     QCOMPARE(bytesOf(folder + "/kept.txt"), QByteArray("kept"));
     QVERIFY(window("frmDisplayBoard"));  // the board stays, for another try
+}
+
+void TestResults::allCulvertsAfterARunOfOneLeavesTheBoard()
+{
+    QVERIFY(open(gullyLaneAndMore()));
+    QVERIFY(run(0));
+    QPointer<QWidget> board = window("frmDisplayBoard");
+    const CulvertList before = m_h->state->CulvertList;
+    QVERIFY(openTable());
+    QCOMPARE(window("frmAllCulverts")->windowTitle(), QStringLiteral("All Culverts"));
+    // The run computed C1 alone; the window computes them all, and leaves the board and the
+    // project as they were.
+    QCOMPARE(tableRows(), kTableRows);
+    QCOMPARE(in<QLabel>("frmAllCulverts", "lblStatus")->text(),
+             QStringLiteral("5 culverts, 1 cannot be computed, largest Q 26280 cfs (C10)"));
+    QCOMPARE(window("frmDisplayBoard"), board.data());
+    QCOMPARE(boardLabels(), kBoardC1);
+    QVERIFY(m_h->state->CulvertList == before);
+
+    // Each culvert chosen goes to the board with the table's texts, the main window following;
+    // one that cannot be computed is refused as a run refuses it, and the board stays.
+    for (int row = 0; row < 4; ++row) {
+        chooseRow(row, row % 2 == 1);
+        QCOMPARE(boardValues(), asOnTheBoard(kTableRows[row]));
+        QCOMPARE(m_h->state->CurCulvert, row);
+        QCOMPARE(s->text("lblCulvertID"), kTableRows[row].section(QLatin1Char('|'), 0, 0));
+        if (row == 2)
+            QCOMPARE(boardLabels(), kBoardC3);
+    }
+    QVERIFY(!in<QWidget>("frmDisplayBoard", "Frame5")->isVisible());  // still the board of a run of one
+    chooseRow(4, false);
+    QCOMPARE(messages().texts(),
+             std::vector<std::string>{"Please enter all information for Culvert ID: \" C4 \"  before running\r" +
+                                      std::string(msg::kMissingFactor)});
+    QCOMPARE(in<QLabel>("frmDisplayBoard", "lblCulvertID")->text(), QStringLiteral("C10    "));
+
+    // "Export CSV..." of the table writes the board's CSV.
+    const QString fromBoard = m_dir->filePath(QStringLiteral("board.csv"));
+    const QString fromTable = m_dir->filePath(QStringLiteral("table.csv"));
+    exportCsv(fromBoard);
+    m_h->desktop->fileDialogs().queuePath(fromTable.toStdString());
+    QTest::mouseClick(in<QPushButton>("frmAllCulverts", "cmdExportCsv"), Qt::LeftButton);
+    QCOMPARE(bytesOf(fromTable), bytesOf(fromBoard));
+    QVERIFY(bytesOf(fromTable).contains("\r\nC4,STA 4+00,10,A,,"));
+
+    // A new run refreshes the open table; a changed project closes it with the board.
+    QVERIFY(s->typeCulvertId(QStringLiteral("C1")) && s->pressIntensity());
+    QVERIFY2(s->showPage(kDrainagePage) && s->replaceText("txtCulvertDescrpt", QStringLiteral("STA 1+50")), s->why());
+    QVERIFY(run(0));
+    QCOMPARE(tableRows().first(), QString(kTableRows.first()).replace(QStringLiteral("STA 1+00"), QStringLiteral("STA 1+50")));
+    messages().clearRecord();
+    messages().queueYesNo(YesNo::Yes);
+    QVERIFY2(s->showPage(kIntensityPage) && s->pick("cboCulvertNo2", 1) && s->click("cmdDelCulvertNo2"), s->why());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!window("frmAllCulverts") && !window("frmDisplayBoard"));
+}
+
+void TestResults::allCulvertsSortsFiltersAndCopies()
+{
+    QVERIFY(open(gullyLaneAndMore()));
+    QVERIFY(run(0));
+    QVERIFY(openTable());
+    // A click on a column's head sorts by it, a second one the other way: numbers as numbers, the
+    // empty cells of a culvert that cannot be computed last either way, IDs with their numbers in order.
+    using M = AllCulvertsModel;
+    const std::pair<int, QStringList> sorts[] = {
+        {M::QCfs, {"C3", "C2", "C1", "C10", "C4"}},      {M::QCfs, {"C10", "C1", "C2", "C3", "C4"}},
+        {M::TotalArea, {"C3", "C2", "C1", "C10", "C4"}}, {M::WeightedC, {"C10", "C1", "C2", "C3", "C4"}},
+        {M::Id, {"C1", "C2", "C3", "C4", "C10"}},        {M::Id, {"C10", "C4", "C3", "C2", "C1"}},
+        {M::Id, {"C1", "C2", "C3", "C4", "C10"}},
+    };
+    for (const auto& [column, ids] : sorts) {
+        clickHeader(column);
+        QCOMPARE(tableIds(), ids);
+    }
+    // The filter: ID or station contains the text, in any letter case; the check box keeps the
+    // culverts that cannot be computed. The status line counts what is shown.
+    auto* filter = in<QLineEdit>("frmAllCulverts", "txtFilter");
+    auto* only = in<QCheckBox>("frmAllCulverts", "chkNotComputed");
+    QCOMPARE(only->text(), QStringLiteral("Only culverts that cannot be computed"));
+    const std::tuple<const char*, bool, QStringList, const char*> filters[] = {
+        {"sta 1", false, {"C1", "C10"}, "5 culverts (2 shown)"},
+        {"c1", false, {"C1", "C10"}, "5 culverts (2 shown)"},
+        {"+00", false, {"C1", "C2", "C3", "C4", "C10"}, "5 culverts"},
+        {"", true, {"C4"}, "5 culverts (1 shown)"},
+        {"c1", true, {}, "5 culverts (0 shown)"},
+        {"", false, {"C1", "C2", "C3", "C4", "C10"}, "5 culverts"},
+    };
+    for (const auto& [contains, notComputed, ids, counted] : filters) {
+        filter->clear();
+        QTest::keyClicks(filter, QString::fromLatin1(contains));
+        if (only->isChecked() != notComputed)
+            QTest::mouseClick(only, Qt::LeftButton, {}, QPoint(only->height() / 2, only->height() / 2));
+        QCOMPARE(tableIds(), ids);
+        QCOMPARE(in<QLabel>("frmAllCulverts", "lblStatus")->text(),
+                 QString::fromLatin1(counted) + ", 1 cannot be computed, largest Q 26280 cfs (C10)");
+    }
+
+    // Ctrl+C: the header and the selected rows in the order shown, tab-separated.
+    QGuiApplication::clipboard()->clear();
+    const QModelIndex c1 = table()->model()->index(0, 0);
+    const QModelIndex c3 = table()->model()->index(2, 0);
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, table()->visualRect(c3).center());
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::ControlModifier, table()->visualRect(c1).center());
+    QTest::keyClick(table(), Qt::Key_C, Qt::ControlModifier);
+    QStringList expected{"Culvert ID|Station/Description|Return Period|Zone|Total Area (acres)|Weighted C|Tc (min)|"
+                         "i (in/hr)|Q (cfs)|Q (cms)|Checks|Not Computed Because",
+                         kTableRows[0], kTableRows[2]};
+    QCOMPARE(QGuiApplication::clipboard()->text(), expected.join(QLatin1Char('\n')).replace(QLatin1Char('|'), QLatin1Char('\t')) + '\n');
+}
+
+// After a run of all culverts, for projects drawn at random: the table's row of each culvert holds
+// what the board shows for it, stepping, and the status line names the largest Q.
+void TestResults::allCulvertsShowsTheBoardsTextsForRandomProjects()
+{
+    const unsigned seed = std::random_device{}();
+    std::mt19937 random(seed);
+    const int count = 20;
+    QVERIFY(open(randomProject(random, count)));
+    QVERIFY(run(-1) && openTable());
+    const QStringList rows = tableRows();
+    QCOMPARE(rows.size(), count);
+    double largest = -1;
+    QString largestId;
+    for (int n = 0; n < count; ++n) {
+        if (n > 0)
+            QVERIFY(step("lblNext"));
+        const QString why = QStringLiteral("seed %1, row %2").arg(seed).arg(n);
+        QVERIFY2(boardValues() == asOnTheBoard(rows[n]), qPrintable(why + ": " + rows[n]));
+        const double q = rows[n].section(QLatin1Char('|'), 8, 8).toDouble();
+        if (q > largest) {
+            largest = q;
+            largestId = rows[n].section(QLatin1Char('|'), 0, 0);
+        }
+    }
+    QCOMPARE(in<QLabel>("frmAllCulverts", "lblStatus")->text(),
+             QStringLiteral("%1 culverts, 0 cannot be computed, largest Q %2 cfs (%3)")
+                 .arg(count).arg(QString::fromStdString(plainNumber(largest)), largestId));
+    // Chosen from the table, the board shows the same as stepping did.
+    chooseRow(count / 2, true);
+    QCOMPARE(boardValues(), asOnTheBoard(rows[count / 2]));
+    QCOMPARE(m_h->state->BoardCulvert, count / 2);
+    QCOMPARE(messages().texts(), std::vector<std::string>{});
+}
+
+void TestResults::keysOfTheResultWindows()
+{
+    QVERIFY(open(gullyLane()));
+    auto selector = [this] {
+        return s->click("cmdRunApp") && window("frmCulvertSelector") &&
+               QTest::qWaitForWindowActive(window("frmCulvertSelector"));
+    };
+    auto press = [](QWidget* control, Qt::Key key) {
+        control->setFocus();
+        QTest::keyClick(control, key);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    // In the selector Enter presses OK, or the button that has the focus; Esc is Cancel.
+    QVERIFY(selector());
+    in<QComboBox>("frmCulvertSelector", "cboCulvertNo3")->setCurrentIndex(1);
+    press(in<QComboBox>("frmCulvertSelector", "cboCulvertNo3"), Qt::Key_Return);
+    QCOMPARE(boardLabels(), kBoardC2);
+    QVERIFY(!window("frmCulvertSelector")->isVisible());
+    QVERIFY(selector());
+    press(in<QRadioButton>("frmCulvertSelector", "Option2"), Qt::Key_Space);
+    press(in<QRadioButton>("frmCulvertSelector", "Option2"), Qt::Key_Enter);
+    QCOMPARE(boardLabels(), kBoardC1);
+    QVERIFY(in<QWidget>("frmDisplayBoard", "Frame5")->isVisible());
+    QVERIFY(selector());
+    press(in<QPushButton>("frmCulvertSelector", "cmdCancel"), Qt::Key_Return);
+    QVERIFY(!window("frmCulvertSelector"));
+    QVERIFY(selector());
+    press(in<QComboBox>("frmCulvertSelector", "cboCulvertNo3"), Qt::Key_Escape);
+    QVERIFY(!window("frmCulvertSelector"));
+
+    // Esc closes the summary, the sheet and the table, wherever the focus is in them.
+    in<QAction>("frmDisplayBoard", "mnuSummary")->trigger();
+    in<QAction>("frmDisplayBoard", "mnuCalculation")->trigger();
+    QVERIFY(openTable());
+    const std::pair<const char*, const char*> focused[] = {
+        {"frmSummary", "txtSummary"}, {"frmCalculation", "txtCalculation"}, {"frmAllCulverts", "tblCulverts"},
+        {"frmAllCulverts", "txtFilter"}};
+    for (const auto& [name, control] : focused) {
+        if (!window(name))
+            QVERIFY(openTable());
+        window(name)->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window(name)));
+        press(in<QWidget>(name, control), Qt::Key_Escape);
+        QVERIFY2(!window(name), control);
+    }
+    QVERIFY(window("frmDisplayBoard"));
+
+    // The board's menu bar: each letter once in the bar and once in each menu; "&All Culverts" and
+    // "&Export CSV..." use letters that no other item of the whole bar uses.
+    auto* bar = window("frmDisplayBoard")->findChild<QMenuBar*>();
+    QStringList texts;
+    QList<QList<QAction*>> levels{bar->actions()};
+    for (QAction* item : bar->actions())
+        if (item->menu())
+            levels << item->menu()->actions();
+    QMultiHash<QKeySequence, QString> letters;
+    for (const QList<QAction*>& level : levels) {
+        QSet<QKeySequence> inLevel;
+        for (QAction* item : level) {
+            const QKeySequence letter = QKeySequence::mnemonic(item->text());
+            QVERIFY2(!letter.isEmpty() && !inLevel.contains(letter), qPrintable(item->text()));
+            inLevel.insert(letter);
+            letters.insert(letter, item->text());
+            texts << item->text();
+        }
+    }
+    QCOMPARE(texts, (QStringList{"&File", "&Summary", "&All Culverts", "&Calculation", "&Print", "&Export CSV...", "&Close"}));
+    for (const char* item : {"&All Culverts", "&Export CSV..."})
+        QCOMPARE(letters.values(QKeySequence::mnemonic(QString::fromLatin1(item))), QStringList{item});
+}
+
+// Made as small as a person can drag them, the results windows still show every label, value and
+// button whole; the window system is told that minimum. A display that makes the board smaller
+// still (no window manager holds it to its minimum) gives it scroll bars that reach every value.
+void TestResults::resultWindowsKeepEveryValueWhole()
+{
+    QVERIFY(open(gullyLaneAndMore()));
+    QVERIFY(run(0));
+    in<QAction>("frmDisplayBoard", "mnuSummary")->trigger();
+    in<QAction>("frmDisplayBoard", "mnuCalculation")->trigger();
+    QVERIFY(openTable() && s->click("cmdRunApp"));
+    const auto controls = [](QWidget* w) {
+        QList<QWidget*> out;
+        for (QWidget* control : w->findChildren<QWidget*>()) {
+            const bool shows = qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control) ||
+                               qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control) ||
+                               qobject_cast<QAbstractItemView*>(control) || qobject_cast<QPlainTextEdit*>(control);
+            if (shows && control->isVisibleTo(w) && !control->parentWidget()->inherits("QAbstractScrollArea") &&
+                !qobject_cast<QAbstractScrollArea*>(control->parentWidget()->parentWidget()))
+                out << control;
+        }
+        return out;
+    };
+    // Whole: at least as large as it needs, and what it shows (a label's text, at its left) not cut
+    // by any widget it lies in.
+    const auto whole = [](QWidget* control, QWidget* w) {
+        const QSize needs = control->minimumSizeHint();
+        if (control->width() < needs.width() || control->height() < needs.height())
+            return false;
+        QRect r(QPoint(0, 0), control->size());
+        if (qobject_cast<QLabel*>(control))
+            r = QRect(QPoint(0, (control->height() - needs.height()) / 2), needs);
+        for (QWidget* c = control; c != w; c = c->parentWidget()) {
+            r.translate(c->pos());
+            if (!c->parentWidget()->rect().contains(r))
+                return false;
+        }
+        return true;
+    };
+    for (const char* name : {"frmDisplayBoard", "frmSummary", "frmCalculation", "frmAllCulverts", "frmCulvertSelector"}) {
+        QWidget* w = window(name);
+        QVERIFY2(w && w->isVisible(), name);
+        w->resize(60, 40);
+        QCoreApplication::processEvents();
+        QCOMPARE(w->windowHandle()->minimumSize(), w->size());
+        const QList<QWidget*> shown = controls(w);
+        QVERIFY2(shown.size() >= 2, name);
+        for (QWidget* control : shown)
+            QVERIFY2(whole(control, w), qPrintable(QString::fromLatin1(name) + ' ' + control->objectName()));
+    }
+
+    QWidget* board = window("frmDisplayBoard");
+    board->windowHandle()->resize(300, 200);
+    QTRY_COMPARE(board->size(), QSize(300, 200));
+    auto* scroll = in<QScrollArea>("frmDisplayBoard", "scrContents");
+    QVERIFY(scroll);
+    for (const char* label : kLabels) {
+        QWidget* value = in<QWidget>("frmDisplayBoard", label);
+        scroll->ensureWidgetVisible(value, 0, 0);
+        QCoreApplication::processEvents();
+        QVERIFY2(whole(value, board), label);
+    }
+    QVERIFY(!whole(in<QWidget>("frmDisplayBoard", "lblPjtName"), board));  // scrolled away from it
 }
 
 QTEST_MAIN(TestResults)

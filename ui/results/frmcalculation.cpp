@@ -4,6 +4,7 @@
 
 #include "platform/fonts.h"
 #include "platform/screenunits.h"
+#include "ui/results/windowhabits.h"
 #include "ui_frmcalculation.h"
 
 namespace sw {
@@ -21,6 +22,7 @@ FrmCalculation::FrmCalculation(Desktop& desktop, const std::vector<std::string>&
         text += QString::fromStdString(line) + QLatin1Char('\n');
     m_ui->txtCalculation->setPlainText(text);
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    closeOnEscape(*this);
 
     // As wide as its longest line, within the screen; as high as a good part of it.
     const ScreenArea screen = desktop.system().screen();

@@ -1,5 +1,6 @@
 #include "ui/results/frmculvertselector.h"
 
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 #include "core/messages.h"
@@ -10,6 +11,15 @@
 #include "ui_frmculvertselector.h"
 
 namespace sw {
+
+std::string notComputedMessage(const CulvertRecord& culvert, const CulvertRun& run)
+{
+    std::string message = fillMessage(msg::kRunIncomplete, {messageValue(culvert.CulvertNo)});
+    const std::string& reason = run.Reason.empty() ? run.Computation.Reason : run.Reason;
+    if (!reason.empty())
+        message += "\r" + reason;
+    return message;
+}
 
 FrmCulvertSelector::FrmCulvertSelector(ProjectSession& session, WindowState& windowState, Desktop& desktop,
                                        ResultsHost& host, ShowResults showResults)
@@ -36,6 +46,24 @@ FrmCulvertSelector::FrmCulvertSelector(ProjectSession& session, WindowState& win
 }
 
 FrmCulvertSelector::~FrmCulvertSelector() = default;
+
+void FrmCulvertSelector::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button != nullptr && button->isEnabled())
+            button->click();
+        else
+            m_ui->cmdOK->click();
+        return;
+    case Qt::Key_Escape:
+        m_ui->cmdCancel->click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
 
 void FrmCulvertSelector::load()
 {
@@ -83,12 +111,7 @@ bool FrmCulvertSelector::computed(int culvert)
     const CulvertRun run = m_session.compute([culvert](Document& d) { return CalCulvert(d, culvert); });
     if (run.computed())
         return true;
-    const std::string& id = m_session.culvert(culvert)->CulvertNo;
-    std::string message = fillMessage(msg::kRunIncomplete, {messageValue(id)});
-    const std::string& reason = run.Reason.empty() ? run.Computation.Reason : run.Reason;
-    if (!reason.empty())
-        message += "\r" + reason;
-    m_desktop.messages().showMessage(message);
+    m_desktop.messages().showMessage(notComputedMessage(*m_session.culvert(culvert), run));
     return false;
 }
 

@@ -19,6 +19,11 @@ class FrmCulvertSelector;
 namespace sw {
 
 class ResultsHost;
+struct CulvertRun;
+
+// Why a culvert stops a run: the message naming it, and the reason the engine knows in a line of
+// its own.
+[[nodiscard]] std::string notComputedMessage(const CulvertRecord& culvert, const CulvertRun& run);
 
 class FrmCulvertSelector final : public QWidget {
     Q_OBJECT
@@ -36,6 +41,11 @@ public:
 
     // OK: runs the chosen culvert, or all; false when the run stopped (its message shown).
     bool runChosen();
+
+protected:
+    // A window, not a dialog, so the keys a dialog gives its buttons come here: Enter presses the
+    // button that has the focus, or else OK (drawn as the default); Esc is Cancel.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void load();

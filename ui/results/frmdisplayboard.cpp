@@ -7,6 +7,7 @@
 
 #include "engine/boardtext.h"
 #include "platform/screenunits.h"
+#include "ui/results/windowhabits.h"
 #include "ui_frmdisplayboard.h"
 
 namespace sw {
@@ -62,11 +63,13 @@ FrmDisplayBoard::FrmDisplayBoard(Desktop& desktop, const ProjectInfo& project, c
     connect(m_ui->cmdViewSummary, &QPushButton::clicked, this, &FrmDisplayBoard::summaryRequested);
     connect(m_ui->mnuCalculation, &QAction::triggered, this, &FrmDisplayBoard::calculationRequested);
     connect(m_ui->cmdViewCalculation, &QPushButton::clicked, this, &FrmDisplayBoard::calculationRequested);
+    connect(m_ui->mnuAllCulverts, &QAction::triggered, this, &FrmDisplayBoard::allCulvertsRequested);
     connect(m_ui->mnuExportCsv, &QAction::triggered, this, &FrmDisplayBoard::exportCsvRequested);
     connect(m_ui->lblNext, &QPushButton::clicked, this, &FrmDisplayBoard::nextClicked);
     connect(m_ui->lblPrevious, &QPushButton::clicked, this, &FrmDisplayBoard::previousClicked);
 
     const ScreenArea screen = desktop.system().screen();
+    keepContentsWhole(*this, screen);
     adjustSize();
     centreOnScreen(*this, screen);
 }

@@ -36,6 +36,7 @@ signals:
     void previousClicked();
     void summaryRequested();
     void calculationRequested();
+    void allCulvertsRequested();
     void exportCsvRequested();
     void printRequested();
 

@@ -16,6 +16,7 @@
 #include "core/encoding.h"
 #include "platform/fonts.h"
 #include "platform/screenunits.h"
+#include "ui/results/windowhabits.h"
 #include "ui_frmsummary.h"
 
 namespace sw {
@@ -36,6 +37,7 @@ FrmSummary::FrmSummary(Desktop& desktop, std::string summaryPath, const QString&
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     m_ui->txtSummary->setPlainText(QString::fromStdString(fileTextToUtf8(bytes)));
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    closeOnEscape(*this);
     plot(rows, designPeriod);
 
     // Wide enough for the table's 46 columns, high enough for its 11 lines.

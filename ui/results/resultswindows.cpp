@@ -7,6 +7,7 @@
 #include "core/numbers.h"
 #include "core/samefile.h"
 #include "engine/calcsheet.h"
+#include "engine/discharge.h"
 #include "engine/compute.h"
 #include "engine/summary.h"
 #include "report/csvfile.h"
@@ -63,6 +64,7 @@ void ResultsWindows::run()
 void ResultsWindows::projectChanged()
 {
     closeNow(m_printerSelector);
+    closeNow(m_allCulverts);
     closeNow(m_calculation);
     closeNow(m_summary);
     closeNow(m_board);
@@ -75,6 +77,8 @@ void ResultsWindows::resultsReady(int culvert, bool single)
     m_windowState.LastRunSingle = single;
     m_windowState.BoardCulvert = static_cast<std::int16_t>(culvert);
     showBoardCulvert();
+    if (m_allCulverts)
+        m_allCulverts->setRun(m_run);
 }
 
 QString ResultsWindows::title() const
@@ -101,6 +105,7 @@ void ResultsWindows::ShowCulvertResult(int culvert, int areas)
     connect(m_board, &FrmDisplayBoard::printRequested, this, &ResultsWindows::showPrinterSelector);
     connect(m_board, &FrmDisplayBoard::calculationRequested, this, &ResultsWindows::showCalculation);
     connect(m_board, &FrmDisplayBoard::exportCsvRequested, this, &ResultsWindows::exportCsv);
+    connect(m_board, &FrmDisplayBoard::allCulvertsRequested, this, &ResultsWindows::showAllCulverts);
     if (m_windowState.LastRunSingle)
         m_board->hideSteps();
     m_board->show();
@@ -196,6 +201,38 @@ void ResultsWindows::showCalculation()
     closeNow(m_calculation);
     m_calculation = new FrmCalculation(m_desktop, calculationSheet(*record, computeCulvert(*record)));
     m_calculation->show();
+}
+
+void ResultsWindows::showAllCulverts()
+{
+    if (!m_allCulverts) {
+        m_allCulverts = new FrmAllCulverts(m_desktop, m_run);
+        connect(m_allCulverts, &FrmAllCulverts::culvertChosen, this, &ResultsWindows::showChosenCulvert);
+        connect(m_allCulverts, &FrmAllCulverts::exportCsvRequested, this, &ResultsWindows::exportCsv);
+    }
+    m_allCulverts->show();
+    m_allCulverts->raise();
+    m_allCulverts->activateWindow();
+}
+
+// A culvert chosen in the All Culverts table, on the board. After a run of one culvert the others
+// hold whatever their records held then: the culvert is computed as the table computed it, so
+// that the board never shows numbers of other inputs; one that cannot be computed is refused as
+// the run would refuse it.
+void ResultsWindows::showChosenCulvert(int culvert)
+{
+    if (culvertAt(m_run, culvert) == nullptr)
+        return;
+    Document copy = m_run;
+    const CulvertRun run = CalCulvert(copy, culvert);
+    if (!run.computed()) {
+        m_desktop.messages().showMessage(notComputedMessage(copy.CulvertList[static_cast<std::size_t>(culvert)], run));
+        return;
+    }
+    m_run.CulvertList[static_cast<std::size_t>(culvert)] = copy.CulvertList[static_cast<std::size_t>(culvert)];
+    m_windowState.BoardCulvert = static_cast<std::int16_t>(culvert);
+    followBoardCulvert();
+    showBoardCulvert();
 }
 
 // The open project's own file is refused before the overwrite question, which would mean nothing

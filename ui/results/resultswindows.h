@@ -9,6 +9,7 @@
 #include "model/windowstate.h"
 #include "session/projectsession.h"
 #include "platform/desktop.h"
+#include "ui/results/frmallculverts.h"
 #include "ui/results/frmcalculation.h"
 #include "ui/results/frmculvertselector.h"
 #include "ui/results/frmdisplayboard.h"
@@ -42,6 +43,9 @@ public:
     void ShowSummary();
     // The calculation sheet of the culvert on the board, in its window.
     void showCalculation();
+    // Every culvert of the run in one table, in its window (computed there when the run computed
+    // one culvert); the board stays as it is.
+    void showAllCulverts();
     // The results of the run's culverts as a CSV file the user chooses.
     void exportCsv();
     // The board's "&Print": the printer selector, loaded anew unless it is still open.
@@ -52,6 +56,7 @@ public:
     [[nodiscard]] FrmSummary* summary() const { return m_summary; }
     [[nodiscard]] FrmCalculation* calculation() const { return m_calculation; }
     [[nodiscard]] FrmPrinterSelector* printerSelector() const { return m_printerSelector; }
+    [[nodiscard]] FrmAllCulverts* allCulverts() const { return m_allCulverts; }
 
 private:
     void resultsReady(int culvert, bool single);
@@ -59,6 +64,7 @@ private:
     void stepPrevious();
     void showBoardCulvert();
     void followBoardCulvert();
+    void showChosenCulvert(int culvert);
     [[nodiscard]] QString title() const;
 
     ProjectSession& m_session;
@@ -71,6 +77,7 @@ private:
     QPointer<FrmSummary> m_summary;
     QPointer<FrmCalculation> m_calculation;
     QPointer<FrmPrinterSelector> m_printerSelector;
+    QPointer<FrmAllCulverts> m_allCulverts;
 };
 
 }  // namespace sw

@@ -957,6 +957,7 @@ void TestResults::resultWindowsKeepEveryValueWhole()
     for (const char* name : {"frmDisplayBoard", "frmSummary", "frmCalculation", "frmAllCulverts", "frmCulvertSelector"}) {
         QWidget* w = window(name);
         QVERIFY2(w && w->isVisible(), name);
+        QCoreApplication::processEvents();
         w->resize(60, 40);
         QCoreApplication::processEvents();
         QCOMPARE(w->windowHandle()->minimumSize(), w->size());

@@ -1,5 +1,6 @@
 #include "ui/results/windowhabits.h"
 
+#include <QEvent>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -9,6 +10,43 @@
 #include "platform/desktop.h"
 
 namespace sw {
+namespace {
+
+// Holds the window's minimum to what its contents need, again whenever their layout changes (a
+// frame hidden, a longer text).
+class MinimumFollower final : public QObject {
+public:
+    MinimumFollower(QMainWindow& window, QWidget& contents, const ScreenArea& screen)
+        : QObject(&contents), m_window(window), m_contents(contents), m_screen(screen.width, screen.height)
+    {
+        contents.installEventFilter(this);
+        follow();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &m_contents && event->type() == QEvent::LayoutRequest)
+            follow();
+        return false;
+    }
+
+private:
+    void follow()
+    {
+        QSize needed = m_contents.minimumSizeHint();
+        if (QMenuBar* bar = m_window.menuBar(); !bar->isHidden()) {
+            const int height = bar->heightForWidth(needed.width());
+            needed.rheight() += height > 0 ? height : bar->sizeHint().height();
+        }
+        m_window.setMinimumSize(needed.boundedTo(m_screen));
+    }
+
+    QMainWindow& m_window;
+    QWidget& m_contents;
+    QSize m_screen;
+};
+
+}  // namespace
 
 void closeOnEscape(QWidget& window)
 {
@@ -26,13 +64,7 @@ QScrollArea* keepContentsWhole(QMainWindow& window, const ScreenArea& screen)
     scroll->setWidget(contents);
     window.setCentralWidget(scroll);
     contents->ensurePolished();
-    if (QLayout* layout = contents->layout())
-        layout->activate();
-    QSize needed = contents->minimumSizeHint();
-    if (QMenuBar* bar = window.menuBar(); bar != nullptr && !bar->isHidden())
-        needed.rheight() += bar->heightForWidth(needed.width()) > 0 ? bar->heightForWidth(needed.width())
-                                                                     : bar->sizeHint().height();
-    window.setMinimumSize(needed.boundedTo(QSize(screen.width, screen.height)));
+    new MinimumFollower(window, *contents, screen);
     return scroll;
 }
 

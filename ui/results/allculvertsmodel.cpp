@@ -1,6 +1,7 @@
 #include "ui/results/allculvertsmodel.h"
 
 #include "core/numbers.h"
+#include "engine/culvertvalues.h"
 #include "engine/designchecks.h"
 #include "engine/discharge.h"
 
@@ -60,7 +61,7 @@ void AllCulvertsModel::setRun(const Document& run)
 {
     beginResetModel();
     m_rows.clear();
-    // Computed as a run of all culverts computes them, one after the other on the same state.
+    // Computed as a run of all culverts computes them, one after the other on the same document.
     Document copy = run;
     const std::size_t count = usedCulvertCount(copy.CulvertList);
     m_rows.reserve(count);
@@ -68,26 +69,26 @@ void AllCulvertsModel::setRun(const Document& run)
         const int culvert = static_cast<int>(i);
         const CulvertRun result = CalCulvert(copy, culvert);
         const CulvertRecord& c = copy.CulvertList[i];
+        // The values every output shows, the board's among them.
+        const CulvertValues v = culvertValues(c);
         Row row;
         row.Culvert = culvert;
         row.Computed = result.computed();
-        row.Texts[Id] = text(c.CulvertNo);
-        row.Texts[Station] = text(c.Description);
-        row.Texts[ReturnPeriod] = text(c.RetPeriod);
-        row.Numbers[ReturnPeriod] = numericValue(c.RetPeriod);
-        row.Texts[Zone] = text(c.RFZone);
+        row.Texts[Id] = text(v.CulvertNo);
+        row.Texts[Station] = text(v.Description);
+        row.Texts[ReturnPeriod] = text(v.RetPeriod);
+        row.Numbers[ReturnPeriod] = numericValue(v.RetPeriod);
+        row.Texts[Zone] = text(v.RFZone);
         if (row.Computed) {
-            // The stored values the board shows, written as it writes them.
-            const Discharge q = CalQ(c);
-            const std::pair<Column, double> values[] = {{TotalArea, c.TotalArea}, {WeightedC, c.WeightedC},
-                                                        {Tc, c.CorTC},           {Intensity, c.Intensity},
-                                                        {QCfs, q.Cfs},           {QCms, q.Cms}};
+            const std::pair<Column, const std::string&> values[] = {
+                {TotalArea, v.TotalArea}, {WeightedC, v.WeightedC}, {Tc, v.CorTC},
+                {Intensity, v.Intensity}, {QCfs, v.QCfs},           {QCms, v.QCms}};
             for (const auto& [column, value] : values) {
-                row.Numbers[column] = value;
-                row.Texts[column] = text(plainNumber(value));
+                row.Texts[column] = text(value);
+                row.Numbers[column] = numericValue(value);  // sorted by what is shown
             }
         } else {
-            row.Texts[Reason] = text(result.Reason.empty() ? result.Computation.Reason : result.Reason);
+            row.Texts[Reason] = text(result.Reason);
         }
         row.Texts[Checks] = text(designChecksText(designChecks(c, result.Computation)));
         m_rows.push_back(std::move(row));

@@ -15,9 +15,8 @@ namespace sw {
 std::string notComputedMessage(const CulvertRecord& culvert, const CulvertRun& run)
 {
     std::string message = fillMessage(msg::kRunIncomplete, {messageValue(culvert.CulvertNo)});
-    const std::string& reason = run.Reason.empty() ? run.Computation.Reason : run.Reason;
-    if (!reason.empty())
-        message += "\r" + reason;
+    if (!run.Reason.empty())
+        message += "\r" + run.Reason;
     return message;
 }
 

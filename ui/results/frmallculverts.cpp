@@ -93,8 +93,9 @@ void FrmAllCulverts::fitToColumns(const ScreenArea& screen)
     const int height = view->horizontalHeader()->sizeHint().height() + rows * view->verticalHeader()->defaultSectionSize() +
                        2 * view->frameWidth() + view->horizontalScrollBar()->sizeHint().height();
     adjustSize();
-    resize(std::clamp(width + 2 * layout()->contentsMargins().left(), this->width(), screen.width * 9 / 10),
-           std::clamp(height + this->height() - view->height(), this->height(), screen.height * 7 / 10));
+    // Never smaller than the layout needs, never (by these numbers) larger than most of the screen.
+    resize(std::max(std::min(width + 2 * layout()->contentsMargins().left(), screen.width * 9 / 10), this->width()),
+           std::max(std::min(height + this->height() - view->height(), screen.height * 7 / 10), this->height()));
 }
 
 void FrmAllCulverts::chooseRow(int row)

@@ -707,7 +707,7 @@ void TestResults::allCulvertsAfterARunOfOneLeavesTheBoard()
     QVERIFY(open(gullyLaneAndMore()));
     QVERIFY(run(0));
     QPointer<QWidget> board = window("frmDisplayBoard");
-    const CulvertList before = m_h->state->CulvertList;
+    const CulvertList before = m_h->document().CulvertList;
     QVERIFY(openTable());
     QCOMPARE(window("frmAllCulverts")->windowTitle(), QStringLiteral("All Culverts"));
     // The run computed C1 alone; the window computes them all, and leaves the board and the
@@ -717,14 +717,14 @@ void TestResults::allCulvertsAfterARunOfOneLeavesTheBoard()
              QStringLiteral("5 culverts, 1 cannot be computed, largest Q 26280 cfs (C10)"));
     QCOMPARE(window("frmDisplayBoard"), board.data());
     QCOMPARE(boardLabels(), kBoardC1);
-    QVERIFY(m_h->state->CulvertList == before);
+    QVERIFY(m_h->document().CulvertList == before);
 
     // Each culvert chosen goes to the board with the table's texts, the main window following;
     // one that cannot be computed is refused as a run refuses it, and the board stays.
     for (int row = 0; row < 4; ++row) {
         chooseRow(row, row % 2 == 1);
         QCOMPARE(boardValues(), asOnTheBoard(kTableRows[row]));
-        QCOMPARE(m_h->state->CurCulvert, row);
+        QCOMPARE(m_h->session->CurCulvert(), row);
         QCOMPARE(s->text("lblCulvertID"), kTableRows[row].section(QLatin1Char('|'), 0, 0));
         if (row == 2)
             QCOMPARE(boardLabels(), kBoardC3);
@@ -841,7 +841,7 @@ void TestResults::allCulvertsShowsTheBoardsTextsForRandomProjects()
     // Chosen from the table, the board shows the same as stepping did.
     chooseRow(count / 2, true);
     QCOMPARE(boardValues(), asOnTheBoard(rows[count / 2]));
-    QCOMPARE(m_h->state->BoardCulvert, count / 2);
+    QCOMPARE(m_h->windowState->BoardCulvert, count / 2);
     QCOMPARE(messages().texts(), std::vector<std::string>{});
 }
 

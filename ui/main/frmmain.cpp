@@ -118,6 +118,10 @@ FrmMain::FrmMain(ProjectSession& session, WindowState& windowState, Desktop& des
     connect(&m_session, &ProjectSession::culvertsChanged, m_results, &ResultsWindows::projectChanged);
     connect(&m_session, &ProjectSession::documentReplaced, this, &FrmMain::showDocument);
     connect(&m_session, &ProjectSession::historyApplied, this, &FrmMain::showAfterHistory);
+    connect(&m_session, &ProjectSession::fieldChanged, this, [this](int culvert, int key) {
+        if (culvert == -1)
+            m_headerFieldChanged = ProjectField(key);
+    });
     connect(&m_session, &ProjectSession::fileChanged, this, &FrmMain::showCaption);
     m_culvertList->setSelectorBoxFollower([this](const QString& id) {
         if (FrmCulvertSelector* selector = m_results->selector())
@@ -372,8 +376,10 @@ void FrmMain::showAfterHistory(int culvert)
 {
     const ProjectSession::ShowingScope showing(m_session);
     if (culvert == -1) {
+        // The header as it is now, and the box whose field changed (the time has none).
         m_project->showProjectInfo();
-        focusControl(m_project->box(ProjectPage::Field::ProjectName));
+        if (QLineEdit* box = m_project->box(m_headerFieldChanged))
+            focusControl(box);
         return;
     }
     // The current culvert follows the change taken back or given again.

@@ -126,6 +126,7 @@ private:
     QPointer<FrmAbout> m_about;
     QPointer<FrmRFzone> m_zoneMap;
     QPointer<FrmRPTable> m_frequencyTable;
+    ProjectField m_headerFieldChanged = ProjectField::ProjectName;
 };
 
 // Creates frmMain, which loads, and shows it. The window deletes itself once closed.

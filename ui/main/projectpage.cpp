@@ -90,6 +90,14 @@ QLineEdit* ProjectPage::box(Field field) const
     return boxOf(field).edit;
 }
 
+QLineEdit* ProjectPage::box(ProjectField field) const
+{
+    for (const Box& b : m_boxes)
+        if (b.target == field)
+            return b.edit;
+    return nullptr;
+}
+
 void ProjectPage::focusFirstBox(Qt::FocusReason reason)
 {
     m_ui->txtProjectName->setFocus(reason);

@@ -52,6 +52,8 @@ public:
     void showProjectInfo();
 
     [[nodiscard]] QLineEdit* box(Field field) const;
+    // The box of a header field; none for the time, which a label shows.
+    [[nodiscard]] QLineEdit* box(ProjectField field) const;
 
     // Where the typing starts on this page.
     void focusFirstBox(Qt::FocusReason reason);

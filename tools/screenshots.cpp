@@ -9,17 +9,22 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QPixmap>
+#include <QTableView>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
 #include "platform/fonts.h"
 #include "model/windowstate.h"
+#include "project/projectreader.h"
+#include "ui/results/frmcompare.h"
 #include "session/projectsession.h"
 #include "tests/platform/scripteddesktop.h"
 #include "ui/main/frmabout.h"
@@ -122,6 +127,12 @@ int main(int argc, char* argv[])
     board = desktop.windows().find("frmDisplayBoard");
     board->findChild<QPushButton*>(QStringLiteral("cmdViewCalculation"))->click();
     ok = save(desktop.windows().find("frmCalculation"), folder, "calculation.png") && ok;
+    // Every culvert of the run at a glance, sorted by Q, the largest first.
+    board->findChild<QAction*>(QStringLiteral("mnuAllCulverts"))->trigger();
+    QWidget* all = desktop.windows().find("frmAllCulverts");
+    if (auto* table = all ? all->findChild<QTableView*>() : nullptr)
+        table->sortByColumn(8, Qt::DescendingOrder);
+    ok = all != nullptr && save(all, folder, "all-culverts.png") && ok;
 
     // The map and the frequency table, opened with their buttons on the "Intensity Info" tab; in
     // the table the designer has clicked "25" for a culvert on a road of 1700 ADT and under.
@@ -132,6 +143,41 @@ int main(int argc, char* argv[])
     QWidget* table = desktop.windows().find("frmRPTable");
     QTest::mouseClick(table->findChild<QLabel*>(QStringLiteral("Label27")), Qt::LeftButton);
     ok = save(table, folder, "frequency-table.png") && ok;
+
+    // The project against its last submittal: the sample as it was, and the same project with a
+    // return period raised, an inlet surveyed lower and a sub-area added since.
+    std::string revised;
+    {
+        QFile sample(QStringLiteral(STORMWICK_SAMPLE_PROJECT));
+        if (sample.open(QIODevice::ReadOnly))
+            revised = sample.readAll().toStdString();
+    }
+    const auto replaceFirst = [&revised](const std::string& from, const std::string& to) {
+        if (const auto at = revised.find(from); at != std::string::npos)
+            revised.replace(at, from.size(), to);
+    };
+    replaceFirst("Return Period=50", "Return Period=100");
+    replaceFirst("Elevation of culvert inlet=1000 ft", "Elevation of culvert inlet=998.5 ft");
+    replaceFirst("Grass Areas (> 75%)-Flat 0~2%,3.0 a,0.25,median", "Grass Areas (> 75%)-Flat 0~2%,3.0 a,0.25,median\r\n"
+                                                                    "Asphaltic,0.8 a,0.81,turn lane");
+    sw::Document current;
+    QTemporaryDir projects;
+    const QString revisedPath = projects.filePath(QStringLiteral("Harlow Creek Bypass.txt"));
+    const QString submittedPath = projects.filePath(QStringLiteral("Harlow Creek Bypass, submittal 2.txt"));
+    {
+        QFile file(revisedPath);
+        ok = file.open(QIODevice::WriteOnly) && file.write(revised.data(), qint64(revised.size())) == qint64(revised.size()) && ok;
+    }
+    ok = QFile::copy(QStringLiteral(STORMWICK_SAMPLE_PROJECT), submittedPath) && ok;
+    ok = sw::readProjectFile(current, revisedPath.toStdString()).loaded() && ok;
+    if (sw::FrmCompare* compare =
+            sw::compareWithFile(desktop, current, revisedPath.toStdString(), submittedPath.toStdString())) {
+        compare->resize(1480, 300);
+        ok = save(compare, folder, "compare.png") && ok;
+        delete compare;
+    } else {
+        ok = false;
+    }
     delete window;
     return ok ? 0 : 1;
 }

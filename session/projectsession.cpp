@@ -38,6 +38,14 @@ ProjectSession::ProjectSession(QObject* parent)
       m_culverts(new CulvertListModel(m_document, this)),
       m_subAreas(new SubAreaListModel(this))
 {
+    connect(m_undoStack, &QUndoStack::indexChanged, this, [this] {
+        if (m_clearing)
+            return;
+        if (m_undoStack->isClean())
+            emit documentSaved();
+        else
+            emit documentChanged();
+    });
 }
 
 ProjectSession::~ProjectSession() = default;
@@ -287,7 +295,10 @@ void ProjectSession::endTyping()
 
 void ProjectSession::replaceDocument(Document document, std::string filePath)
 {
+    m_clearing = true;
     m_undoStack->clear();
+    m_undoStack->setClean();
+    m_clearing = false;
     m_subAreas->clear();
     m_culverts->replaceAll([&] { m_document = std::move(document); });
     m_curCulvert = kNoCulvert;
@@ -297,8 +308,33 @@ void ProjectSession::replaceDocument(Document document, std::string filePath)
 
 void ProjectSession::clearHistory()
 {
+    m_clearing = true;
     m_undoStack->clear();
+    m_undoStack->setClean();
+    m_clearing = false;
     ++m_typingGeneration;
+    emit documentSaved();
+}
+
+bool ProjectSession::hasUnsavedChanges() const
+{
+    return !m_undoStack->isClean();
+}
+
+void ProjectSession::markSaved()
+{
+    m_undoStack->setClean();
+    emit documentSaved();
+}
+
+void ProjectSession::markUnsaved()
+{
+    m_undoStack->resetClean();
+}
+
+void ProjectSession::close()
+{
+    emit closed();
 }
 
 void ProjectSession::undo()

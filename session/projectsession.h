@@ -7,6 +7,8 @@
 // A window that makes a change already shows it. The signals tell the windows of changes they did
 // not make themselves: an undo or redo (fieldChanged, areasChanged, currentCulvertChanged) and a
 // document replaced by New or Open (documentReplaced). The list models follow every change.
+// documentChanged, documentSaved and closed tell whoever keeps a recovery copy whether the
+// document holds changes its file does not.
 
 #include <cstdint>
 #include <functional>
@@ -136,8 +138,17 @@ public:
 
     // New and Open: the whole document replaced, the history cleared.
     void replaceDocument(Document document, std::string filePath);
-    // The history begins here (a fresh window has stamped its date and time).
+    // The history begins here (a fresh window has stamped its date and time): nothing is unsaved.
     void clearHistory();
+
+    // Whether the document holds changes its file does not (or, untitled, changes at all).
+    [[nodiscard]] bool hasUnsavedChanges() const;
+    // The document was written to its file.
+    void markSaved();
+    // The document holds changes no file has, though none was made here: a recovered project.
+    void markUnsaved();
+    // The program ends with this project (Exit, Close, the close box; the save question answered).
+    void close();
 
     void undo();
     void redo();
@@ -166,6 +177,13 @@ signals:
     void fieldChanged(int culvert, int key);
     // After an undo or redo: the culvert it concerned (-1 for the header), for the windows to show.
     void historyApplied(int culvert);
+    // A change not in the file: a command done, undone or redone. What a window writes back while
+    // it only shows the project is none.
+    void documentChanged();
+    // Nothing unsaved any more: saved, undone back to the state saved, or the history begun afresh.
+    // (A replaced document tells documentReplaced.)
+    void documentSaved();
+    void closed();
 
 private:
     Document m_document;
@@ -175,6 +193,7 @@ private:
     CulvertListModel* m_culverts;
     SubAreaListModel* m_subAreas;
     bool m_replaying = false;
+    bool m_clearing = false;
     int m_showing = 0;
     int m_appliedCulvert = -1;
     int m_typingGeneration = 0;

@@ -4,10 +4,8 @@
 
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "app/startoptions.h"
-#include "ui/main/startup.h"
 #include "tests/ui/editorsteps.h"
 
 using namespace sw;
@@ -57,19 +55,7 @@ private slots:
     void namedProjectThatCannotBeOpenedLeavesAnUntitledWindow();
 
 private:
-    // Starts as main() does, and lets the splash hand over at once.
-    FrmMain* start(const QString& project)
-    {
-        startApplication(*m_h->session, *m_h->windowState, *m_h->desktop, project.toStdString());
-        QWidget* splash = m_h->desktop->windows().find("frmFront");
-        if (!splash || !splash->isVisible() || m_h->desktop->windows().find("frmMain"))
-            return nullptr;
-        splash->findChild<QTimer*>(QStringLiteral("Timer1"))->setInterval(0);
-        if (!QTest::qWaitFor([this] { return m_h->desktop->windows().find("frmMain") != nullptr; }, 5000))
-            return nullptr;
-        m_h->window = static_cast<FrmMain*>(m_h->desktop->windows().find("frmMain"));
-        return m_h->window;
-    }
+    FrmMain* start(const QString& project) { return m_h->start(project.toStdString()); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<MainWindowHarness> m_h;

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -21,6 +20,7 @@
 #include "platform/recoveryscheduler.h"
 #include "platform/recoverystore.h"
 #include "project/projectwriter.h"
+#include "tests/platform/lineprogram.h"
 #include "tests/platform/recoveryfixture.h"
 #include "tests/platform/scripteddesktop.h"
 
@@ -30,42 +30,8 @@ using namespace std::chrono_literals;
 namespace {
 
 // The second program, answering one line per command.
-class Helper {
-public:
-    explicit Helper(const QString& folder)
-    {
-        m_process.start(QStringLiteral(SW_RECOVERY_HELPER), {folder});
-        QVERIFY2(m_process.waitForStarted(5000), "the helper program did not start");
-    }
-    ~Helper()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
-    QString ask(const QString& command)
-    {
-        m_process.write((command + QLatin1Char('\n')).toUtf8());
-        while (!m_process.canReadLine())
-            if (!m_process.waitForReadyRead(5000))
-                return QStringLiteral("no answer");
-        return QString::fromUtf8(m_process.readLine()).trimmed();
-    }
-    void killHard()  // SIGKILL: nothing of the program runs any more
-    {
-        m_process.kill();
-        QVERIFY(m_process.waitForFinished(5000));
-    }
-    void endNormally()
-    {
-        m_process.closeWriteChannel();
-        QVERIFY(m_process.waitForFinished(5000));
-        QCOMPARE(m_process.exitCode(), 0);
-    }
-
-private:
-    QProcess m_process;
+struct Helper : testing::LineProgram {
+    explicit Helper(const QString& folder) : LineProgram(QStringLiteral(SW_RECOVERY_HELPER), {folder}) {}
 };
 
 void expectProject(const Document& read, const Document& expected)
@@ -160,7 +126,7 @@ void TestRecovery::copyOfAKilledProgramIsStaleAndReadsBackEqual()
 
     RecoveryStore store(m_folder);
     QVERIFY(store.claimStaleCopies().isEmpty());  // its program still runs
-    helper.killHard();
+    QVERIFY(helper.killHard());
     const QList<RecoveryCopy> stale = store.claimStaleCopies();
     QCOMPARE(stale.size(), 1);
     QCOMPARE(stale[0].copyPath, copyPath);
@@ -206,7 +172,7 @@ void TestRecovery::twoLiveProgramsKeepTheirOwnCopies()
     QCOMPARE(bytesOf(mine.copyPath()), QByteArray::fromStdString(buildRecoveryCopy(own)));
     // Ended without removing its copy, as after a crash it could not catch: the copy is stale.
     QCOMPARE(helper.ask(QStringLiteral("write /b.prj")).mid(8), theirs);
-    helper.endNormally();
+    QVERIFY(helper.endNormally());
     const QList<RecoveryCopy> stale = mine.claimStaleCopies();
     QCOMPARE(stale.size(), 1);
     QCOMPARE(stale[0].originalPath, QStringLiteral("/b.prj"));

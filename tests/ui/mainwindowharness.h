@@ -7,6 +7,9 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest/QtTest>
 
 #include "model/windowstate.h"
@@ -14,8 +17,17 @@
 #include "session/projectsession.h"
 #include "tests/platform/scripteddesktop.h"
 #include "ui/main/frmmain.h"
+#include "ui/main/startup.h"
 
 namespace sw::testing {
+
+// The settings (recent projects) and recovery copies of the windows under test: a folder of the
+// tests' own, never the user's.
+inline const QTemporaryDir& testDataFolder()
+{
+    static const QTemporaryDir folder;
+    return folder;
+}
 
 class MainWindowHarness {
 public:
@@ -24,12 +36,26 @@ public:
           session(std::make_unique<ProjectSession>()),
           windowState(std::make_unique<WindowState>())
     {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, testDataFolder().filePath("settings"));
     }
 
     FrmMain* create()
     {
         window = new FrmMain(*session, *windowState, *desktop);
         return window.data();
+    }
+
+    // Starts as main() does, the splash handing over at once; the main window, or null.
+    FrmMain* start(const std::string& project, RecoverySettings recovery = {testDataFolder().filePath("recovery"), {}})
+    {
+        startApplication(*session, *windowState, *desktop, project, std::move(recovery));
+        QWidget* splash = desktop->windows().find("frmFront");
+        if (!splash || !splash->isVisible() || desktop->windows().find("frmMain"))
+            return nullptr;
+        splash->findChild<QTimer*>(QStringLiteral("Timer1"))->setInterval(0);
+        if (!QTest::qWaitFor([this] { return desktop->windows().find("frmMain") != nullptr; }, 5000))
+            return nullptr;
+        return window = static_cast<FrmMain*>(desktop->windows().find("frmMain"));
     }
 
     // The open project as the session holds it.

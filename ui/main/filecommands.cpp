@@ -1,5 +1,6 @@
 #include "ui/main/filecommands.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QWidget>
 
@@ -7,6 +8,7 @@
 #include "model/windowstate.h"
 #include "platform/desktop.h"
 #include "platform/filetowrite.h"
+#include "platform/recentprojects.h"
 #include "platform/windowregistry.h"
 #include "project/projectreader.h"
 #include "project/projectwriter.h"
@@ -14,6 +16,14 @@
 #include "ui/main/filecommandshost.h"
 
 namespace sw {
+namespace {
+
+void addRecent(const std::string& path)
+{
+    RecentProjects().add(QString::fromStdString(path));
+}
+
+}  // namespace
 
 FileCommands::FileCommands(FileCommandsHost& host, QObject* parent) : QObject(parent), m_host(host) {}
 
@@ -38,9 +48,11 @@ FileCommands::SaveResult FileCommands::saveToChosenFile(Overwrite question, bool
     const WriteOutcome outcome = Write2File(session.document(), name);
     // The project is in the new file once written, untitled when nothing could be written for want
     // of inputs; after any other failure it stays where it was.
-    if (outcome.written())
+    if (outcome.written()) {
         session.setFilePath(outcome.FileName);
-    else if (outcome.status == WriteOutcome::Status::MissingInputs)
+        session.markSaved();
+        addRecent(outcome.FileName);
+    } else if (outcome.status == WriteOutcome::Status::MissingInputs)
         session.setFilePath({});
     return reportWrite(outcome);
 }
@@ -48,9 +60,14 @@ FileCommands::SaveResult FileCommands::saveToChosenFile(Overwrite question, bool
 FileCommands::SaveResult FileCommands::saveCurrent(Overwrite question, bool rememberName)
 {
     ProjectSession& session = m_host.session();
-    if (!session.filePath().empty())
-        return reportWrite(Write2File(session.document(), session.filePath()));
-    return saveToChosenFile(question, rememberName);
+    if (session.filePath().empty())
+        return saveToChosenFile(question, rememberName);
+    const WriteOutcome outcome = Write2File(session.document(), session.filePath());
+    if (outcome.written()) {
+        session.markSaved();
+        addRecent(session.filePath());
+    }
+    return reportWrite(outcome);
 }
 
 FileCommandsHost* FileCommands::runNew()
@@ -69,6 +86,22 @@ FileCommandsHost* FileCommands::runNew()
 
 bool FileCommands::runOpen()
 {
+    return openAfterQuestion(
+        [](FileCommandsHost& target) { return target.desktop().fileDialogs().showFileDialog(FileDialogMode::Open); });
+}
+
+bool FileCommands::openRecent(const std::string& path)
+{
+    return openAfterQuestion([path](FileCommandsHost&) {
+        // Open then says what it says of a file that is not there.
+        if (!QFileInfo::exists(QString::fromStdString(path)))
+            RecentProjects().remove(QString::fromStdString(path));
+        return path;
+    });
+}
+
+bool FileCommands::openAfterQuestion(const std::function<std::string(FileCommandsHost&)>& choosePath)
+{
     FileCommandsHost* target = &m_host;
     if (!m_host.session().IsPristine) {
         // The user was offered to save; a save cancelled or failed stops Open, so that nothing
@@ -77,7 +110,7 @@ bool FileCommands::runOpen()
         if (target == nullptr)
             return false;
     }
-    const std::string path = target->desktop().fileDialogs().showFileDialog(FileDialogMode::Open);
+    const std::string path = choosePath(*target);
     if (path.empty())
         return false;
     return target->fileCommands().openFile(path);
@@ -113,7 +146,20 @@ bool FileCommands::openFile(const std::string& path)
 
     m_host.enableRowButtons();
     session.IsPristine = false;
+    if (load.loaded())
+        addRecent(path);
     return true;
+}
+
+void FileCommands::openRecovered(Document document, const std::string& path)
+{
+    ProjectSession& session = m_host.session();
+    m_host.windowState().ProjectFileName = path;
+    m_host.closeRunWindows();
+    session.replaceDocument(std::move(document), path);
+    m_host.enableRowButtons();
+    session.IsPristine = false;
+    session.markUnsaved();
 }
 
 bool FileCommands::runSave()
@@ -149,6 +195,8 @@ bool FileCommands::runExit()
     if (somethingToSave && desktop.messages().askYesNo(std::string(msg::kSaveCurrentFile)) == YesNo::Yes &&
         saveCurrent(Overwrite::OnNewOrExit, true) != SaveResult::Written)
         return false;  // cancelled or failed: the project stays open
+    // Saved or not, the project is closed as the user wished: nothing is left to recover.
+    m_host.session().close();
     m_host.closeZoneMapAndTable();
     desktop.endApplication();
     return true;

@@ -1,11 +1,13 @@
 #pragma once
-// The File menu: New, Open, Save, Save As and Exit. The session holds the file the project is in,
-// which the main window's caption shows: "Untitled" until the project has been opened from or
-// saved to a file, then that file's full path, which Save writes to without asking.
+// The File menu: New, Open, Open Recent, Save, Save As and Exit. The session holds the file the
+// project is in, which the main window's caption shows: "Untitled" until the project has been
+// opened from or saved to a file, then that file's full path, which Save writes to without asking.
+// A project opened or saved goes to the front of the recent projects.
 //
 // New replaces the main window by a fresh one; a command that goes on after New (Open) carries on
 // in the new window.
 
+#include <functional>
 #include <string>
 
 #include <QObject>
@@ -13,6 +15,7 @@
 namespace sw {
 
 class FileCommandsHost;
+struct Document;
 struct WriteOutcome;
 
 class FileCommands final : public QObject {
@@ -28,6 +31,11 @@ public:
     bool runOpen();
     // Open with `path` as the file chosen: its checks, messages and caption, in this window.
     bool openFile(const std::string& path);
+    // Open Recent: Open with `path` chosen from the list. A file that is gone leaves the list.
+    bool openRecent(const std::string& path);
+    // A project recovered at start-up, as the current project: touched, unsaved, with the caption
+    // of its own file (which Save writes) or "Untitled".
+    void openRecovered(Document document, const std::string& path);
     bool runSave();
     bool runSaveAs();
     // True when the application ends.
@@ -42,6 +50,8 @@ private:
     SaveResult saveCurrent(Overwrite question, bool rememberName);
     SaveResult saveToChosenFile(Overwrite question, bool rememberName);
     SaveResult reportWrite(const WriteOutcome& outcome);
+    // Open once the file is known: the save question first for a touched project.
+    bool openAfterQuestion(const std::function<std::string(FileCommandsHost&)>& choosePath);
 
     FileCommandsHost& m_host;
 };

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -17,6 +18,7 @@
 #include "core/text.h"
 #include "engine/tables.h"
 #include "platform/fonts.h"
+#include "platform/recentprojects.h"
 #include "platform/screenunits.h"
 #include "ui/main/comboboxtext.h"
 #include "ui/main/culvertlisteditor.h"
@@ -27,6 +29,7 @@
 #include "ui/main/frmrptable.h"
 #include "ui/main/intensitypage.h"
 #include "ui/main/projectpage.h"
+#include "ui/results/frmcompare.h"
 #include "ui/results/resultswindows.h"
 #include "ui_frmmain.h"
 
@@ -133,6 +136,11 @@ FrmMain::FrmMain(ProjectSession& session, WindowState& windowState, Desktop& des
     connect(m_ui->mnuOpen, &QAction::triggered, m_fileCommands, [this] { m_fileCommands->runOpen(); });
     connect(m_ui->mnuSave, &QAction::triggered, m_fileCommands, [this] { m_fileCommands->runSave(); });
     connect(m_ui->mnuSaveAs, &QAction::triggered, m_fileCommands, [this] { m_fileCommands->runSaveAs(); });
+    // Read as the menu opens: another program may have changed the list meanwhile.
+    connect(m_ui->mnuOpenRecent, &QMenu::aboutToShow, this, &FrmMain::fillRecentMenu);
+    connect(m_ui->mnuClearRecent, &QAction::triggered, this, [] { RecentProjects().clear(); });
+    connect(m_ui->mnuCompareWith, &QAction::triggered, this,
+            [this] { compareWith(m_desktop, m_session.document(), caption().toStdString()); });
 
     setUpEditMenu();
     showCaption();
@@ -446,6 +454,29 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmMain::fillRecentMenu()
+{
+    QMenu* menu = m_ui->mnuOpenRecent;
+    for (QAction* item : menu->actions()) {
+        if (item != m_ui->mnuClearRecent) {
+            menu->removeAction(item);
+            item->deleteLater();
+        }
+    }
+    const QStringList paths = RecentProjects().paths();
+    QAction* before = m_ui->mnuClearRecent;
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        QString shown = QDir::toNativeSeparators(paths[i]);
+        auto* item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown.replace(QLatin1Char('&'), QStringLiteral("&&"))), menu);
+        connect(item, &QAction::triggered, this,
+                [this, path = paths[i].toStdString()] { m_fileCommands->openRecent(path); });
+        menu->insertAction(before, item);
+    }
+    if (!paths.isEmpty())
+        menu->insertSeparator(before);
+    m_ui->mnuClearRecent->setEnabled(!paths.isEmpty());
 }
 
 // --- what the File commands ask -----------------------------------------------------------------

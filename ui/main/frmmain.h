@@ -109,6 +109,8 @@ private:
     void showAfterHistory(int culvert);
     void showCaption();
     void detachFromSession();
+    // File > Open Recent: the recent projects, then Clear List.
+    void fillRecentMenu();
 
     ProjectSession& m_session;
     WindowState& m_windowState;

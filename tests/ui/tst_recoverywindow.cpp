@@ -1,0 +1,198 @@
+// Nothing lost when the program dies: the application's own start-up and main window run as a
+// program of their own (recoveryapp), typed into, then killed with SIGKILL or ended by Exit; the
+// next start, in the same HOME, offers what was left before anything else, and Save, New, Open
+// and Exit take the copy away.
+
+#include <sys/stat.h>
+
+#include "core/messages.h"
+#include "core/text.h"
+#include "platform/recoveryoffer.h"
+#include "tests/platform/lineprogram.h"
+#include "tests/ui/editorsteps.h"
+#include "tests/ui/projecttexts.h"
+
+using namespace sw;
+using namespace sw::testing;
+using namespace std::chrono_literals;
+
+Q_DECLARE_METATYPE(sw::YesNo)
+
+namespace {
+
+const RecoveryScheduler::Intervals kQuick{200ms, 1000ms};
+
+int modeOf(const QString& path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+
+struct App : LineProgram {
+    explicit App(const QStringList& project = {}) : LineProgram(QStringLiteral(SW_RECOVERY_APP), project) {}
+};
+
+}  // namespace
+
+class TestRecoveryWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup() { SW_VERIFY_NO_WINDOW_LEFT(*m_h); }
+    void killedProgramsChangesAreOfferedFirst_data();
+    void killedProgramsChangesAreOfferedFirst();
+    void twoProgramsKeepTheirOwnCopiesAndExitLeavesNone();
+    void unreadableCopyIsKeptAsideWithAMessage();
+
+private:
+    QStringList files(const QString& pattern) const { return QDir(m_folder).entryList({pattern}, QDir::Files); }
+    // The project name in each recovery copy, in the order of their files.
+    QStringList copiedNames() const
+    {
+        QStringList names;
+        for (const QString& copy : files(QStringLiteral("copy-*.prj")))
+            names << QString::fromUtf8(bytesOf(QDir(m_folder).filePath(copy))).section("Project Name=", 1).section('\r', 0, 0);
+        return names;
+    }
+    FrmMain* restart(const QString& project = {}) { return m_h->start(project.toStdString(), {m_folder, kQuick}); }
+
+    QTemporaryDir m_home;
+    QString m_folder;
+    QString m_project;
+    std::unique_ptr<MainWindowHarness> m_h;
+};
+
+void TestRecoveryWindow::initTestCase()
+{
+    // The programs' HOME and data folders are the test's: the copies land beneath them.
+    for (const char* name : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
+        qputenv(name, QFile::encodeName(m_home.filePath(QString::fromLatin1(name))));
+    QCoreApplication::setApplicationName(QStringLiteral("Stormwick"));
+    m_folder = RecoveryStore::defaultFolder();
+    QCOMPARE(m_folder, m_home.filePath(QStringLiteral("XDG_DATA_HOME/Stormwick/recovery")));
+    m_project = m_home.filePath(QStringLiteral("harbour.txt"));
+}
+
+void TestRecoveryWindow::init()
+{
+    QDir(m_folder).removeRecursively();
+    m_h = std::make_unique<MainWindowHarness>();
+    QVERIFY(writeBytes(m_project, projectHead("Harbour Road", "HR-7", "CN-3", "Outfall", "04/01/2023", "9:05:00 AM",
+                                              "A. Lindqvist") +
+                                      culvertLines("7A", "Sta 4+20", "10", {"Asphaltic,2.5 a,0.81,ditch"}) +
+                                      intensityBlock()));
+}
+
+void TestRecoveryWindow::killedProgramsChangesAreOfferedFirst_data()
+{
+    QTest::addColumn<bool>("opened");  // the killed program had opened the project file
+    QTest::addColumn<YesNo>("answer");
+    QTest::addColumn<bool>("named");  // the next start names the project file on its command line
+    QTest::newRow("opened file, Yes: Save writes there") << true << YesNo::Yes << false;
+    QTest::newRow("untitled, Yes: Save asks for a file") << false << YesNo::Yes << false;
+    QTest::newRow("No: the copy goes, the named project opens") << false << YesNo::No << true;
+}
+
+void TestRecoveryWindow::killedProgramsChangesAreOfferedFirst()
+{
+    QFETCH(bool, opened);
+    QFETCH(YesNo, answer);
+    QFETCH(bool, named);
+    {
+        App app(opened ? QStringList{m_project} : QStringList{});
+        QCOMPARE(app.answer(), QStringLiteral("ready"));
+        QCOMPARE(app.ask(QStringLiteral("type txtDesigner B. Moreau")), QStringLiteral("ok"));
+        QCOMPARE(app.ask(QStringLiteral("culvert 9Z")), QStringLiteral("ok"));
+        // Whole, with everything typed, the owner's alone.
+        QTRY_VERIFY_WITH_TIMEOUT(copiedNames().size() == 1 &&
+                                     bytesOf(QDir(m_folder).filePath(files("copy-*.prj")[0])).contains("Culvert No=9Z\r\n"),
+                                 5000);
+        QCOMPARE(modeOf(m_folder), 0700);
+        for (const QString& copy : files(QStringLiteral("copy-*.*")))
+            QCOMPARE(copy.endsWith(QLatin1String(".lock")) ? 0600 : modeOf(QDir(m_folder).filePath(copy)), 0600);
+        QVERIFY(app.killHard());
+    }
+    // The question names the copy as its description does, and comes before any window.
+    RecoveryStore peek(m_folder);
+    const QList<RecoveryCopy> left = peek.claimStaleCopies();
+    QCOMPARE(left.size(), 1);
+    QCOMPARE(left[0].originalPath, opened ? m_project : QString());
+    peek.releaseCopy(left[0]);
+    bool windowWhileAsked = true;
+    m_h->desktop->messages().setWhileOpen([this, &windowWhileAsked](const AskedMessage&) {
+        windowWhileAsked = m_h->desktop->windows().find("frmMain") != nullptr;
+    });
+    m_h->desktop->messages().queueYesNo(answer);
+    QVERIFY(restart(named ? m_project : QString()));
+    const AskedMessage question{AskedMessage::Kind::YesNo,
+                                fillMessage(msg::kRecoverOffer, {recoveryPathText(left[0]), recoveryTimeText(left[0])})};
+    QCOMPARE(m_h->desktop->messages().asked(), std::vector<AskedMessage>{question});
+    QVERIFY(!windowWhileAsked);
+    EditorSteps s(*m_h);
+    if (answer == YesNo::No) {
+        QCOMPARE(files(QStringLiteral("copy-*")), QStringList());
+        QCOMPARE(m_h->window->windowTitle(), m_project);
+        QCOMPARE(s.text("txtDesigner"), QStringLiteral("A. Lindqvist"));
+        return;
+    }
+    // Recovered: touched, with the caption of its file, the copy kept until Save.
+    QCOMPARE(m_h->window->windowTitle(), opened ? m_project : QStringLiteral("Untitled"));
+    QVERIFY(!m_h->session->IsPristine && m_h->session->hasUnsavedChanges());
+    QCOMPARE(s.text("txtDesigner"), QStringLiteral("B. Moreau"));
+    QCOMPARE(files(QStringLiteral("copy-*.prj")).size(), 1);
+    const QString saved = opened ? m_project : m_home.filePath(QStringLiteral("recovered.txt"));
+    if (!opened)
+        m_h->desktop->fileDialogs().queuePath(saved.toStdString());
+    m_h->find<QAction>("mnuSave")->trigger();
+    const QByteArray bytes = bytesOf(saved);
+    QVERIFY2(bytes.contains("\r\nDesigner=B. Moreau\r\n") && bytes.contains("\r\nCulvert No=9Z\r\n") &&
+                 bytes.contains("\r\nCulvert No=7A\r\n") == opened,
+             bytes.constData());
+    QTRY_COMPARE_WITH_TIMEOUT(files(QStringLiteral("copy-*.prj")), QStringList(), 5000);
+}
+
+void TestRecoveryWindow::twoProgramsKeepTheirOwnCopiesAndExitLeavesNone()
+{
+    App first, second;
+    QCOMPARE(first.answer() + second.answer(), QStringLiteral("readyready"));
+    QCOMPARE(first.ask(QStringLiteral("type txtProjectName First")), QStringLiteral("ok"));
+    QCOMPARE(second.ask(QStringLiteral("type txtProjectName Second")), QStringLiteral("ok"));
+    QTRY_COMPARE_WITH_TIMEOUT(copiedNames().size(), 2, 5000);
+    QStringList names = copiedNames();
+    names.sort();
+    QCOMPARE(names, (QStringList{"First", "Second"}));
+    // Exit, the save question answered No: nothing of the program's is left, the other's stays.
+    QCOMPARE(first.ask(QStringLiteral("exit")), QStringLiteral("bye"));
+    QVERIFY(first.endNormally());
+    QCOMPARE(copiedNames(), QStringList{"Second"});
+    QCOMPARE(files(QStringLiteral("*")).size(), 3);  // its copy, description and lock
+    QVERIFY(second.killHard());
+    m_h->desktop->messages().queueYesNo(YesNo::No);
+    QVERIFY(restart());
+    QCOMPARE(m_h->desktop->messages().asked().size(), std::size_t(1));
+    QCOMPARE(files(QStringLiteral("*")), QStringList());
+}
+
+void TestRecoveryWindow::unreadableCopyIsKeptAsideWithAMessage()
+{
+    {
+        RecoveryStore gone(m_folder);
+        QVERIFY(gone.writeCopyBytes("not a project\r\n", m_project, QDateTime::currentDateTimeUtc()));
+    }
+    QVERIFY(restart());  // no answer scripted: a question would fail the test
+    const QStringList kept = files(QStringLiteral("unreadable-*.prj"));
+    QCOMPARE(kept.size(), 1);
+    const QString keptPath = QDir(m_folder).filePath(kept[0]);
+    QCOMPARE(m_h->desktop->messages().asked().size(), std::size_t(1));
+    const AskedMessage& said = m_h->desktop->messages().asked()[0];
+    QVERIFY2(said.kind == AskedMessage::Kind::Ok && said.text.find(m_project.toStdString()) != std::string::npos &&
+                 said.text.find(keptPath.toStdString()) != std::string::npos,
+             said.text.c_str());
+    QCOMPARE(bytesOf(keptPath), QByteArray("not a project\r\n"));
+    QCOMPARE(m_h->window->windowTitle(), QStringLiteral("Untitled"));
+}
+
+QTEST_MAIN(TestRecoveryWindow)
+#include "tst_recoverywindow.moc"

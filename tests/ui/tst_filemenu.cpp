@@ -37,8 +37,8 @@ private:
     // Project n, with culvert 7A in zone A.
     bool writeProject(int n) const
     {
-        return writeBytes(project(n), projectHead("P" + std::to_string(n), "1", "2", "Outfall", "04/01/2023", "9:05:00 AM",
-                                                  "AL") +
+        const std::string name = "P" + std::to_string(n);
+        return writeBytes(project(n), projectHead(name, "1", "2", "Outfall", "04/01/2023", "9:05:00 AM", "AL") +
                                           culvertLines("7A", "Sta 4", "10", {"Asphaltic,2.5 a,0.81,ditch"}) +
                                           intensityBlock());
     }

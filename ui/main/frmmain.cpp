@@ -468,8 +468,9 @@ void FrmMain::fillRecentMenu()
     const QStringList paths = RecentProjects().paths();
     QAction* before = m_ui->mnuClearRecent;
     for (qsizetype i = 0; i < paths.size(); ++i) {
-        QString shown = QDir::toNativeSeparators(paths[i]);
-        auto* item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown.replace(QLatin1Char('&'), QStringLiteral("&&"))), menu);
+        // A number for its letter; an "&" of the path is no letter.
+        const QString shown = QDir::toNativeSeparators(paths[i]).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* item = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), menu);
         connect(item, &QAction::triggered, this,
                 [this, path = paths[i].toStdString()] { m_fileCommands->openRecent(path); });
         menu->insertAction(before, item);

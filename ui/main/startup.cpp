@@ -17,7 +17,8 @@ RecoveryScheduler* keepRecoveryCopies(ProjectSession& session, std::unique_ptr<R
          [&session] { return QString::fromStdString(session.filePath()); }},
         intervals, &session);
     QObject::connect(&session, &ProjectSession::documentChanged, scheduler, &RecoveryScheduler::documentChanged);
-    for (const auto settled : {&ProjectSession::documentSaved, &ProjectSession::documentReplaced, &ProjectSession::closed})
+    for (const auto settled :
+         {&ProjectSession::documentSaved, &ProjectSession::documentReplaced, &ProjectSession::closed})
         QObject::connect(&session, settled, scheduler, &RecoveryScheduler::documentSettled);
     return scheduler;
 }

@@ -45,6 +45,8 @@ private slots:
     void killedProgramsChangesAreOfferedFirst();
     void twoProgramsKeepTheirOwnCopiesAndExitLeavesNone();
     void unreadableCopyIsKeptAsideWithAMessage();
+    void newAndOpenTakeTheCopyAway_data();
+    void newAndOpenTakeTheCopyAway();
 
 private:
     QStringList files(const QString& pattern) const { return QDir(m_folder).entryList({pattern}, QDir::Files); }
@@ -135,7 +137,7 @@ void TestRecoveryWindow::killedProgramsChangesAreOfferedFirst()
     QVERIFY(restart(named ? m_project : QString()));
     const std::string question =
         fillMessage(msg::kRecoverOffer, {recoveryPathText(left[0]), recoveryTimeText(left[0])});
-    QCOMPARE(m_h->desktop->messages().asked(), std::vector<AskedMessage>{{AskedMessage::Kind::YesNo, question}});
+    QCOMPARE(m_h->desktop->messages().asked(), (std::vector<AskedMessage>{{AskedMessage::Kind::YesNo, question}}));
     QVERIFY(!windowWhileAsked);
     EditorSteps s(*m_h);
     if (answer == YesNo::No) {
@@ -204,6 +206,31 @@ void TestRecoveryWindow::unreadableCopyIsKeptAsideWithAMessage()
              said.text.c_str());
     QCOMPARE(bytesOf(keptPath), QByteArray("not a project\r\n"));
     QCOMPARE(m_h->window->windowTitle(), QStringLiteral("Untitled"));
+}
+
+void TestRecoveryWindow::newAndOpenTakeTheCopyAway_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("New") << "mnuNew";
+    QTest::newRow("Open") << "mnuOpen";
+}
+
+void TestRecoveryWindow::newAndOpenTakeTheCopyAway()
+{
+    QFETCH(QString, command);
+    QVERIFY(restart());
+    EditorSteps s(*m_h);
+    QVERIFY2(s.replaceText("txtProjectName", QStringLiteral("Unsaved")), s.why());
+    QTRY_COMPARE_WITH_TIMEOUT(copiedNames(), QStringList{"Unsaved"}, 5000);
+    // "Save current file ?" answered No: the changes are given up, and their copy with them.
+    m_h->desktop->messages().queueYesNo(YesNo::No);
+    if (command == QLatin1String("mnuOpen"))
+        m_h->desktop->fileDialogs().queuePath(m_project.toStdString());
+    m_h->find<QAction>(command.toLatin1().constData())->trigger();
+    QCOMPARE(m_h->desktop->messages().asked().size(), std::size_t(1));
+    QCOMPARE(files(QStringLiteral("copy-*.prj")), QStringList());
+    QTest::qWait(400);  // longer than the first interval: nothing new to keep, no copy comes back
+    QCOMPARE(files(QStringLiteral("copy-*.prj")), QStringList());
 }
 
 QTEST_MAIN(TestRecoveryWindow)

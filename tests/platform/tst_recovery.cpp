@@ -81,7 +81,6 @@ private slots:
     void initTestCase();
     void init();
     void copyOfAKilledProgramIsStaleAndReadsBackEqual();
-    void twoLiveProgramsKeepTheirOwnCopies();
     void copiesAreTheOwnersAloneAndFailuresAreSilent();
     void offerAsksNewestFirstAndKeepsTheRestAfterYes();
     void unreadableCopyIsKeptAsideWithAMessage_data();
@@ -149,33 +148,6 @@ void TestRecovery::copyOfAKilledProgramIsStaleAndReadsBackEqual()
     QVERIFY(emptyLock.open(QIODevice::WriteOnly));
     emptyLock.close();
     QCOMPARE(store.claimStaleCopies().size(), 1);
-}
-
-void TestRecovery::twoLiveProgramsKeepTheirOwnCopies()
-{
-    RecoveryStore mine(m_folder);
-    Document own = testing::recoveryProject();
-    own.ProjectInfo.ProjectName = "Mine";
-    QVERIFY(mine.writeCopy(Document{own.ProjectInfo, {}}, QStringLiteral("/a.prj")));
-    Helper helper(m_folder);
-    const QString answer = helper.ask(QStringLiteral("write /b.prj"));
-    QVERIFY2(answer.startsWith(QStringLiteral("written ")), qPrintable(answer));
-    const QString theirs = answer.mid(8);
-    QVERIFY(theirs != mine.copyPath());
-    QCOMPARE(helper.ask(QStringLiteral("list")), QStringLiteral("stale 0"));
-    QVERIFY(mine.claimStaleCopies().isEmpty());
-    // Each write and removal touches its own copy alone.
-    QVERIFY(mine.writeCopy(own, QStringLiteral("/a.prj")));
-    QCOMPARE(bytesOf(theirs), QByteArray::fromStdString(buildRecoveryCopy(testing::recoveryProject())));
-    QCOMPARE(helper.ask(QStringLiteral("remove")), QStringLiteral("removed"));
-    QVERIFY(!QFile::exists(theirs));
-    QCOMPARE(bytesOf(mine.copyPath()), QByteArray::fromStdString(buildRecoveryCopy(own)));
-    // Ended without removing its copy, as after a crash it could not catch: the copy is stale.
-    QCOMPARE(helper.ask(QStringLiteral("write /b.prj")).mid(8), theirs);
-    QVERIFY(helper.endNormally());
-    const QList<RecoveryCopy> stale = mine.claimStaleCopies();
-    QCOMPARE(stale.size(), 1);
-    QCOMPARE(stale[0].originalPath, QStringLiteral("/b.prj"));
 }
 
 void TestRecovery::copiesAreTheOwnersAloneAndFailuresAreSilent()

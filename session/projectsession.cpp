@@ -1,5 +1,7 @@
 #include "session/projectsession.h"
 
+#include <map>
+
 #include <QUndoStack>
 
 #include "engine/arearows.h"
@@ -14,6 +16,56 @@ namespace {
 QString idText(const std::string& id)
 {
     return QString::fromStdString(id);
+}
+
+// The sub-areas StoreAreaList stores from the `kept` rows the list shows, the row `removed` (if
+// any) left out: the part of `areas` that changes, from its first changed position on. `parsed`
+// holds the rows whose parse differs from the sub-area stored at their position; every other row
+// parses as that sub-area. Sub-areas beyond the rows are not kept.
+Splice<SubArea> storedFromRows(const std::vector<SubArea>& areas, int kept, const std::map<int, SubArea>& parsed,
+                               int removed)
+{
+    const auto count = std::size_t(kept);
+    if (parsed.empty() && areas.size() == count)
+        return removed < 0 ? Splice<SubArea>{kept, {}, {}} : Splice<SubArea>{removed, {areas[std::size_t(removed)]}, {}};
+    int first = std::min(kept, int(areas.size()));
+    if (removed >= 0)
+        first = std::min(first, removed);
+    if (!parsed.empty())
+        first = std::min(first, parsed.begin()->first);
+    Splice<SubArea> out;
+    out.first = first;
+    out.before.assign(areas.begin() + first, areas.end());
+    for (int j = first; j < kept; ++j) {
+        if (j == removed)
+            continue;
+        const auto differing = parsed.find(j);
+        out.after.push_back(differing != parsed.end() ? differing->second : areas[std::size_t(j)]);
+    }
+    return out;
+}
+
+// The inputs of a culvert as CalAC leaves them once its sub-areas are changed by `areas`: worked
+// out on the record's own sub-areas, lent for the purpose and given back as they were, since a
+// culvert may have thousands of them.
+CulvertRecord inputsAfterChange(CulvertRecord& record, const Splice<SubArea>& areas)
+{
+    Document trial;
+    CulvertRecord& next = trial.CulvertList.emplace_back(inputsOf(record));
+    next.Areas = std::move(record.Areas);
+    const auto splice = [&next, at = std::ptrdiff_t(areas.first)](const std::vector<SubArea>& out,
+                                                                 const std::vector<SubArea>& in) {
+        const auto first = next.Areas.begin() + at;
+        next.Areas.insert(next.Areas.erase(first, first + std::ptrdiff_t(out.size())), in.begin(), in.end());
+    };
+    splice(areas.before, areas.after);
+    next.NumOfAreas = next.Areas.empty() ? "0" : std::to_string(next.Areas.size());
+    if (!next.Areas.empty())
+        (void)CalAC(trial, 0);
+    CulvertRecord inputs = inputsOf(next);
+    splice(areas.after, areas.before);
+    record.Areas = std::move(next.Areas);
+    return inputs;
 }
 
 }  // namespace
@@ -36,7 +88,7 @@ ProjectSession::ProjectSession(QObject* parent)
     : QObject(parent),
       m_undoStack(new QUndoStack(this)),
       m_culverts(new CulvertListModel(m_document, this)),
-      m_subAreas(new SubAreaListModel(this))
+      m_subAreas(new SubAreaListModel(m_document, this))
 {
     connect(m_undoStack, &QUndoStack::indexChanged, this, [this] {
         if (m_clearing)
@@ -123,43 +175,27 @@ void ProjectSession::addSubAreaRows(int culvert, const std::vector<std::string>&
     CulvertRecord* record = culvertAt(m_document, culvert);
     if (record == nullptr || rows.empty())
         return;
-    // StoreAreaList: the culvert's sub-areas are its list's rows parsed again, the new ones after
-    // the others. A row parses as the sub-area it came from, so only the new rows are parsed, and
-    // those of the list before them where the list shows them.
-    const bool shown = m_subAreas->culvert() == culvert;
-    const std::vector<std::string>& listed = m_subAreas->rows();
-    const std::size_t kept = shown ? listed.size() : validAreaCount(*record);
-    std::vector<SubArea> parsed;
-    if (shown)
-        for (const std::string& row : listed)
-            parsed.push_back(parseAreaRow(row));
-    Splice<SubArea> areas;
-    // The first sub-area the parse changes (a stored C of more decimals than its row shows).
-    std::size_t first = 0;
-    if (shown) {
-        while (first < kept && first < record->Areas.size() && parsed[first] == record->Areas[first])
-            ++first;
-    } else {
-        first = kept;
-    }
-    areas.first = int(first);
-    areas.before.assign(record->Areas.begin() + std::ptrdiff_t(std::min(first, record->Areas.size())),
-                        record->Areas.end());
-    areas.after.assign(parsed.begin() + std::ptrdiff_t(std::min(first, parsed.size())), parsed.end());
+    std::vector<SubArea> added;
+    added.reserve(rows.size());
     for (const std::string& row : rows)
-        areas.after.push_back(parseAreaRow(row));
+        added.push_back(parseAreaRow(row));
+    const bool shown = m_subAreas->culvert() == culvert;
+    // StoreAreaList: the culvert's sub-areas are its list's rows parsed again, the new ones after
+    // the others. A row parses as the sub-area it came from but where the list shows it otherwise
+    // (a stored C of more decimals than its row shows): only those rows change what is stored.
+    Splice<SubArea> areas;
+    if (shown) {
+        areas = storedFromRows(record->Areas, m_subAreas->rowCount(), m_subAreas->rowsParsedOtherwise(), -1);
+    } else {
+        areas.first = int(validAreaCount(*record));
+        areas.before.assign(record->Areas.begin() + areas.first, record->Areas.end());
+    }
+    areas.after.insert(areas.after.end(), std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
 
     CulvertRecord inputsBefore = inputsOf(*record);
-    Document trial;
-    CulvertRecord& next = trial.CulvertList.emplace_back(inputsBefore);
-    next.Areas.assign(record->Areas.begin(), record->Areas.begin() + std::ptrdiff_t(std::min(first, record->Areas.size())));
-    next.Areas.insert(next.Areas.end(), areas.after.begin(), areas.after.end());
-    next.NumOfAreas = std::to_string(next.Areas.size());
-    (void)CalAC(trial, 0);
-    CulvertRecord inputsAfter = inputsOf(next);
-
+    CulvertRecord inputsAfter = inputsAfterChange(*record, areas);
     Splice<std::string> rowSplice;
-    rowSplice.first = int(kept);
+    rowSplice.first = shown ? m_subAreas->rowCount() : int(validAreaCount(*record));
     rowSplice.after = rows;
     m_undoStack->push(new SubAreasCommand(*this, culvert, text, std::move(inputsBefore), std::move(inputsAfter),
                                           std::move(areas), std::move(rowSplice), shown));
@@ -172,43 +208,16 @@ void ProjectSession::removeSubArea(int culvert, int row)
     if (record == nullptr || row < 0 || std::size_t(row) >= validAreaCount(*record))
         return;
     // The rows left are parsed again, as after every change of the list.
-    std::vector<std::string> listed = shown ? m_subAreas->rows() : std::vector<std::string>{};
-    Splice<SubArea> areas;
-    areas.first = 0;
-    areas.before = record->Areas;
-    if (shown) {
-        listed.erase(listed.begin() + row);
-        for (const std::string& text : listed)
-            areas.after.push_back(parseAreaRow(text));
-    } else {
-        areas.after = record->Areas;
-        areas.after.erase(areas.after.begin() + row);
-    }
-    // Only the part that changes is kept for undo.
-    std::size_t same = 0;
-    while (same < areas.after.size() && same < areas.before.size() && areas.after[same] == areas.before[same])
-        ++same;
-    areas.first = int(same);
-    areas.before.erase(areas.before.begin(), areas.before.begin() + std::ptrdiff_t(same));
-    areas.after.erase(areas.after.begin(), areas.after.begin() + std::ptrdiff_t(same));
+    Splice<SubArea> areas{row, {record->Areas[std::size_t(row)]}, {}};
+    if (shown)
+        areas = storedFromRows(record->Areas, m_subAreas->rowCount(), m_subAreas->rowsParsedOtherwise(), row);
 
     CulvertRecord inputsBefore = inputsOf(*record);
-    Document trial;
-    CulvertRecord& next = trial.CulvertList.emplace_back(inputsBefore);
-    next.Areas.assign(record->Areas.begin(), record->Areas.begin() + std::ptrdiff_t(same));
-    next.Areas.insert(next.Areas.end(), areas.after.begin(), areas.after.end());
-    next.NumOfAreas = std::to_string(next.Areas.size());
-    if (next.Areas.empty()) {
-        next.NumOfAreas = "0";
-    } else {
-        (void)CalAC(trial, 0);
-    }
-    CulvertRecord inputsAfter = inputsOf(next);
-
+    CulvertRecord inputsAfter = inputsAfterChange(*record, areas);
     Splice<std::string> rowSplice;
     rowSplice.first = row;
     if (shown)
-        rowSplice.before = {m_subAreas->rows()[std::size_t(row)]};
+        rowSplice.before = {m_subAreas->entries()[std::size_t(row)]};
     m_undoStack->push(new SubAreasCommand(*this, culvert, QStringLiteral("Remove Sub-area"), std::move(inputsBefore),
                                           std::move(inputsAfter), std::move(areas), std::move(rowSplice), shown));
 }
@@ -223,7 +232,7 @@ void ProjectSession::removeAllSubAreas(int culvert)
     CulvertRecord inputsAfter = inputsBefore;
     inputsAfter.NumOfAreas = "0";
     Splice<SubArea> areas{0, record->Areas, {}};
-    Splice<std::string> rows{0, shown ? m_subAreas->rows() : std::vector<std::string>{}, {}};
+    Splice<std::string> rows{0, shown ? m_subAreas->entries() : std::vector<std::string>{}, {}};
     if (inputsAfter == inputsBefore && areas.before.empty() && rows.before.empty())
         return;
     m_undoStack->push(new SubAreasCommand(*this, culvert, QStringLiteral("Remove All Sub-areas"),
@@ -242,7 +251,8 @@ std::string ProjectSession::updateCValues(int culvert, int areaCount, int years)
     const bool shown = m_subAreas->culvert() == culvert;
     CulvertRecord inputsBefore = inputsOf(*record);
     Splice<SubArea> areas{0, record->Areas, next.Areas};
-    Splice<std::string> rows{0, shown ? m_subAreas->rows() : std::vector<std::string>{}, shown ? update.Rows : std::vector<std::string>{}};
+    Splice<std::string> rows{0, shown ? m_subAreas->entries() : std::vector<std::string>{},
+                             shown ? update.Rows : std::vector<std::string>{}};
     CulvertRecord inputsAfter = inputsOf(next);
     m_undoStack->push(new SubAreasCommand(*this, culvert, QStringLiteral("Update C Values"), std::move(inputsBefore),
                                           std::move(inputsAfter), std::move(areas), std::move(rows), shown));

@@ -164,6 +164,8 @@ void SubAreasCommand::apply(const CulvertRecord& inputs, const std::vector<SubAr
     SubAreaListModel& rows = m_session.subAreaModel();
     if (m_rowsShown && rows.culvert() == m_culvert)
         rows.splice(m_rows.first, int(removeRows.size()), insertRows);
+    if (rows.culvert() == m_culvert)
+        rows.areasReplaced(m_areas.first, int(insert.size()));
     m_session.notifyAreas(m_culvert);
 }
 
@@ -190,6 +192,7 @@ void CulvertSlotCommand::insert()
     CulvertList& list = m_session.editableDocument().CulvertList;
     const int at = std::clamp(m_slot, 0, int(list.size()));
     m_session.culvertListModel().insert(at, [&] { list.insert(list.begin() + at, m_record); });
+    m_session.subAreaModel().culvertInserted(at);
     m_session.notifyCulverts();
     m_session.notifyCurrent(at);
 }

@@ -92,6 +92,7 @@ private slots:
     void undoTellsTheWindowsWhatChanged();
     void replacingTheDocumentStartsAFreshHistory();
     void aFileSavedAfterUndoIsTheFileBefore();
+    void rowsChangeOneAtATimeAndStayWhatIsStored();
 
 private:
     std::unique_ptr<ProjectSession> m_session;
@@ -328,6 +329,38 @@ void TestProjectSession::aFileSavedAfterUndoIsTheFileBefore()
     while (s.undoStack().canRedo())
         s.redo();
     QCOMPARE(save("redone.txt"), edited);
+}
+
+// Add and Remove tell the list of the one row they change, never of a new list; the rows are still
+// what is parsed into the sub-areas (a stored C of more decimals than its row shows is stored as
+// shown), and the list follows its culvert when undo puts a deleted culvert back before it.
+void TestProjectSession::rowsChangeOneAtATimeAndStayWhatIsStored()
+{
+    ProjectSession& s = *m_session;
+    s.editableDocument().CulvertList[1].Areas[1].C = 0.456;
+    const Document before = s.document();
+    const SubAreaListModel& list = s.subAreaModel();
+    QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted), removed(&list, &QAbstractItemModel::rowsRemoved),
+        reset(&list, &QAbstractItemModel::modelReset);
+    s.addSubAreaRows(1, {kAddedRow}, "Add Sub-area");
+    s.removeSubArea(1, 0);
+    const std::vector<SubArea>& areas = s.document().CulvertList[1].Areas;
+    QCOMPARE(areas.size(), std::size_t(3));
+    QCOMPARE(areas[0].C, 0.46);
+    QCOMPARE(areas[1], before.CulvertList[1].Areas[2]);
+    QCOMPARE(list.rows(), (std::vector<std::string>{subAreaLine(areas[0]), subAreaLine(areas[1]), kAddedRow}));
+    QCOMPARE(inserted.size(), 1);
+    QCOMPARE(removed.size(), 1);
+    QCOMPARE(removed[0][1].toInt(), 0);
+    QCOMPARE(reset.size(), 0);
+    s.undo();
+    s.undo();
+    QCOMPARE(s.document(), before);
+
+    s.deleteCulvert(0);
+    s.subAreaModel().showCulvert(0, *s.culvert(0));
+    s.undo();
+    QCOMPARE(list.culvert(), 1);
 }
 
 QTEST_MAIN(TestProjectSession)

@@ -13,6 +13,12 @@ constexpr const char* kRowSeparator = ",  ";
 
 }  // namespace
 
+std::string boardAreaRow(const SubArea& area)
+{
+    const SubAreaValues a = subAreaValues(area);
+    return a.Surface + kRowSeparator + a.Area + kRowSeparator + a.C + kRowSeparator + a.Description;
+}
+
 BoardText boardText(const ProjectInfo& p, const CulvertRecord& c, std::size_t areas)
 {
     auto value = [](const std::string& text) { return text + kAfterValue; };
@@ -41,10 +47,8 @@ BoardText boardText(const ProjectInfo& p, const CulvertRecord& c, std::size_t ar
     b.C = value(v.WeightedC);
     const std::size_t n = std::min(areas, c.Areas.size());
     b.AreaRows.reserve(n);
-    for (std::size_t j = 0; j < n; ++j) {
-        const SubAreaValues a = subAreaValues(c.Areas[j]);
-        b.AreaRows.push_back(a.Surface + kRowSeparator + a.Area + kRowSeparator + a.C + kRowSeparator + a.Description);
-    }
+    for (std::size_t j = 0; j < n; ++j)
+        b.AreaRows.push_back(boardAreaRow(c.Areas[j]));
     b.Q = value(v.QText);
     return b;
 }

@@ -18,6 +18,9 @@ struct BoardText {
     std::string Q;
 };
 
+// A row of the board's sub-area list.
+[[nodiscard]] std::string boardAreaRow(const SubArea& area);
+
 // The board's texts for a culvert as its record holds it (the first `areas` sub-areas listed).
 [[nodiscard]] BoardText boardText(const ProjectInfo& project, const CulvertRecord& culvert, std::size_t areas);
 

@@ -334,7 +334,7 @@ void TestResults::runOfOneCulvertShowsItsBoard()
 
     QVERIFY(window("frmDisplayBoard") && window("frmDisplayBoard")->isVisible());
     QCOMPARE(boardLabels(), kBoardC3);
-    QCOMPARE(rowsOf(in<QListWidget>("frmDisplayBoard", "lstArea")), (QStringList{"Concrete/Roof,  0.5 h (1.2 Ac),  0.75,  deck"}));
+    QCOMPARE(rowsOf(in<QListView>("frmDisplayBoard", "lstArea")), (QStringList{"Concrete/Roof,  0.5 h (1.2 Ac),  0.75,  deck"}));
     QCOMPARE(window("frmDisplayBoard")->windowTitle(), m_h->window->windowTitle());
     QVERIFY(!in<QWidget>("frmDisplayBoard", "Frame5")->isVisible());  // no steps after a run of one culvert
     QVERIFY(in<QAction>("frmDisplayBoard", "mnuPrint")->isEnabled());

@@ -1,9 +1,14 @@
 #include "ui/results/frmdisplayboard.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QScrollBar>
+#include <QStringListModel>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <functional>
+#include <vector>
 
 #include "engine/boardtext.h"
 #include "platform/screenunits.h"
@@ -14,6 +19,33 @@ namespace sw {
 namespace {
 
 constexpr int kWidestList = 640;
+// The rows measured whole: those whose characters' advances add up to the most.
+constexpr int kRowsMeasured = 8;
+
+// The width of the widest row. Shaping every row of thousands costs more than the rest of the
+// window: a row's width is taken as the sum of its characters' advances, and only the rows that
+// sum the most are measured whole (kerning may add to them).
+qreal widestRow(const QFont& font, const QStringList& rows)
+{
+    const QFontMetricsF metrics(font);
+    std::array<qreal, 128> ascii{};
+    for (std::size_t c = 0; c < ascii.size(); ++c)
+        ascii[c] = metrics.horizontalAdvance(QChar(char16_t(c)));
+    std::vector<std::pair<qreal, int>> sums;
+    sums.reserve(std::size_t(rows.size()));
+    for (int j = 0; j < rows.size(); ++j) {
+        qreal sum = 0;
+        for (const QChar c : rows[j])
+            sum += c.unicode() < ascii.size() ? ascii[c.unicode()] : metrics.horizontalAdvance(c);
+        sums.emplace_back(sum, j);
+    }
+    const auto measured = sums.begin() + std::min<std::ptrdiff_t>(kRowsMeasured, std::ptrdiff_t(sums.size()));
+    std::partial_sort(sums.begin(), measured, sums.end(), std::greater<>());
+    qreal widest = sums.empty() ? 0 : sums.front().first;
+    for (auto s = sums.begin(); s != measured; ++s)
+        widest = std::max(widest, metrics.horizontalAdvance(rows[s->second]));
+    return widest;
+}
 
 }  // namespace
 
@@ -27,7 +59,7 @@ FrmDisplayBoard::FrmDisplayBoard(Desktop& desktop, const ProjectInfo& project, c
     m_ui->setupUi(this);
     setWindowTitle(title);
 
-    const BoardText b = boardText(project, culvert, static_cast<std::size_t>(std::max(areas, 0)));
+    const BoardText b = boardText(project, culvert, 0);
     const std::pair<QLabel*, const std::string&> values[] = {
         {m_ui->lblPjtName, b.PjtName},     {m_ui->lblPjtNo, b.PjtNo},         {m_ui->lblControlNo, b.ControlNo},
         {m_ui->lblDescrpt, b.Descrpt},     {m_ui->lblDateTime, b.DateTime},   {m_ui->lblDesinger, b.Desinger},
@@ -40,13 +72,16 @@ FrmDisplayBoard::FrmDisplayBoard(Desktop& desktop, const ProjectInfo& project, c
     };
     for (const auto& [label, text] : values)
         label->setText(QString::fromStdString(text));
-    for (const std::string& row : b.AreaRows)
-        m_ui->lstArea->addItem(QString::fromStdString(row));
+    QStringList rows;
+    const std::size_t listed = std::min(static_cast<std::size_t>(std::max(areas, 0)), culvert.Areas.size());
+    rows.reserve(qsizetype(listed));
+    for (std::size_t j = 0; j < listed; ++j)
+        rows.append(QString::fromStdString(boardAreaRow(culvert.Areas[j])));
     // The rows are read whole: the list is as wide as its longest row, within reason.
     const QFontMetrics metrics(m_ui->lstArea->font());
-    int widest = metrics.horizontalAdvance(QString(40, QLatin1Char('0')));
-    for (const std::string& row : b.AreaRows)
-        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(row)));
+    const int widest = std::max(metrics.horizontalAdvance(QString(40, QLatin1Char('0'))),
+                                int(std::ceil(widestRow(m_ui->lstArea->font(), rows))));
+    m_ui->lstArea->setModel(new QStringListModel(rows, m_ui->lstArea));
     m_ui->lstArea->setMinimumWidth(std::min(widest + 2 * metrics.averageCharWidth(), kWidestList) +
                                    2 * m_ui->lstArea->frameWidth() +
                                    m_ui->lstArea->verticalScrollBar()->sizeHint().width());

@@ -1,5 +1,6 @@
 // The printed report on real pages: drawn through QPrinter in PDF mode and through the PDF route,
-// read back with poppler's pdftotext, and every text found where the grid puts it.
+// read back with poppler's pdftotext and pdftohtml, and every text found where the grid puts it, in
+// the weight and size it was drawn in.
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -27,11 +28,15 @@ constexpr double kColumnPoints = 6;         // 1/12 inch
 constexpr double kLinePoints = 12;          // 1/6 inch
 constexpr double kAdvanceEm = 1229.0 / 2048;  // the width of a character of Courier New / Liberation Mono
 
+// A word as pdftotext places it, or a run of text as pdftohtml gives it with its weight and size.
 struct Word {
     int page = 0;
     double x = 0;
     double y = 0;
     QString text;
+    double right = 0;
+    bool bold = false;
+    int points = 0;
 };
 
 // A project whose culvert has `areas` sub-areas.
@@ -49,16 +54,25 @@ Document project(int areas)
     return s;
 }
 
+// What `tool` prints for the PDF.
+bool run(const QString& tool, QStringList arguments, QString& out, QString& failure)
+{
+    QProcess p;
+    p.start(tool, arguments);
+    if (!p.waitForFinished(20000) || p.exitCode() != 0) {
+        failure = tool + QStringLiteral(" (poppler-utils) did not run: ") + p.errorString();
+        return false;
+    }
+    out = QString::fromUtf8(p.readAllStandardOutput());
+    return true;
+}
+
 // Every word pdftotext finds, with its page and the top-left of its box, in points.
 bool wordsOf(const QString& pdf, std::vector<Word>& words, QString& failure)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(20000) || p.exitCode() != 0) {
-        failure = QStringLiteral("pdftotext (poppler-utils) did not run: ") + p.errorString();
+    QString html;
+    if (!run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}, html, failure))
         return false;
-    }
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
     static const QRegularExpression page(QStringLiteral("<page "));
     static const QRegularExpression word(
         QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"[0-9.]+\">([^<]*)</word>"));
@@ -74,6 +88,37 @@ bool wordsOf(const QString& pdf, std::vector<Word>& words, QString& failure)
     return true;
 }
 
+// Every run of text pdftohtml finds, with its box in whole points, its size and whether it is bold.
+bool runsOf(const QString& pdf, std::vector<Word>& runs, QString& failure)
+{
+    QString xml;
+    if (!run(QStringLiteral("pdftohtml"), {QStringLiteral("-xml"), QStringLiteral("-i"), QStringLiteral("-stdout"),
+                                           QStringLiteral("-zoom"), QStringLiteral("1"), pdf},
+             xml, failure))
+        return false;
+    static const QRegularExpression page(QStringLiteral("<page number=\"([0-9]+)\""));
+    static const QRegularExpression font(QStringLiteral("<fontspec id=\"([0-9]+)\" size=\"([0-9]+)\""));
+    static const QRegularExpression text(QStringLiteral(
+        "<text top=\"(-?[0-9]+)\" left=\"(-?[0-9]+)\" width=\"([0-9]+)\" height=\"[0-9]+\" font=\"([0-9]+)\">(.*)</text>"));
+    QHash<QString, int> sizes;  // fonts are numbered once for the whole document
+    int pageNo = 0;
+    for (const QString& line : xml.split(QLatin1Char('\n'))) {
+        if (const auto m = page.match(line); m.hasMatch())
+            pageNo = m.captured(1).toInt();
+        else if (const auto f = font.match(line); f.hasMatch())
+            sizes.insert(f.captured(1), f.captured(2).toInt());
+        else if (const auto t = text.match(line); t.hasMatch()) {
+            QString content = t.captured(5);
+            const bool bold = content.startsWith(QStringLiteral("<b>"));
+            content.remove(QRegularExpression(QStringLiteral("</?[bi]>")));
+            const double left = t.captured(2).toDouble();
+            runs.push_back({pageNo, left, t.captured(1).toDouble(), content, left + t.captured(3).toDouble(), bold,
+                            sizes.value(t.captured(4))});
+        }
+    }
+    return true;
+}
+
 QString unescaped(QString text)
 {
     return text.replace(QStringLiteral("&amp;"), QStringLiteral("&"))
@@ -82,9 +127,10 @@ QString unescaped(QString text)
 }
 
 // Where the first word of each text drawn must stand: its grid cell, moved right by the blanks in
-// front of it at the width of the font's characters. Returns what is not found there.
+// front of it at the width of the font's characters; and the run of text that holds it there, in
+// the weight and size it was drawn in. Returns what is not found so.
 QStringList misplaced(const std::vector<std::shared_ptr<testing::RecordedDocument>>& jobs,
-                      const std::vector<Word>& words)
+                      const std::vector<Word>& words, const std::vector<Word>& runs)
 {
     QStringList out;
     int firstSheet = 1;
@@ -107,8 +153,16 @@ QStringList misplaced(const std::vector<std::shared_ptr<testing::RecordedDocumen
                 return w.page == sheet && unescaped(w.text) == first && std::abs(w.x - x) <= tolerance &&
                        std::abs(w.y - y) <= tolerance;
             });
-            if (!found)
-                out << QStringLiteral("sheet %1 (%2, %3) \"%4\"").arg(sheet).arg(e.x1).arg(e.y1).arg(text);
+            const bool styled = std::ranges::any_of(runs, [&](const Word& r) {
+                return r.page == sheet && unescaped(r.text).contains(first) && r.x <= x + tolerance + 1 &&
+                       x <= r.right && std::abs(r.y - y) <= tolerance + 1 && r.bold == e.bold &&
+                       r.points == std::lround(e.fontSize);
+            });
+            if (!found || !styled)
+                out << QStringLiteral("sheet %1 (%2, %3) %4 %5 points: \"%6\"%7")
+                           .arg(sheet).arg(e.x1).arg(e.y1)
+                           .arg(e.bold ? QStringLiteral("bold") : QStringLiteral("regular"))
+                           .arg(e.fontSize).arg(text, found ? QStringLiteral(" not so drawn") : QString());
         }
         firstSheet += sheets;
     }
@@ -161,11 +215,11 @@ void TestPrintedPage::everyTextStandsOnItsGridCell()
         std::string failure;
         QVERIFY2(pages.finish(failure), failure.c_str());
     }
-    std::vector<Word> words;
+    std::vector<Word> words, runs;
     QString failure;
-    QVERIFY2(wordsOf(pdf, words, failure), qPrintable(failure));
+    QVERIFY2(wordsOf(pdf, words, failure) && runsOf(pdf, runs, failure), qPrintable(failure));
     QVERIFY(words.size() > 100);
-    const QStringList wrong = misplaced(recorded.documents(), words);
+    const QStringList wrong = misplaced(recorded.documents(), words, runs);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
 }
 
@@ -182,13 +236,12 @@ void TestPrintedPage::aValueWiderThanThePaperIsPrintedWhole()
     QVERIFY(printCulvert(pages, s, 0));
     std::string failure;
     QVERIFY2(pages.finish(failure), failure.c_str());
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    QVERIFY(p.waitForFinished(20000));
-    QVERIFY(QString::fromUtf8(p.readAllStandardOutput()).contains(QString::fromStdString(s.ProjectInfo.ProjectName)));
+    QString layout, why;
     std::vector<Word> words;
-    QString why;
-    QVERIFY2(wordsOf(pdf, words, why), qPrintable(why));
+    QVERIFY2(run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}, layout, why) &&
+                 wordsOf(pdf, words, why),
+             qPrintable(why));
+    QVERIFY(layout.contains(QString::fromStdString(s.ProjectInfo.ProjectName)));
     const auto last = std::ranges::find_if(words, [](const Word& w) { return w.text == QStringLiteral("connector"); });
     QVERIFY(last != words.end());
     QVERIFY2(last->x < 8.5 * 72 - kMarginPoints, qPrintable(QString::number(last->x)));

@@ -45,22 +45,39 @@ std::vector<PageEvent> texts(const RecordedDocument& d)
     return out;
 }
 
-// Where the label and the value of a labelled line stand, and how.
-void expectLabelled(const RecordedDocument& d, const std::string& label, double y, const std::string& value,
-                    bool bold, double points)
-{
-    const std::vector<PageEvent> t = texts(d);
-    const auto at = std::ranges::find_if(t, [&](const PageEvent& e) { return e.text == label; });
-    ASSERT_NE(at, t.end()) << label;
-    ASSERT_NE(at + 1, t.end()) << label;
-    EXPECT_EQ(std::tie(at->x1, at->y1, at->bold, at->fontSize), std::make_tuple(2.0, y, bold, points)) << label;
-    const PageEvent& v = *(at + 1);
-    EXPECT_EQ(std::tie(v.x1, v.y1, v.bold, v.text), std::make_tuple(50.0, y, bold, value)) << label;
-}
-
 std::string mask30(const std::string& text)
 {
     return std::string(text.size() < 30 ? 30 - text.size() : 0, ' ') + text;
+}
+
+// A line of the page: its texts from the left, each at its column, all in one weight and size.
+struct Line {
+    double y;
+    bool bold;
+    double points;
+    std::vector<std::pair<double, std::string>> texts;
+};
+
+// A label at column 2 and its value through the mask of 30 at column 50.
+Line labelled(double y, const std::string& label, const std::string& value, bool bold, double points)
+{
+    return {y, bold, points, {{2, label}, {50, mask30(value)}}};
+}
+
+// Every line drawn as the table has it: its texts in order, each where it stands and how.
+void expectLines(const RecordedDocument& d, const std::vector<Line>& lines)
+{
+    const std::vector<PageEvent> t = texts(d);
+    for (const Line& l : lines) {
+        const std::string& first = l.texts.front().second;
+        const auto at = std::ranges::find_if(t, [&](const PageEvent& e) { return e.text == first && e.y1 == l.y; });
+        ASSERT_LE(std::ptrdiff_t(l.texts.size()), t.end() - at) << "\"" << first << "\" at " << l.y;
+        for (std::size_t k = 0; k < l.texts.size(); ++k) {
+            const PageEvent& e = at[std::ptrdiff_t(k)];
+            EXPECT_EQ(std::make_tuple(e.x1, e.text, e.bold, e.fontSize),
+                      std::make_tuple(l.texts[k].first, l.texts[k].second, l.bold, l.points)) << first;
+        }
+    }
 }
 
 TEST(PrintReport, PageCountOfLongCulverts)
@@ -70,7 +87,7 @@ TEST(PrintReport, PageCountOfLongCulverts)
         EXPECT_EQ(PrinterPageCount(n), pages) << n;
 }
 
-// The header and culvert block of a whole report: every label, its place, its bold run, 11 points.
+// A whole report: every line of the header, the culvert, a row, the totals, in place, weight and size.
 TEST(PrintReport, TitleProjectAndCulvertBlock)
 {
     Document s = computedCulvert(2);
@@ -80,33 +97,36 @@ TEST(PrintReport, TitleProjectAndCulvertBlock)
     const RecordedDocument& d = *device.documents()[0];
     EXPECT_TRUE(d.ended);
     EXPECT_EQ(d.events.front().kind, Kind::Portrait);
-    const PageEvent title = *textStarting(d, "CORVENNA-STORMWICK REPORT");
-    EXPECT_EQ(std::tie(title.x1, title.y1, title.bold, title.fontSize, title.fontName),
-              std::make_tuple(2.0, 6.0, true, 12.0, std::string("COURIER NEW")));
+    EXPECT_EQ(textStarting(d, "CORVENNA-STORMWICK REPORT")->fontName, "COURIER NEW");
     const auto rule = std::ranges::find_if(d.events, [](const PageEvent& e) { return e.kind == Kind::Line; });
     EXPECT_EQ(std::tie(rule->x1, rule->y1, rule->x2, rule->y2), std::make_tuple(2.0, 7.3, 96.0, 7.3));
 
-    expectLabelled(d, "Project Name:", 8, mask30("Route 9"), false, 11);
-    expectLabelled(d, "Description:", 11, mask30("Widening"), false, 11);
-    expectLabelled(d, "Date/Time:", 12, mask30("03/14/2024 @ 10:42:07 AM"), false, 11);
-    expectLabelled(d, "Culvert ID/STA:", 16, mask30("C-7"), true, 11);
-    expectLabelled(d, "Culvert STA/DESC:", 17, mask30("STA 12+50"), true, 11);
-    expectLabelled(d, "Return Period:", 18, mask30("10 year"), false, 11);
-    expectLabelled(d, "Elevation of Most Remote Point Above Inlet:", 20, mask30("1010 ft"), false, 11);
-    expectLabelled(d, "Slope of Channel:", 23, mask30("0.01 ft/ft"), true, 11);
-    expectLabelled(d, "Time of Concentration:", 24, mask30("09.38 min"), true, 11);
-    expectLabelled(d, "Time of Concentration Correction Factor:", 25, mask30("1 (Design Manual)"), false, 11);
-    expectLabelled(d, "Corrected Time of Concentration:", 26, mask30("9.38 min"), true, 11);
-    expectLabelled(d, "Rainfall Intensity (i):", 27, mask30("5.5 in/hr (140 mm/hr)"), true, 11);
-
     // A sub-area row: the surface unmasked, the area in 30 columns, C in 5, not bold.
-    const std::vector<PageEvent> t = texts(d);
-    const auto row = std::ranges::find_if(t, [](const PageEvent& e) { return e.y1 == 30 && e.x1 == 2; });
-    ASSERT_NE(row, t.end());
-    EXPECT_EQ(row->text, "Asphaltic");
-    EXPECT_FALSE(row->bold);
-    EXPECT_EQ(std::tie((row + 1)->x1, (row + 1)->text), std::make_tuple(42.0, mask30("1 a")));
-    EXPECT_EQ(std::tie((row + 2)->x1, (row + 2)->text), std::make_tuple(78.0, std::string(" 0.81")));
+    const Line row{30, false, 11, {{2, "Asphaltic"}, {42, mask30("1 a")}, {78, " 0.81"}}};
+    expectLines(d, {{6, true, 12, {{2, "CORVENNA-STORMWICK REPORT"}}},
+                    labelled(8, "Project Name:", "Route 9", false, 11),
+                    labelled(9, "Project No:", "P-12", false, 11),
+                    labelled(10, "Control No:", "0412-03", false, 11),
+                    labelled(11, "Description:", "Widening", false, 11),
+                    labelled(12, "Date/Time:", "03/14/2024 @ 10:42:07 AM", false, 11),
+                    labelled(13, "Designer:", "J. Smith", false, 11),
+                    labelled(16, "Culvert ID/STA:", "C-7", true, 11),
+                    labelled(17, "Culvert STA/DESC:", "STA 12+50", true, 11),
+                    labelled(18, "Return Period:", "10 year", false, 11),
+                    labelled(19, "Vellmora Rainfall Zone:", "A", false, 11),
+                    labelled(20, "Elevation of Most Remote Point Above Inlet:", "1010 ft", false, 11),
+                    labelled(21, "Elevation of Culvert Inlet/Basin Outlet:", "1000 ft", false, 11),
+                    labelled(22, "Max. Length of Travel:", "1000 ft", false, 11),
+                    labelled(23, "Slope of Channel:", "0.01 ft/ft", true, 11),
+                    labelled(24, "Time of Concentration:", "09.38 min", true, 11),
+                    labelled(25, "Time of Concentration Correction Factor:", "1 (Design Manual)", false, 11),
+                    labelled(26, "Corrected Time of Concentration:", "9.38 min", true, 11),
+                    labelled(27, "Rainfall Intensity (i):", "5.5 in/hr (140 mm/hr)", true, 11),
+                    row, {31, false, 11, row.texts},
+                    labelled(32, "Total Area (A):", "2 acres", true, 11),
+                    labelled(33, "Weighted C:", "0.81", true, 11),
+                    labelled(36, "Q=CiA:", "8.9 cfs (.3 cms)", true, 11),  // 5.5 x 0.81 x 2 = 8.91
+                    {39, true, 11, {{2, "Summary"}}}});
 }
 
 // The sub-area counts where the layout turns: the rows, the totals and Q, and where the summary
@@ -151,11 +171,15 @@ TEST(PrintReport, RowsTotalsAndThePageBreakBeforeTheSummary)
     const std::vector<PageEvent> firstTexts = texts(first);
     EXPECT_EQ(firstTexts.back().y1, 53);
     EXPECT_FALSE(textStarting(first, "Total Area (A):"));
-    for (const char* label : {"Descripition:", "Culvert ID:", "Time of Cocentration Correction Factor:"})
-        EXPECT_TRUE(textStarting(first, label)) << label;
+    expectLines(first, {labelled(11, "Descripition:", "Widening", false, 11), labelled(16, "Culvert ID:", "C-7", true, 11),
+                        labelled(25, "Time of Cocentration Correction Factor:", "1 (Design Manual)", false, 11)});
     const RecordedDocument& second = *device.documents()[1];
-    EXPECT_EQ(textStarting(second, "Asphaltic")->y1, 9);  // the totals at 11: the loop above
-    EXPECT_EQ(textStarting(second, "CORVENNA-STORMWICK REPORT")->fontSize, 12);
+    expectLines(second, {{6, true, 12, {{2, "CORVENNA-STORMWICK REPORT"}}},
+                         {9, false, 12, {{2, "Asphaltic"}, {42, mask30("1 a")}, {78, " 0.81"}}},
+                         labelled(11, "Total Area (A):", "25 acres", true, 12),
+                         labelled(12, "Weighted C:", "0.81", true, 12),
+                         labelled(14, "Q=CiA:", "111.4 cfs (3.2 cms)", true, 12),  // 5.5 x 0.81 x 25 = 111.375
+                         {17, true, 12, {{2, "Summary"}}}});
     EXPECT_FALSE(textStarting(second, "Project Name:"));
     EXPECT_TRUE(std::ranges::all_of(texts(second), [](const PageEvent& e) { return e.fontSize == 12; }));
 }
@@ -211,7 +235,8 @@ TEST(PrintReport, SummaryTableAndItsRefusal)
     for (std::size_t k = 0; k < expected.size(); ++k) {
         const PageEvent& e = *(at + 1 + static_cast<std::ptrdiff_t>(k));
         EXPECT_EQ(e.text, expected[k]);
-        EXPECT_EQ(std::tie(e.x1, e.y1, e.bold), std::make_tuple(2.0, summary.y1 + 2 + double(k), false)) << k;
+        EXPECT_EQ(std::tie(e.x1, e.y1, e.bold, e.fontSize), std::make_tuple(2.0, summary.y1 + 2 + double(k), false, 11.0))
+            << k;
     }
     EXPECT_EQ(d.events.back().kind, Kind::EndDocument);
 
@@ -236,9 +261,9 @@ TEST(PrintReport, LongValuesWholeAndQWithoutLeadingZero)
     RecordingDevice device;
     ASSERT_TRUE(printCulvert(device, s, 0));
     const RecordedDocument& d = *device.documents()[0];
-    expectLabelled(d, "Project Name:", 8, std::string(45, 'N'), false, 11);
     // 5.5 x 0.81 x 0.1 = 0.4455: .4 cfs, .4 x 0.0283 = 0.01: 0 cms
-    expectLabelled(d, "Q=CiA:", 35, mask30(".4 cfs (0 cms)"), true, 11);
+    expectLines(d, {labelled(8, "Project Name:", std::string(45, 'N'), false, 11),
+                    labelled(35, "Q=CiA:", ".4 cfs (0 cms)", true, 11)});
 }
 
 TEST(PrintReport, ARefusedJobIsSaid)

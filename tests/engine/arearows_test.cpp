@@ -22,15 +22,22 @@ AreaEntry user(std::string surface, std::string c, std::string area, int unit, s
     return e;
 }
 
-TEST(AreaRows, DesignManualRowIsFixedWidthAndParsesBack)
+TEST(AreaRows, RowsAreFixedWidthAndParseBackWithTheDescriptionCut)
 {
     const AreaEntry e = manual("Asphaltic", "0.86", " 12.34 ", 0, "Ditch A");
     EXPECT_EQ(checkAreaEntry(e), AreaEntryFault::None);
     const std::string row = BuildAreaRow(e);
     EXPECT_EQ(row, "Asphaltic" + std::string(26, ' ') + ",12.3 a    ,0.86,Ditch A   ");
     EXPECT_EQ(row.size(), 62u);
-    const SubArea a = parseAreaRow(row);
-    EXPECT_EQ(a, (SubArea{"Asphaltic", 0.86, "12.3 a", 12.3, "Ditch A"}));
+    EXPECT_EQ(parseAreaRow(row), (SubArea{"Asphaltic", 0.86, "12.3 a", 12.3, "Ditch A"}));
+    // The description is cut to ten characters and at a comma.
+    EXPECT_EQ(parseAreaRow(BuildAreaRow(manual("Asphaltic", "0.86", "1", 0, "A long description"))).Description,
+              "A long des");
+    EXPECT_EQ(parseAreaRow(BuildAreaRow(manual("Asphaltic", "0.86", "1", 0, "a,b"))).Description, "a");
+    // Stored rows parse like padded ones.
+    EXPECT_EQ(parseAreaRow("Gravel,5 h,0.50,yard"), (SubArea{"Gravel", 0.5, "5 h", 12.4, "yard"}));
+    EXPECT_EQ(parseAreaRow("  Asphaltic,1.0 a,0.86,"), (SubArea{"Asphaltic", 0.86, "1.0 a", 1.0, ""}));
+    EXPECT_EQ(parseAreaRow("only a surface"), (SubArea{"only a surface", 0, "", 0, ""}));
 }
 
 TEST(AreaRows, UserDefinedCIsRightAlignedInFourCharacters)
@@ -40,25 +47,9 @@ TEST(AreaRows, UserDefinedCIsRightAlignedInFourCharacters)
     for (const auto& [userC, field, c] : cases) {
         const std::string row = BuildAreaRow(user("Gravel", userC, "5", 1, "yard"));
         EXPECT_EQ(row.substr(47, 4), field) << userC;
-        const SubArea a = parseAreaRow(row);
-        EXPECT_EQ(a.C, c) << userC;
-        EXPECT_EQ(a.AreaText, "5 h") << userC;  // user-defined areas keep the text as typed
-        EXPECT_EQ(a.AreaAcres, 12.4) << userC;
+        // user-defined areas keep the text as typed
+        EXPECT_EQ(parseAreaRow(row), (SubArea{"Gravel", c, "5 h", 12.4, "yard"})) << userC;
     }
-}
-
-TEST(AreaRows, DescriptionIsCutToTenCharactersAndAtAComma)
-{
-    EXPECT_EQ(parseAreaRow(BuildAreaRow(manual("Asphaltic", "0.86", "1", 0, "A long description"))).Description,
-              "A long des");
-    EXPECT_EQ(parseAreaRow(BuildAreaRow(manual("Asphaltic", "0.86", "1", 0, "a,b"))).Description, "a");
-}
-
-TEST(AreaRows, StoredRowsParseLikePaddedOnes)
-{
-    EXPECT_EQ(parseAreaRow("Gravel,5 h,0.50,yard"), (SubArea{"Gravel", 0.5, "5 h", 12.4, "yard"}));
-    EXPECT_EQ(parseAreaRow("  Asphaltic,1.0 a,0.86,"), (SubArea{"Asphaltic", 0.86, "1.0 a", 1.0, ""}));
-    EXPECT_EQ(parseAreaRow("only a surface"), (SubArea{"only a surface", 0, "", 0, ""}));
 }
 
 // Each of these would have stored a shifted, unit-less or absurdly large sub-area.

@@ -15,7 +15,7 @@ namespace {
 
 // 0.9 on 1 acre and 0.3 on 3 acres (a surface of the user's own); 1010 ft to 1000 ft over
 // 1000 ft, factor 1; zone A, 10 years.
-TEST(ComputeCulvert, EveryIntermediateValueOfAWorkedExample)
+TEST(ComputeCulvert, EveryIntermediateValueOfAWorkedExampleAndTheFloor)
 {
     const CulvertComputation c = computeCulvert(testing::completeCulvert());
     ASSERT_TRUE(c.computed()) << c.Reason;
@@ -52,13 +52,11 @@ TEST(ComputeCulvert, EveryIntermediateValueOfAWorkedExample)
     EXPECT_EQ(std::tie(c.Discharge->Cfs, c.Discharge->Cms), std::make_tuple(9.9, 0.3));
     EXPECT_DOUBLE_EQ(c.Discharge->CmsExact, 9.9 * 0.0283);
     // What the run stores of the same culvert: CalCulvert.ComputesTheWholeChainInOrder.
-}
 
-TEST(ComputeCulvert, TheFiveMinuteFloorIsShown)
-{
-    CulvertRecord c = testing::completeCulvert();
-    c.LenTravel = c.LenTravelFt = 200;  // 10 ft over 200 ft, slope 0.05: 1.46 minutes by the formula
-    const CulvertComputation out = computeCulvert(c);
+    // The five-minute floor is shown: 10 ft over 200 ft, slope 0.05, 1.46 minutes by the formula.
+    CulvertRecord floored = testing::completeCulvert();
+    floored.LenTravel = floored.LenTravelFt = 200;
+    const CulvertComputation out = computeCulvert(floored);
     ASSERT_TRUE(out.computed());
     EXPECT_EQ(std::tie(out.Tc->TcRounded, out.Tc->Floored, out.Tc->CorTC), std::make_tuple(1.46, true, 5.0));
 }

@@ -11,13 +11,8 @@ namespace sw::testing {
 
 inline SubArea subArea(std::string surface, double c, std::string areaText, std::string description = {})
 {
-    SubArea a;
-    a.Surface = std::move(surface);
-    a.C = c;
-    a.AreaText = std::move(areaText);
-    a.AreaAcres = CalAcres(a.AreaText);
-    a.Description = std::move(description);
-    return a;
+    const double acres = CalAcres(areaText);
+    return {std::move(surface), c, std::move(areaText), acres, std::move(description)};
 }
 
 inline void setAreas(CulvertRecord& c, std::vector<SubArea> areas)
@@ -35,11 +30,9 @@ inline CulvertRecord completeCulvert(std::string id = "1")
     c.RetPeriod = "10";
     c.RFZone = "A";
     c.EleRemote = c.EleRemoteFt = 1010;
-    c.EleRemoteUnit = "ft";
     c.EleCulvert = c.EleCulvertFt = 1000;
-    c.EleCulvertUnit = "ft";
     c.LenTravel = c.LenTravelFt = 1000;
-    c.LenTravelUnit = "ft";
+    c.EleRemoteUnit = c.EleCulvertUnit = c.LenTravelUnit = "ft";
     c.CorFactor = 1;
     c.CorFactorSource = "Design Manual";
     setAreas(c, {subArea("Concrete/Roof", 0.9, "1.0 a"), subArea("Gravel", 0.3, "3.0 a")});

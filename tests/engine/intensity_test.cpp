@@ -26,7 +26,7 @@ Document withIntensityInputs(const char* zone, const char* period, double corTC)
     return testing::documentWith({c});
 }
 
-TEST(CalIntensity, InterpolatesAndStoresOneDecimal)
+TEST(CalIntensity, InterpolatesStoresOneDecimalAndKeepsTheBracket)
 {
     struct Case {
         const char *zone, *period;
@@ -48,33 +48,17 @@ TEST(CalIntensity, InterpolatesAndStoresOneDecimal)
         EXPECT_EQ(r.Line, c.line);
         EXPECT_EQ(s.CulvertList[0].Intensity, c.stored);
     }
-}
-
-TEST(CalIntensity, KeepsTheBracketOfTheComputation)
-{
+    // The bracket of the computation is kept; an inner duration takes the bracket that ends there.
     Document s = withIntensityInputs("A", "10", 10);
     ASSERT_TRUE(CalIntensity(s, 0).computed());
     EXPECT_EQ(s.CulvertList[0].Bracket, (IntensityBracket{10, 5, 10, 3.76, 1.31, 2.84, 1.08}));
-
-    s.CulvertList[0].CorTC = 120;  // an inner duration takes the bracket that ends there
+    s.CulvertList[0].CorTC = 120;
     ASSERT_TRUE(CalIntensity(s, 0).computed());
-    EXPECT_EQ(s.CulvertList[0].Bracket->Dur1, 60);
-    EXPECT_EQ(s.CulvertList[0].Bracket->Dur2, 120);
-}
-
-TEST(CalIntensity, NoZoneIsSilentAndChangesNothing)
-{
-    Document s = withIntensityInputs("", "10", 10);
-    s.CulvertList[0].Intensity = 3.1;
-    const IntensityResult r = CalIntensity(s, 0);
-    EXPECT_EQ(r.status, IntensityResult::Status::NoZone);
-    EXPECT_TRUE(r.Line.empty());
-    EXPECT_TRUE(r.Message.empty());
-    EXPECT_EQ(s.CulvertList[0].Intensity, 3.1);
+    EXPECT_EQ(std::tie(s.CulvertList[0].Bracket->Dur1, s.CulvertList[0].Bracket->Dur2), std::make_tuple(60, 120));
 }
 
 // The intensity of earlier inputs must not survive: a later Q would use it.
-TEST(CalIntensity, UnusableInputsGiveNoLineAndWithdrawTheOldIntensity)
+TEST(CalIntensity, UnusableInputsWithdrawTheOldIntensityAndNoZoneIsSilent)
 {
     const std::string beyond = fillMessage(msg::kTcBeyondTable, {"1440.01"});
     struct Case {
@@ -100,6 +84,13 @@ TEST(CalIntensity, UnusableInputsGiveNoLineAndWithdrawTheOldIntensity)
         EXPECT_EQ(s.CulvertList[0].Intensity, 0.0);
         EXPECT_FALSE(s.CulvertList[0].Bracket.has_value());
     }
+    // No zone yet is silent and changes nothing.
+    Document s = withIntensityInputs("", "10", 10);
+    s.CulvertList[0].Intensity = 3.1;
+    const IntensityResult r = CalIntensity(s, 0);
+    EXPECT_EQ(r.status, IntensityResult::Status::NoZone);
+    EXPECT_TRUE(r.Line.empty() && r.Message.empty());
+    EXPECT_EQ(s.CulvertList[0].Intensity, 3.1);
 }
 
 TEST(IntensityInputLines, ListTheStoredInputs)

@@ -5,7 +5,7 @@
 namespace sw {
 namespace {
 
-TEST(Records, SubAreaCountComesFromTheWholePartOfNumOfAreas)
+TEST(Records, SubAreaCountIsTheWholePartOfNumOfAreasAndAFreeSlotEndsTheCulverts)
 {
     CulvertRecord c = testing::completeCulvert();
     for (const char* none : {"", "0", "abc", "-2", "0.9"}) {
@@ -17,10 +17,8 @@ TEST(Records, SubAreaCountComesFromTheWholePartOfNumOfAreas)
     c.NumOfAreas = "5";  // more than the list holds
     EXPECT_EQ(declaredAreaCount(c), 5);
     EXPECT_EQ(validAreaCount(c), 2u);
-}
 
-TEST(Records, AFreeSlotEndsTheUsedCulverts)
-{
+    // A free slot ends the used culverts.
     CulvertList list(3);
     list[0].CulvertNo = "1";
     list[2].CulvertNo = "3";

@@ -57,19 +57,14 @@ TEST(CalAcres, ConvertsAndRoundsToATenth)
         EXPECT_EQ(CalAcres(text), acres) << text;
 }
 
-TEST(CalAC, WeightsCByArea)
+// Zero acres give C 0 without dividing; no sub-areas show zero and leave the record as it was; a
+// count beyond the list is passed over silently.
+TEST(CalAC, WeightsCByAreaAndShowsZeroWithoutAnArea)
 {
     Document s = testing::documentWith({testing::completeCulvert()});
-    const auto labels = CalAC(s, 0);
-    ASSERT_TRUE(labels);
-    EXPECT_EQ(*labels, (TotalsLabels{"4.0", "0.45"}));
-    EXPECT_EQ(s.CulvertList[0].TotalArea, 4.0);
-    EXPECT_EQ(s.CulvertList[0].WeightedC, 0.45);
-}
+    EXPECT_EQ(CalAC(s, 0), (TotalsLabels{"4.0", "0.45"}));
+    EXPECT_EQ(std::tie(s.CulvertList[0].TotalArea, s.CulvertList[0].WeightedC), std::make_tuple(4.0, 0.45));
 
-// Zero acres give C 0 without dividing; no sub-areas show zero and leave the record as it was.
-TEST(CalAC, ZeroAcresOrNoSubAreasShowZero)
-{
     CulvertRecord tiny = testing::completeCulvert();
     testing::setAreas(tiny, {testing::subArea("Asphaltic", 0.86, "100 f"), testing::subArea("Asphaltic", 0.86, "1 f")});
     CulvertRecord none = testing::completeCulvert();
@@ -77,25 +72,21 @@ TEST(CalAC, ZeroAcresOrNoSubAreasShowZero)
     for (CulvertRecord* c : {&tiny, &none})
         std::tie(c->TotalArea, c->WeightedC) = std::make_tuple(7.0, 0.5);
     for (const auto& [c, area, weightedC] : {std::tuple(tiny, 0.0, 0.0), std::tuple(none, 7.0, 0.5)}) {
-        Document s = testing::documentWith({c});
+        s = testing::documentWith({c});
         EXPECT_EQ(*CalAC(s, 0), (TotalsLabels{"0.0", "0.00"})) << c.NumOfAreas;
         EXPECT_EQ(std::tie(s.CulvertList[0].TotalArea, s.CulvertList[0].WeightedC), std::tie(area, weightedC))
             << c.NumOfAreas;
     }
-}
 
-TEST(CalAC, ACountBeyondTheListIsPassedOverSilently)
-{
-    CulvertRecord c = testing::completeCulvert();
-    c.NumOfAreas = "3";
-    Document s = testing::documentWith({c});
+    s.CulvertList[0] = testing::completeCulvert();
+    s.CulvertList[0].NumOfAreas = "3";
     EXPECT_FALSE(CalAC(s, 0).has_value());
     EXPECT_EQ(s.CulvertList[0].TotalArea, 0.0);
     EXPECT_FALSE(CalAC(s, 5).has_value());
     EXPECT_FALSE(CalAC(s, -111).has_value());
 }
 
-TEST(UpdateCValues, RederivesTableSurfacesAndKeepsUserDefinedOnes)
+TEST(UpdateCValues, RederivesTableSurfacesKeepsUserDefinedOnesAndIsSilentWithoutRows)
 {
     CulvertRecord c = testing::completeCulvert();
     testing::setAreas(c, {testing::subArea("Asphaltic", 0.73, "12.3 a", "Ditch A"),
@@ -114,14 +105,11 @@ TEST(UpdateCValues, RederivesTableSurfacesAndKeepsUserDefinedOnes)
     // (0.86 x 12.3 + 0.5 x 12.4) / 24.7 = 0.6793...
     EXPECT_EQ(*u.Totals, (TotalsLabels{"24.7", "0.68"}));
     EXPECT_EQ(s.CulvertList[0].WeightedC, 0.68);
-}
 
-TEST(UpdateCValues, NoRowsNoMessage)
-{
-    Document s = testing::documentWith({testing::completeCulvert()});
-    const CUpdate u = UpdateCValues(s, 0, 0, 50);
-    EXPECT_TRUE(u.Message.empty());
-    EXPECT_TRUE(u.Rows.empty());
+    // No rows: no message.
+    s = testing::documentWith({testing::completeCulvert()});
+    const CUpdate none = UpdateCValues(s, 0, 0, 50);
+    EXPECT_TRUE(none.Message.empty() && none.Rows.empty());
     EXPECT_EQ(s.CulvertList[0].Areas[0].C, 0.9);
 }
 

@@ -5,7 +5,8 @@
 namespace sw {
 namespace {
 
-TEST(FindZone, ClassifiesTheClick)
+// Map positions in twips, and pixels of 15 twips each.
+TEST(FindZone, ClassifiesTheClickAndThePixel)
 {
     struct Case {
         float x, y;
@@ -24,20 +25,13 @@ TEST(FindZone, ClassifiesTheClick)
         // a shared end belongs to the earlier segment: segment 1 gives -10, segment 2 would give +5.6
         {4680, 550, "B"},
     };
-    for (const Case& c : cases) {
-        const auto zone = FindZone(c.x, c.y);
-        ASSERT_TRUE(zone) << c.x << "," << c.y;
-        EXPECT_EQ(*zone, c.zone) << c.x << "," << c.y;
-    }
-}
-
-TEST(FindZoneAtPixel, ClassifiesThePixelAtFifteenTwipsEach)
-{
-    struct Case {
+    for (const Case& c : cases)
+        EXPECT_EQ(FindZone(c.x, c.y), c.zone) << c.x << "," << c.y;
+    struct Pixel {
         int column, row;
         const char* zone;
     };
-    const Case cases[] = {
+    const Pixel pixels[] = {
         {326, 15, "B"},   // (4890, 225): the line is not consulted at 4890
         {266, 66, "A"},   // (3990, 990): segment 4 of A-B, d = 1244
         {266, 200, "B"},  // (3990, 3000): d = -766
@@ -48,15 +42,9 @@ TEST(FindZoneAtPixel, ClassifiesThePixelAtFifteenTwipsEach)
         {208, 357, "B"},  // (3120, 5355): just below it
         {0, 0, "A"},      {780, 368, "C"}, {400, 0, "B"},
     };
-    for (const Case& c : cases) {
-        const auto zone = FindZoneAtPixel(c.column, c.row);
-        ASSERT_TRUE(zone) << c.column << "," << c.row;
-        EXPECT_EQ(*zone, c.zone) << c.column << "," << c.row;
-    }
-}
-
-TEST(SideOfLine, OutsideTheSegmentsIsNA)
-{
+    for (const Pixel& p : pixels)
+        EXPECT_EQ(FindZoneAtPixel(p.column, p.row), p.zone) << p.column << "," << p.row;
+    // Outside the segments a line gives "NA".
     const DesignTables& t = designTables();
     EXPECT_EQ(SideOfLine(5000, 0, t.ZoneLineAB, "A", "B"), "NA");
     EXPECT_EQ(SideOfLine(3000, 0, t.ZoneLineAB, "A", "B"), "NA");

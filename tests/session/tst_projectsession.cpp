@@ -29,27 +29,10 @@ using Change = std::function<void(ProjectSession&)>;
 // Three culverts, the second with three sub-areas of which the list shows the rows.
 Document sampleProject()
 {
-    Document d;
-    d.ProjectInfo = {"Route 9", "P-12", "0412-03", "Widening", "03/14/2024", "10:42:07 AM", "J. Smith"};
-    for (const char* id : {"K1", "K2", "K3"}) {
-        CulvertRecord& c = d.CulvertList.emplace_back();
-        c.CulvertNo = id;
-        c.Description = std::string("Sta ") + id;
-        c.RetPeriod = "10";
-        c.RFZone = "A";
-        c.EleRemote = c.EleRemoteFt = 1010;
-        c.EleCulvert = c.EleCulvertFt = 1000;
-        c.LenTravel = c.LenTravelFt = 1000;
-        c.EleRemoteUnit = c.EleCulvertUnit = c.LenTravelUnit = "ft";
-        c.CorFactor = 1;
-        c.CorFactorSource = "Design Manual";
-        c.NumOfAreas = "0";
-    }
-    CulvertRecord& k2 = d.CulvertList[1];
-    k2.Areas = {subArea("Asphaltic", "1.0 a", 0.81, "road"), subArea("Gravel yard", "2.0 a", 0.5, "yard"),
-                subArea("Grass Areas (> 75%)-Flat 0~2%", "3.0 a", 0.25, "verge")};
-    k2.NumOfAreas = "3";
-    return d;
+    return stateWith({culvert("K1", {}),
+                      culvert("K2", {subArea("Asphaltic", "1.0 a", 0.81, "road"), subArea("Gravel yard", "2.0 a", 0.5,
+                                     "yard"), subArea("Grass Areas (> 75%)-Flat 0~2%", "3.0 a", 0.25, "verge")}),
+                      culvert("K3", {})});
 }
 
 const std::string kAddedRow =
@@ -107,41 +90,35 @@ void TestProjectSession::everyChangeUndoesAndRedoesExactly_data()
     const auto culvert = [](int i, std::function<void(CulvertRecord&)> f) {
         return Change([i, f](ProjectSession& s) { f(s.editableDocument().CulvertList[std::size_t(i)]); });
     };
+    // A change of the sub-areas, and the totals computed again as every such change does.
+    const auto areas = [culvert](int i, std::function<void(CulvertRecord&)> f) {
+        return culvert(i, [f](CulvertRecord& c) {
+            f(c);
+            Document d{{}, {c}};
+            (void)CalAC(d, 0);
+            c = d.CulvertList[0];
+        });
+    };
     QTest::newRow("header field") << Change([](ProjectSession& s) { s.setProjectField(ProjectField::Designer, "Åsa L."); })
                                   << "Edit Designer"
                                   << Change([](ProjectSession& s) { s.editableDocument().ProjectInfo.Designer = "Åsa L."; });
+    const auto metres = [](CulvertRecord& c) {
+        std::tie(c.EleRemote, c.EleRemoteUnit, c.EleRemoteFt) = std::tuple(330, "m", 1082.66);
+    };
     QTest::newRow("culvert inputs")
-        << Change([](ProjectSession& s) {
-               s.editCulvert(2, CulvertEdit::Remote, "Edit Elevation", [](CulvertRecord& c) {
-                   c.EleRemote = 330;
-                   c.EleRemoteUnit = "m";
-                   c.EleRemoteFt = 1082.66;
-               });
-           })
-        << "Edit Elevation" << culvert(2, [](CulvertRecord& c) {
-               c.EleRemote = 330;
-               c.EleRemoteUnit = "m";
-               c.EleRemoteFt = 1082.66;
-           });
+        << Change([metres](ProjectSession& s) { s.editCulvert(2, CulvertEdit::Remote, "Edit Elevation", metres); })
+        << "Edit Elevation" << culvert(2, metres);
     QTest::newRow("sub-area added") << Change([](ProjectSession& s) { s.addSubAreaRows(1, {kAddedRow}, "Add Sub-area"); })
-                                    << "Add Sub-area" << culvert(1, [](CulvertRecord& c) {
+                                    << "Add Sub-area" << areas(1, [](CulvertRecord& c) {
                                            c.Areas.push_back(parseAreaRow(kAddedRow));
                                            c.NumOfAreas = "4";
-                                           Document d;
-                                           d.CulvertList.push_back(c);
-                                           (void)CalAC(d, 0);
-                                           c = d.CulvertList[0];
                                        });
     for (int row : {0, 1, 2}) {
         QTest::addRow("sub-area %d removed", row)
             << Change([row](ProjectSession& s) { s.removeSubArea(1, row); }) << "Remove Sub-area"
-            << culvert(1, [row](CulvertRecord& c) {
+            << areas(1, [row](CulvertRecord& c) {
                    c.Areas.erase(c.Areas.begin() + row);
                    c.NumOfAreas = "2";
-                   Document d;
-                   d.CulvertList.push_back(c);
-                   (void)CalAC(d, 0);
-                   c = d.CulvertList[0];
                });
     }
     QTest::newRow("all sub-areas removed") << Change([](ProjectSession& s) { s.removeAllSubAreas(1); })
@@ -150,13 +127,9 @@ void TestProjectSession::everyChangeUndoesAndRedoesExactly_data()
                                                   c.NumOfAreas = "0";
                                               });
     QTest::newRow("C values of 50 years") << Change([](ProjectSession& s) { (void)s.updateCValues(1, 3, 50); })
-                                          << "Update C Values" << culvert(1, [](CulvertRecord& c) {
+                                          << "Update C Values" << areas(1, [](CulvertRecord& c) {
                                                  c.Areas[0].C = 0.9;
                                                  c.Areas[2].C = 0.32;
-                                                 Document d;
-                                                 d.CulvertList.push_back(c);
-                                                 (void)CalAC(d, 0);
-                                                 c = d.CulvertList[0];
                                              });
     QTest::newRow("culvert added") << Change([](ProjectSession& s) { (void)s.addCulvert("K4"); }) << "Add Culvert K4"
                                    << Change([](ProjectSession& s) {
@@ -178,14 +151,10 @@ void TestProjectSession::everyChangeUndoesAndRedoesExactly_data()
         s.editCulvert(1, CulvertEdit::PeriodFromTable, "x", [](CulvertRecord& c) { c.RetPeriod = "50"; });
         (void)s.updateCValues(1, 3, 50);
         s.endCommand();
-    }) << "Pick Return Period 50" << culvert(1, [](CulvertRecord& c) {
+    }) << "Pick Return Period 50" << areas(1, [](CulvertRecord& c) {
         c.RetPeriod = "50";
         c.Areas[0].C = 0.9;
         c.Areas[2].C = 0.32;
-        Document d;
-        d.CulvertList.push_back(c);
-        (void)CalAC(d, 0);
-        c = d.CulvertList[0];
     });
 }
 

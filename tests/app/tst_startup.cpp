@@ -3,7 +3,6 @@
 // the installed programs answering --help and --version without a display.
 
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include "app/startoptions.h"
 #include "tests/ui/editorsteps.h"
@@ -39,13 +38,14 @@ Ran runWithoutDisplay(const QString& program, const QStringList& arguments)
 
 }  // namespace
 
-class TestStartup : public QObject {
+// Each test starts the program itself.
+class TestStartup : public EditorTest {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup() { SW_VERIFY_NO_WINDOW_LEFT(*m_h); }
+public:
+    TestStartup() : EditorTest(false) {}
 
+private slots:
     void commandLine_data();
     void commandLine();
     void programsAnswerWithoutADisplay_data();
@@ -56,17 +56,7 @@ private slots:
 
 private:
     FrmMain* start(const QString& project) { return m_h->start(project.toStdString()); }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<MainWindowHarness> m_h;
 };
-
-void TestStartup::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_h = std::make_unique<MainWindowHarness>();
-    QVERIFY(m_dir->isValid());
-}
 
 void TestStartup::commandLine_data()
 {
@@ -152,18 +142,17 @@ void TestStartup::programsAnswerWithoutADisplay()
 
 void TestStartup::namedProjectOpensAfterTheSplash()
 {
-    const QString path = m_dir->filePath(QStringLiteral("route 9.txt"));
+    const QString path = this->path("route 9.txt");
     QVERIFY(QFile::copy(QStringLiteral(SW_UI_TEST_DATA "/route9-handwritten.txt"), path));
     FrmMain* window = start(path);
     QVERIFY(window);
     QTRY_VERIFY(!m_h->desktop->windows().find("frmFront"));
     QCOMPARE(window->windowTitle(), path);
-    EditorSteps s(*m_h);
-    QCOMPARE(s.w<QLineEdit>("txtProjectName")->text(), QStringLiteral("Route 9 Widening"));
-    QCOMPARE(s.w<QComboBox>("cboCulvertNo1")->count(), 4);
+    QCOMPARE(s->text("txtProjectName"), QStringLiteral("Route 9 Widening"));
+    QCOMPARE(s->combo("cboCulvertNo1")->count(), 4);
     QCOMPARE(m_h->windowState->ProjectFileName, path.toStdString());
-    QVERIFY(m_h->desktop->fileDialogs().asked().empty());  // no dialog: the path was given
-    QVERIFY(m_h->desktop->messages().asked().empty());
+    QVERIFY(dialogs().asked().empty());  // no dialog: the path was given
+    QVERIFY(messages().asked().empty());
     QVERIFY(!m_h->session->IsPristine);  // as after Open: an opened project counts as touched
 }
 
@@ -179,9 +168,7 @@ void TestStartup::namedProjectThatCannotBeOpenedLeavesAnUntitledWindow()
 {
     QFETCH(QString, name);
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder")));
-    QFile notes(m_dir->filePath(QStringLiteral("notes.txt")));
-    QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("shopping list\r\n") > 0);
-    notes.close();
+    QVERIFY(writeBytes(path("notes.txt"), "shopping list\r\n"));
     const QString path = m_dir->filePath(name);
 
     // What File > Open says of the same file.
@@ -198,14 +185,13 @@ void TestStartup::namedProjectThatCannotBeOpenedLeavesAnUntitledWindow()
 
     FrmMain* window = start(path);
     QVERIFY(window);
-    QCOMPARE(m_h->desktop->messages().texts(), expected);
+    QCOMPARE(messages().texts(), expected);
     QVERIFY2(expected.front().find(QDir::toNativeSeparators(path).toStdString()) != std::string::npos ||
                  name == QLatin1String("notes.txt"),
              expected.front().c_str());
     QCOMPARE(window->windowTitle(), QStringLiteral("Untitled"));
-    EditorSteps s(*m_h);
-    QCOMPARE(s.w<QLineEdit>("txtProjectName")->text(), QString());
-    QCOMPARE(s.w<QComboBox>("cboCulvertNo1")->count(), 0);
+    QCOMPARE(s->text("txtProjectName"), QString());
+    QCOMPARE(s->combo("cboCulvertNo1")->count(), 0);
 }
 
 QTEST_MAIN(TestStartup)

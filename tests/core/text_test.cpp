@@ -23,23 +23,16 @@ TEST(Text, FieldsCountCharactersNotBytes)
     EXPECT_EQ(charCount("°C"), 2u);
 }
 
-TEST(Text, TrimsOnlySpaces)
+// Only spaces are trimmed; upper case covers Latin letters.
+TEST(Text, TrimsSpacesUpperCasesLettersAndJoinsLines)
 {
     EXPECT_EQ(trimSpaces("  a b  "), "a b");
     EXPECT_EQ(trimSpaces("\ta "), "\ta");
     EXPECT_EQ(trimSpaces("   "), "");
-}
-
-TEST(Text, UpperCaseCoversLatinLetters)
-{
     EXPECT_EQ(upperCase("sta 10 é"), "STA 10 É");
+    EXPECT_EQ(upperCase("÷"), "÷");
     EXPECT_TRUE(equalsIgnoringCase("Sta 10", "STA 10"));
     EXPECT_FALSE(equalsIgnoringCase("Sta 10", "Sta 11"));
-    EXPECT_EQ(upperCase("÷"), "÷");
-}
-
-TEST(Text, DateAndMessageLines)
-{
     EXPECT_EQ(formatDate(2026, 3, 7), "03/07/2026");
     EXPECT_EQ(joinMessageLines({"a", "b", "c"}), "a\rb\rc");
 }

@@ -30,7 +30,6 @@ class TestPlatform : public QObject {
     Q_OBJECT
 
 private slots:
-    void twipsToPixels_data();
     void twipsToPixels();
     void registryKeepsLoadOrderAndNames();
     void backColoursMapOntoThePalette();
@@ -43,25 +42,14 @@ private slots:
     void printerPageWritesAPdf();
 };
 
-void TestPlatform::twipsToPixels_data()
-{
-    QTest::addColumn<double>("twips");
-    QTest::addColumn<double>("dpi");
-    QTest::addColumn<int>("pixels");
-    QTest::newRow("one inch at 96") << 1440.0 << 96.0 << 96;
-    QTest::newRow("650 twips at 96") << 650.0 << 96.0 << 43;   // 43.33
-    QTest::newRow("250 twips at 120") << 250.0 << 120.0 << 21; // 20.83
-    QTest::newRow("negative") << -650.0 << 144.0 << -65;
-}
-
 void TestPlatform::twipsToPixels()
 {
-    QFETCH(double, twips);
-    QFETCH(double, dpi);
-    QFETCH(int, pixels);
-    QCOMPARE(sw::twipsToPixels(twips, dpi), pixels);
-    if (pixels != 0)
+    // One inch at 96 dpi; 43.33 pixels; 20.83 pixels; negative.
+    for (const auto& [twips, dpi, pixels] : {std::tuple(1440.0, 96.0, 96), std::tuple(650.0, 96.0, 43),
+                                             std::tuple(250.0, 120.0, 21), std::tuple(-650.0, 144.0, -65)}) {
+        QCOMPARE(sw::twipsToPixels(twips, dpi), pixels);
         QVERIFY(qAbs(pixelsToTwips(pixels, dpi) - twips) <= 1440.0 / dpi / 2);
+    }
 }
 
 void TestPlatform::registryKeepsLoadOrderAndNames()
@@ -100,16 +88,14 @@ void TestPlatform::backColoursMapOntoThePalette()
 
     const QPalette app = QApplication::palette();
     QLineEdit box;
-    setBackColour(&box, BackColour::Entry);
-    QCOMPARE(backColourOf(&box), QColor(192, 255, 255));
-    setBackColour(&box, BackColour::White);
-    QCOMPARE(backColourOf(&box), QColor(255, 255, 255));
-    setBackColour(&box, BackColour::WindowBackground);
-    QCOMPARE(backColourOf(&box), app.color(QPalette::Active, QPalette::Base));
-    setBackColour(&box, BackColour::TitleBarText);
-    QCOMPARE(backColourOf(&box), app.color(QPalette::Active, QPalette::HighlightedText));
-    setBackColour(&box, BackColour::ButtonFace);
-    QCOMPARE(backColourOf(&box), app.color(QPalette::Active, QPalette::Button));
+    for (const auto& [colour, shown] :
+         {std::pair(BackColour::Entry, QColor(192, 255, 255)), std::pair(BackColour::White, QColor(255, 255, 255)),
+          std::pair(BackColour::WindowBackground, app.color(QPalette::Active, QPalette::Base)),
+          std::pair(BackColour::TitleBarText, app.color(QPalette::Active, QPalette::HighlightedText)),
+          std::pair(BackColour::ButtonFace, app.color(QPalette::Active, QPalette::Button))}) {
+        setBackColour(&box, colour);
+        QCOMPARE(backColourOf(&box), shown);
+    }
 }
 
 void TestPlatform::courierNewFallsBackToLiberationMono()
@@ -186,11 +172,7 @@ void TestPlatform::saveDialogOffersTheFiltersAndAddsNothing()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString existing = dir.filePath(QStringLiteral("project"));
-    {
-        QFile f(existing);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("x");
-    }
+    QVERIFY(QFile(existing).open(QIODevice::WriteOnly));
 
     QtFileDialogs dialogs;
     ModalDriver driver;

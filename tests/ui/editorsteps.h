@@ -8,9 +8,14 @@
 #include <string>
 #include <vector>
 
+#include <QTemporaryDir>
 #include <QtWidgets>
 
 #include "tests/ui/mainwindowharness.h"
+#include "tests/ui/projecttexts.h"
+
+// A step a person takes, in a test of EditorTest: it fails with the reason when it cannot be taken.
+#define SW_STEP(step) QVERIFY2(step, s->why())
 
 namespace sw::testing {
 
@@ -88,15 +93,6 @@ inline void typeKeys(QWidget* control, const QString& text)
 // The ways a window that sets a value of the current culvert (the frequency table, the zone map)
 // can find no culvert to take it.
 enum class NoTaker { UnknownIdTyped, CurrentDeleted, BoxDisabled };
-
-// The rows of a test run once for each way; `box` names the box of the value in the last row.
-inline void addNoTakerRows(const char* box)
-{
-    QTest::addColumn<NoTaker>("noTaker");
-    QTest::newRow("an unknown ID typed") << NoTaker::UnknownIdTyped;
-    QTest::newRow("the current culvert deleted") << NoTaker::CurrentDeleted;
-    QTest::addRow("the %s box disabled", box) << NoTaker::BoxDisabled;
-}
 
 class EditorSteps {
 public:
@@ -310,8 +306,8 @@ private:
     QByteArray m_why;
 };
 
-// The fixture of the editor tests: a fresh state for each test and, unless the test class creates
-// the window itself, a shown and active main window.
+// The fixture of the editor tests: a fresh state and temporary folder for each test and, unless the
+// test class creates the window itself, a shown and active main window.
 class EditorTest : public QObject {
     Q_OBJECT
 
@@ -339,12 +335,31 @@ protected:
     const Document& doc() { return m_h->session->document(); }
     WindowState& windowState() { return *m_h->windowState; }
     ScriptedMessageBoxes& messages() { return m_h->desktop->messages(); }
+    ScriptedFileDialogs& dialogs() { return m_h->desktop->fileDialogs(); }
+    QAction* action(const char* name) const { return m_h->find<QAction>(name); }
+    QString path(const char* name) const { return m_dir->filePath(QString::fromUtf8(name)); }
+    // File > Open through the file dialog, after writing the file when bytes are given.
+    bool openFile(const QString& file, std::string_view bytes = {})
+    {
+        dialogs().queuePath(file.toStdString());
+        if ((!bytes.empty() && !writeBytes(file, bytes)) || !action("mnuOpen")->isEnabled())
+            return false;
+        action("mnuOpen")->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return true;
+    }
 
     std::unique_ptr<MainWindowHarness> m_h;
     std::unique_ptr<EditorSteps> s;
+    std::unique_ptr<QTemporaryDir> m_dir;
 
 private slots:
-    void init() { m_windowOpened ? openWindow() : newHarness(); }
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_windowOpened ? openWindow() : newHarness();
+    }
     void cleanup() { closeWindow(); }
 
 private:

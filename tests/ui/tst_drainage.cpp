@@ -76,7 +76,7 @@ void TestDrainage::addBuildsTheRow()
     QFETCH(SubAreaInput, input);
     QFETCH(QString, row);
     QFETCH(SubArea, stored);
-    QVERIFY2(prepareCulvert() && s->addSubArea(input), s->why());
+    SW_STEP(prepareCulvert() && s->addSubArea(input));
     QVERIFY(messages().asked().empty());
     QCOMPARE(s->rows("lstAreaInfo"), QStringList{row});
     QCOMPARE(s->areaTotals(), QStringLiteral("1 %1 %2").arg(stored.AreaAcres, 0, 'f', 1).arg(stored.C, 0, 'f', 2));
@@ -125,17 +125,16 @@ void TestDrainage::addRefusals()
     QFETCH(QStringList, steps);
     QFETCH(QString, message);
     QFETCH(QString, focus);
-    QVERIFY2(prepareCulvert() && s->addSubArea(kDitch) && s->pick("cboSurface", entry::kAsphaltic), s->why());
-    QVERIFY2(s->replaceText("txtArea", "5") && s->replaceText("txtDesCrption", "Kept"), s->why());
+    SW_STEP(prepareCulvert() && s->addSubArea(kDitch) && s->pick("cboSurface", entry::kAsphaltic));
+    SW_STEP(s->replaceText("txtArea", "5") && s->replaceText("txtDesCrption", "Kept"));
     for (qsizetype i = 0; i + 1 < steps.size(); i += 2)
-        QVERIFY2(steps[i] == "page"          ? s->showPage(steps[i + 1].toInt())
-                 : steps[i].startsWith("opt") ? s->click(qPrintable(steps[i]))
-                                              : s->replaceText(qPrintable(steps[i]), steps[i + 1]),
-                 s->why());
+        SW_STEP(steps[i] == "page"          ? s->showPage(steps[i + 1].toInt())
+                : steps[i].startsWith("opt") ? s->click(qPrintable(steps[i]))
+                                             : s->replaceText(qPrintable(steps[i]), steps[i + 1]));
     const CulvertRecord before = s->culvert(0);
     const QStringList rows = s->rows("lstAreaInfo");
     messages().clearRecord();
-    QVERIFY2(s->click("cmdAdd"), s->why());
+    SW_STEP(s->click("cmdAdd"));
 
     QCOMPARE(messages().texts(), std::vector<std::string>{message.toStdString()});
     QCOMPARE(s->rows("lstAreaInfo"), rows);
@@ -154,21 +153,20 @@ void TestDrainage::addRefusals()
 void TestDrainage::removingRows()
 {
     const SubAreaInput swale{entry::kGrassOver75Flat, {}, {}, "3", entry::kHectares, "Swale"};
-    QVERIFY2(prepareCulvert() && s->replaceText("txtCulvertDescrpt", "Sta 7") && s->addSubArea(kDitch) &&
-                 s->addSubArea(swale) && s->addSubArea(kLot),
-             s->why());
+    SW_STEP(prepareCulvert() && s->replaceText("txtCulvertDescrpt", "Sta 7") && s->addSubArea(kDitch) &&
+                s->addSubArea(swale) && s->addSubArea(kLot));
     const QStringList rows = s->rows("lstAreaInfo");
-    QVERIFY2(s->click("cmdRemove"), s->why());
+    SW_STEP(s->click("cmdRemove"));
     QCOMPARE(messages().texts(), std::vector<std::string>{"Please click on the item you want to remove !"});
     QCOMPARE(qs(s->culvert(0).NumOfAreas), QStringLiteral("3"));
 
     // A picked row shows its description; Remove takes it away.
     messages().clearRecord();
-    QVERIFY2(s->clickRow("lstAreaInfo", 0), s->why());
+    SW_STEP(s->clickRow("lstAreaInfo", 0));
     QCOMPARE(s->text("txtDesCrption"), QStringLiteral("Ditch A"));
-    QVERIFY2(s->clickRow("lstAreaInfo", 1), s->why());
+    SW_STEP(s->clickRow("lstAreaInfo", 1));
     QCOMPARE(s->text("txtDesCrption"), QStringLiteral("Swale"));
-    QVERIFY2(s->click("cmdRemove"), s->why());
+    SW_STEP(s->click("cmdRemove"));
     QCOMPARE(s->rows("lstAreaInfo"), (QStringList{rows[0], rows[2]}));
     const CulvertRecord& c = s->culvert(0);
     QCOMPARE(c.Areas, (std::vector<SubArea>{{"Asphaltic", 0.81, "2.5 a", 2.5, "Ditch A"},
@@ -179,9 +177,8 @@ void TestDrainage::removingRows()
     // Remove All, then the only row removed: the counters are reset; the station belongs to the
     // culvert, not to its sub-areas, and is kept.
     for (const bool all : {true, false}) {
-        QVERIFY2(all ? s->click("cmdRemoveAll")
-                     : s->addSubArea(kDitch) && s->clickRow("lstAreaInfo", 0) && s->click("cmdRemove"),
-                 s->why());
+        SW_STEP(all ? s->click("cmdRemoveAll")
+                    : s->addSubArea(kDitch) && s->clickRow("lstAreaInfo", 0) && s->click("cmdRemove"));
         QCOMPARE(s->list("lstAreaInfo")->model()->rowCount(), 0);
         QCOMPARE(s->areaTotals(), QStringLiteral("0 0.00 0.00"));
         QVERIFY(c.NumOfAreas == "0" && c.Areas.empty());
@@ -192,14 +189,14 @@ void TestDrainage::removingRows()
 
 void TestDrainage::modeSwitches()
 {
-    QVERIFY2(prepareCulvert(entry::k25Years) && s->click("optUserC"), s->why());
+    SW_STEP(prepareCulvert(entry::k25Years) && s->click("optUserC"));
     QVERIFY(s->w("cboSurface")->isHidden() && s->w("txtUserSurface")->isVisible() && s->w("txtUserC")->hasFocus());
-    QVERIFY2(s->typeInto("txtUserC", "0.6") && s->typeInto("txtUserSurface", "Yard"), s->why());
-    QVERIFY2(s->click("optManualC") && s->pick("cboSurface", entry::kConcreteRoof), s->why());
+    SW_STEP(s->typeInto("txtUserC", "0.6") && s->typeInto("txtUserSurface", "Yard"));
+    SW_STEP(s->click("optManualC") && s->pick("cboSurface", entry::kConcreteRoof));
     QVERIFY(s->w("txtUserC")->isHidden() && s->w("txtUserSurface")->isHidden());
     QCOMPARE(s->text("lblCValue"), QStringLiteral("0.88"));  // the C for the culvert's 25 years
     // Chosen again, the user-defined mode starts from empty boxes.
-    QVERIFY2(s->click("optUserC"), s->why());
+    SW_STEP(s->click("optUserC"));
     QCOMPARE(s->text("txtUserC") + s->text("txtUserSurface"), QString());
 }
 
@@ -207,7 +204,7 @@ void TestDrainage::modeSwitches()
 void TestDrainage::pasteBuildsTheRowsAddBuilds()
 {
     const QString roof = "Concrete/Roof\t2.25\tacres\t\tRoof";
-    QVERIFY2(prepareCulvert() && s->addSubArea(kDitch), s->why());
+    SW_STEP(prepareCulvert() && s->addSubArea(kDitch));
     session().IsPristine = true;
     QVERIFY(paste(roof + "\nGravel lot\t5\th\t0.5\tLot"));
     QVERIFY(messages().asked().empty());
@@ -215,9 +212,8 @@ void TestDrainage::pasteBuildsTheRowsAddBuilds()
     const QStringList pasted = s->rows("lstAreaInfo");
     const CulvertRecord pastedCulvert = s->culvert(0);
 
-    QVERIFY2(s->createCulvert("D2") && s->pick("cboretPeriod", entry::k10Years) && s->addSubArea(kDitch) &&
-                 s->addSubArea({entry::kConcreteRoof, {}, {}, "2.25", entry::kAcres, "Roof"}) && s->addSubArea(kLot),
-             s->why());
+    SW_STEP(s->createCulvert("D2") && s->pick("cboretPeriod", entry::k10Years) && s->addSubArea(kDitch) &&
+                s->addSubArea({entry::kConcreteRoof, {}, {}, "2.25", entry::kAcres, "Roof"}) && s->addSubArea(kLot));
     QCOMPARE(pasted, s->rows("lstAreaInfo"));
     const CulvertRecord& added = s->culvert(1);
     QCOMPARE(pastedCulvert.Areas, added.Areas);
@@ -258,7 +254,7 @@ void TestDrainage::pasteAddsTheValidRows()
     QFETCH(QStringList, added);
     QFETCH(QString, totals);
     QFETCH(QString, message);
-    QVERIFY2(prepareCulvert() && s->addSubArea(kDitch), s->why());
+    SW_STEP(prepareCulvert() && s->addSubArea(kDitch));
     const QStringList before = s->rows("lstAreaInfo");
     const std::vector<SubArea> areasBefore = s->culvert(0).Areas;
     session().IsPristine = true;
@@ -280,7 +276,7 @@ void TestDrainage::pasteAddsTheValidRows()
 // A paste of 500 rows: all of them stored, and the window answers within a second or two.
 void TestDrainage::pasteOfFiveHundredRows()
 {
-    QVERIFY2(prepareCulvert() && s->addSubArea(kDitch), s->why());
+    SW_STEP(prepareCulvert() && s->addSubArea(kDitch));
     QString text;
     for (int i = 0; i < 500; ++i)
         text += QStringLiteral("Grass Areas (> 75%)-Flat 0~2%\t%1\tacres\t\tSwale %2\r\n").arg(i % 2 ? "1.5" : "2.5").arg(i);

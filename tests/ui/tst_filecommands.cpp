@@ -2,15 +2,18 @@
 // caption as the record of the current file, the close box, every case where a command must leave
 // the project alone (a save cancelled or failed, a file refused), and whole cycles: a project typed,
 // saved, replaced by New and opened again, and a file written by hand (CR LF, Windows-1252).
+// The Edit menu: Undo and Redo of every kind of change back to the bytes of the file, the current
+// culvert following what is taken back, Ctrl+Z in a text box taking back the project's change
+// rather than the box's, Rename Culvert with its refusals.
 
 #include <map>
 
-#include <QTemporaryDir>
-
 #include "core/messages.h"
 #include "core/text.h"
+#include "engine/zonemap.h"
 #include "tests/ui/editorsteps.h"
 #include "tests/ui/projecttexts.h"
+#include "ui/main/frmrfzone.h"
 
 using namespace sw;
 using namespace sw::testing;
@@ -43,6 +46,15 @@ std::string harbourRoadFile()
            culvertLines("7B", "Sta 9", "10");
 }
 
+std::string threeCulverts()
+{
+    return projectHead("Harlow Bypass", "HB-7", "0917-03", "East segment", "05/02/2024", "2:30:15 PM", "A. Lind") +
+           culvertLines("C1", "STA 1+00", "10", {"Asphaltic,1.0 a,0.81,road", "Gravel yard,2.0 a,0.50,yard"}) +
+           intensityBlock() + culvertLines("C2", "STA 2+00", "25", {"Concrete/Roof,0.5 h,0.88,deck"}) +
+           intensityBlock("B") + culvertLines("C3", "STA 3+00", "2", {"Asphaltic,3.0 a,0.73,ramp"}) +
+           intensityBlock("C", "1000.5 ft", "1000 ft", "100 ft", " .2 ");
+}
+
 // What the main window shows of the project, a box per line, without the caption.
 QStringList windowView(FrmMain* w)
 {
@@ -65,13 +77,10 @@ using Picture = std::tuple<ProjectInfo, CulvertList, std::int16_t, QString, QStr
 
 }  // namespace
 
-class TestFileCommands : public QObject {
+class TestFileCommands : public EditorTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup() { SW_VERIFY_NO_WINDOW_LEFT(*m_h); }
-
     void answeredSaveQuestionThenTheCommandGoesOn_data();
     void answeredSaveQuestionThenTheCommandGoesOn();
     void saveThatDoesNotHappenKeepsTheProject_data();
@@ -88,16 +97,15 @@ private slots:
     void saveOfANewProjectNamesItsFile();
     void typedProjectComesBackAfterSaveNewAndOpen();
     void handWrittenFileIsShownAsWritten();
+    void everyChangeUndoneAndRedoneToTheFileBytes();
+    void ctrlZInABoxTakesBackTheProjectsChange();
+    void renameCulvert();
 
 private:
-    QString path(const char* name) const { return m_dir->filePath(QLatin1String(name)); }
-    ScriptedMessageBoxes& messages() { return m_h->desktop->messages(); }
-    ScriptedFileDialogs& dialogs() { return m_h->desktop->fileDialogs(); }
     Picture picture() const
     {
-        const Document& st = m_h->document();
-        return {st.ProjectInfo, st.CulvertList, m_h->session->CurCulvert(), m_h->window->windowTitle(),
-                windowView(m_h->window)};
+        return {m_h->document().ProjectInfo, m_h->document().CulvertList, m_h->session->CurCulvert(),
+                m_h->window->windowTitle(), windowView(m_h->window)};
     }
     // A File menu command, or the close box: the window system's close, passed on as a spontaneous event.
     bool run(const QString& command)
@@ -119,12 +127,6 @@ private:
         return m_h->window = qobject_cast<FrmMain*>(m_h->desktop->windows().find("frmMain"));
     }
     bool sameMainWindow() const { return m_h->window && m_h->desktop->windows().find("frmMain") == m_h->window.data(); }
-    // Open through the file dialog, after writing the file when bytes are given.
-    bool open(const QString& file, const std::string& bytes = {})
-    {
-        dialogs().queuePath(file.toStdString());
-        return (bytes.empty() || writeBytes(file, bytes)) && run("mnuOpen");
-    }
     // Save asking nothing; the file dialogs of the whole test are then `shown`.
     bool savedWithoutQuestion(const Dialogs& shown)
     {
@@ -133,7 +135,7 @@ private:
     // Opens harbourRoadFile() on an untouched project (no question comes).
     bool openHarbour(const QString& file)
     {
-        return m_h->session->IsPristine && open(file, harbourRoadFile()) && m_h->window->windowTitle() == file;
+        return m_h->session->IsPristine && openFile(file, harbourRoadFile()) && m_h->window->windowTitle() == file;
     }
     // The project boxes typed on the "Project Info" page; empty texts are left out.
     bool typeProject(const QStringList& texts)
@@ -148,29 +150,23 @@ private:
     // Chooses a culvert by typing its ID, as a person does.
     bool choose(const char* id)
     {
-        const ProjectSession& st = *m_h->session;
-        return s->typeCulvertId(QString::fromLatin1(id)) && st.CurCulvert() >= 0 &&
-               st.currentCulvert()->CulvertNo == id;
+        return s->typeCulvertId(QString::fromLatin1(id)) && session().CurCulvert() >= 0 &&
+               session().currentCulvert()->CulvertNo == id;
     }
+    // Save, asking nothing.
+    bool save()
+    {
+        messages().clearRecord();
+        action("mnuSave")->trigger();
+        return messages().asked().empty();
+    }
+    QString current() const { return QString::fromStdString(m_h->session->currentCulvert()->CulvertNo); }
     void expectShown(std::initializer_list<std::pair<const char*, const char*>> boxes)
     {
         for (const auto& [name, text] : boxes)
             QCOMPARE(s->text(name), QString::fromUtf8(text));
     }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<MainWindowHarness> m_h;
-    std::unique_ptr<EditorSteps> s;
 };
-
-void TestFileCommands::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_h = std::make_unique<MainWindowHarness>();
-    m_h->create();
-    s = std::make_unique<EditorSteps>(*m_h);
-    QVERIFY(m_dir->isValid() && m_h->showActive());
-}
 
 void TestFileCommands::answeredSaveQuestionThenTheCommandGoesOn_data()
 {
@@ -189,11 +185,11 @@ void TestFileCommands::answeredSaveQuestionThenTheCommandGoesOn()
     const QString target = path("saved.txt");
     if (situation == "opened file") {
         QVERIFY(openHarbour(target));
-        QVERIFY2(retypeDesigner(), s->why());
+        SW_STEP(retypeDesigner());
     } else {
         // Without a project name a project with culverts is still asked about: they are work.
-        QVERIFY2(typeProject(QStringList{saves ? kHarbour[0] : ""} + kHarbour.mid(1)), s->why());
-        QVERIFY2(s->enterCulvert("7A", kPlainInputs, {}, ""), s->why());
+        SW_STEP(typeProject(QStringList{saves ? kHarbour[0] : ""} + kHarbour.mid(1)));
+        SW_STEP(s->enterCulvert("7A", kPlainInputs, {}, ""));
         if (saves)
             dialogs().queuePath(target.toStdString());
     }
@@ -250,12 +246,12 @@ void TestFileCommands::saveThatDoesNotHappenKeepsTheProject()
         // The folder of the opened file is gone (a network share dropped, a stick pulled out).
         QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("sub")));
         QVERIFY(openHarbour(path("sub/harbour.txt")));
-        QVERIFY2(retypeDesigner(), s->why());
+        SW_STEP(retypeDesigner());
         QVERIFY(QDir(path("sub")).removeRecursively());
     } else {
-        QVERIFY2(typeProject(kHarbour), s->why());
+        SW_STEP(typeProject(kHarbour));
         if (how != "no culvert")
-            QVERIFY2(s->enterCulvert("7A", kPlainInputs, {}, ""), s->why());
+            SW_STEP(s->enterCulvert("7A", kPlainInputs, {}, ""));
     }
     const Picture before = picture();
     Boxes boxes;
@@ -301,14 +297,14 @@ void TestFileCommands::openAsksOnlyForATouchedProject()
     QFETCH(QString, touch);
     QFETCH(bool, asks);
     if (touch == "cboCulvertNo2")
-        QVERIFY2(s->createCulvert(QStringLiteral("1")), s->why());
+        SW_STEP(s->createCulvert(QStringLiteral("1")));
     else if (!touch.isEmpty())
-        QVERIFY2(s->typeInto(qPrintable(touch), QStringLiteral("1")), s->why());
+        SW_STEP(s->typeInto(qPrintable(touch), QStringLiteral("1")));
     QPointer<FrmMain> old = m_h->window;
     if (asks)
         messages().queueYesNo(YesNo::No);
     const QString file = path("harbour.txt");
-    QVERIFY(open(file, harbourRoadFile()));
+    QVERIFY(openFile(file, harbourRoadFile()));
     QCOMPARE(messages().asked(), asks ? Boxes{yesNo(kSaveCurrent)} : Boxes{});
     QCOMPARE(dialogs().asked(), Dialogs{kOpen});
     // After the question New ran first: the file is shown in a fresh main window.
@@ -362,7 +358,7 @@ void TestFileCommands::refusedFileLeavesEverythingAsItWas()
     m_h->session->IsPristine = true;  // so that Open goes straight to its dialog
     const Picture before = picture();
     const QString refused = path("refused.txt");
-    QVERIFY(open(refused, bytes));
+    QVERIFY(openFile(refused, bytes));
     QCOMPARE(messages().asked(), Boxes{ok(message)});
     QVERIFY(sameMainWindow() && picture() == before);
     QCOMPARE(readBytes(refused), bytes);
@@ -374,7 +370,7 @@ void TestFileCommands::partlyReadFileIsShownButStaysUntitled()
     const std::string damaged =
         harbourRoadFile() + crlf({"Asphaltic,1.0 a,0.81,first", "", "Asphaltic,2.0 a,0.81,second"});
     const QString original = path("damaged.txt");
-    QVERIFY(open(original, damaged));
+    QVERIFY(openFile(original, damaged));
     QCOMPARE(messages().asked().size(), std::size_t(1));
     QVERIFY2(messages().asked()[0].text.ends_with(" happened in StoreInfo_Culvert !"), messages().asked()[0].text.c_str());
     QCOMPARE(m_h->window->windowTitle(), QStringLiteral("Untitled"));
@@ -399,7 +395,7 @@ void TestFileCommands::culvertWithoutIdIsNamedAndSaveKeepsEveryCulvert()
     std::string bytes = harbourRoadFile();
     bytes.replace(bytes.find("Culvert No=7A"), 13, "Culvert No=");
     const QString file = path("no-id.txt");
-    QVERIFY(open(file, bytes));
+    QVERIFY(openFile(file, bytes));
     QCOMPARE(messages().texts(), std::vector<std::string>{fillMessage(msg::kReadCulvertWithoutId, {"1", "\"No ID 1\""})});
     QCOMPARE(m_h->window->windowTitle(), file);
     QCOMPARE(entriesOf(s->combo("cboCulvertNo2")), (QStringList{"No ID 1", "7B"}));
@@ -431,10 +427,10 @@ void TestFileCommands::saveAsChecksTheFieldsInOrder()
     QFETCH(QStringList, emptied);
     QFETCH(int, page);
     QFETCH(QString, focusBefore);
-    QVERIFY2(typeProject(kHarbour) && s->createCulvert(QStringLiteral("1")) && s->showPage(0), s->why());
+    SW_STEP(typeProject(kHarbour) && s->createCulvert(QStringLiteral("1")) && s->showPage(0));
     for (const QString& name : emptied)
-        QVERIFY2(s->replaceText(qPrintable(name), QString()), s->why());
-    QVERIFY2(s->showPage(page) && s->focusOn(s->w(qPrintable(focusBefore))), s->why());
+        SW_STEP(s->replaceText(qPrintable(name), QString()));
+    SW_STEP(s->showPage(page) && s->focusOn(s->w(qPrintable(focusBefore))));
     messages().clearRecord();
     QVERIFY(run("mnuSaveAs"));
     QCOMPARE(messages().asked(), Boxes{ok("Control No is not provided, please check your input !")});
@@ -450,10 +446,10 @@ void TestFileCommands::saveAsChecksTheFieldsInOrder()
 
 void TestFileCommands::saveOfANewProjectNamesItsFile()
 {
-    QVERIFY2(typeProject(kHarbour), s->why());
+    SW_STEP(typeProject(kHarbour));
     messages().queueYesNo(YesNo::No);
     QVERIFY(run("mnuNew") && followMainWindow() && m_h->showActive());
-    QVERIFY2(s->enterCulvert("1", kPlainInputs, {}, ""), s->why());
+    SW_STEP(s->enterCulvert("1", kPlainInputs, {}, ""));
     messages().clearRecord();
 
     const QString target = path("new project.txt");
@@ -469,14 +465,14 @@ void TestFileCommands::saveOfANewProjectNamesItsFile()
     QCOMPARE(readBytes(target), written(""));
 
     // The next Save writes to that file without a dialog.
-    QVERIFY2(s->showPage(0) && s->replaceText("txtDesigner", QStringLiteral("Z. Ndlovu")), s->why());
+    SW_STEP(s->showPage(0) && s->replaceText("txtDesigner", QStringLiteral("Z. Ndlovu")));
     QVERIFY(savedWithoutQuestion({kSave}));
     QCOMPARE(readBytes(target), written("Z. Ndlovu"));
 
     // Save As, all fields given, writes to another file (here over an old one); the caption names it.
     const QString other = path("other.txt");
     QVERIFY(writeBytes(other, "an older project\r\n"));
-    QVERIFY2(typeProject(kHarbour), s->why());
+    SW_STEP(typeProject(kHarbour));
     messages().queueYesNo(YesNo::Yes);
     dialogs().queuePath(other.toStdString());
     QVERIFY(run("mnuSaveAs"));
@@ -504,13 +500,13 @@ void TestFileCommands::typedProjectComesBackAfterSaveNewAndOpen()
          {area(kConcreteRoof, "10000", kSquareMetres, "roof")}, "Sta 12"},
         {"C-3", in(k100Years, kZoneC, "2000.5", "2000", "3000", kFeet, kConcreteOrAsphaltOverland),
          {area(kGrassOver75Flat, "12.34", kAcres, "Ditch A")}, "Sta 15+00"}};
-    QVERIFY2(typeProject({"Route 9 Widening", "P-2024-17", "CN 0042", "Culverts from km 3 to km 7", "J. Okafor"}), s->why());
+    SW_STEP(typeProject({"Route 9 Widening", "P-2024-17", "CN 0042", "Culverts from km 3 to km 7", "J. Okafor"}));
     for (const auto& [id, inputs, areas, station] : culverts)
-        QVERIFY2(s->enterCulvert(id, inputs, areas, station), s->why());
+        SW_STEP(s->enterCulvert(id, inputs, areas, station));
     // Each culvert chosen in turn, as it shows.
     std::map<std::string, QStringList> views;
     for (const char* id : {"101", "102", "C-3"}) {
-        QVERIFY2(choose(id), s->why());
+        SW_STEP(choose(id));
         views[id] = windowView(m_h->window);
     }
     QVERIFY(views["101"].contains("Gravel lot,1.5 h,0.60,yard") && views["102"].contains("txtCorFactor=1.2"));
@@ -532,13 +528,13 @@ void TestFileCommands::typedProjectComesBackAfterSaveNewAndOpen()
     messages().queueYesNo(YesNo::No);
     QVERIFY(run("mnuNew") && followMainWindow() && m_h->showActive());
     messages().clearRecord();
-    QVERIFY(open(file));
+    QVERIFY(openFile(file));
     QVERIFY(messages().asked().empty());
     QCOMPARE(m_h->window->windowTitle(), file);
     QCOMPARE(m_h->document().ProjectInfo, typed.ProjectInfo);
     QCOMPARE(windowView(m_h->window), views["101"]);
     for (const char* id : {"102", "C-3"}) {
-        QVERIFY2(choose(id), s->why());
+        SW_STEP(choose(id));
         QCOMPARE(windowView(m_h->window), views[id]);
     }
     QVERIFY(m_h->document().CulvertList == typed.CulvertList);
@@ -556,7 +552,7 @@ void TestFileCommands::handWrittenFileIsShownAsWritten()
     QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
     const std::string original = readBytes(file);
     QVERIFY(original.find("Caf\xE9 junction to river\r\n") != std::string::npos);  // the data file kept its bytes
-    QVERIFY(open(file));
+    QVERIFY(openFile(file));
     QVERIFY(messages().asked().empty());
     QCOMPARE(m_h->window->windowTitle(), file);
     QCOMPARE(state.ProjectInfo, (ProjectInfo{"Route 9 Widening", "P-17", "CN 0042", "Caf\xC3\xA9 junction to river",
@@ -577,7 +573,7 @@ void TestFileCommands::handWrittenFileIsShownAsWritten()
     QCOMPARE(s->rows("lstAreaInfo"), (QStringList{"Asphaltic,2.5 a,0.86,ditch", "Own surface \u00e9,1.0 h,0.50,field"}));
 
     // The other culverts as they are chosen: metres and a typed factor; no inputs; no sub-areas.
-    QVERIFY2(choose("C3"), s->why());
+    SW_STEP(choose("C3"));
     expectShown({{"txtEleRemote", "305"}, {"cboCulvertUnit", "m"}, {"txtLenTravel", "300"}, {"txtCorFactor", "1.2"},
                  {"txtCulvertDescrpt", ""}});
     QVERIFY(s->w<QRadioButton>("optUser")->isChecked() && s->w("txtCorFactor")->isVisible());
@@ -585,7 +581,7 @@ void TestFileCommands::handWrittenFileIsShownAsWritten()
              (QStringList{"Ele. of Remote Point (ft):1000.64", "Ele. of Culvert Inlet (ft): 984.24",
                           "Len. of Travel (ft): 984.24", "Slope (ft/ft): 0.01666", "Corr. Factor: 1.2 (User Defined)"}));
     QCOMPARE(s->rows("lstAreaInfo"), QStringList{});
-    QVERIFY2(choose("C2"), s->why());
+    SW_STEP(choose("C2"));
     expectShown({{"txtEleRemote", ""}, {"txtEleCulvert", ""}, {"txtLenTravel", ""}, {"txtCorFactor", ""},
                  {"txtCulvertDescrpt", "Sta 20"}, {"lblLot", "1"}, {"lblTA", "3.0"}, {"lblWC", "0.25"}});
     QCOMPARE(s->rows("lstAreaInfo"), QStringList{"Grass Areas (> 75%)-Flat 0~2%,3.0 a,0.25,lawn"});
@@ -593,6 +589,111 @@ void TestFileCommands::handWrittenFileIsShownAsWritten()
     // Saved back where it came from, without a question, byte for byte as written by hand.
     QVERIFY(savedWithoutQuestion({kOpen}));
     QCOMPARE(readBytes(file), original);
+}
+
+void TestFileCommands::everyChangeUndoneAndRedoneToTheFileBytes()
+{
+    const QString file = path("harlow.txt");
+    QVERIFY(openFile(file, threeCulverts()));
+    QCOMPARE(m_h->window->windowTitle(), file);
+    QVERIFY(!action("mnuUndo")->isEnabled() && !action("mnuRedo")->isEnabled());
+    QCOMPARE(action("mnuUndo")->text(), QStringLiteral("&Undo"));
+    const QByteArray original = bytesOf(file);
+
+    // Each kind of change, and the name the menu gives it.
+    messages().queueYesNo(YesNo::Yes);
+    SW_STEP(s->showPage(kIntensityPage) && s->pick("cboCulvertNo2", 1) && s->click("cmdDelCulvertNo2"));
+    QCOMPARE(action("mnuUndo")->text(), QStringLiteral("&Undo Delete Culvert C2"));
+    SW_STEP(s->typeCulvertId("C1") && s->addSubArea(kDitch) && s->addSubArea(kLot));
+    QCOMPARE(action("mnuUndo")->text(), QStringLiteral("&Undo Add Sub-area"));
+    SW_STEP(s->clickRow("lstAreaInfo", 0) && s->click("cmdRemove"));
+    SW_STEP(s->showPage(0) && s->typeInto("txtProjectName", " (rev. B)"));
+    QCOMPARE(action("mnuUndo")->text(), QStringLiteral("&Undo Edit Project Name"));
+    SW_STEP(s->showPage(kIntensityPage) && s->click("cmdRFMap") && m_h->window->zoneMap());
+    m_h->window->zoneMap()->pressAt({10000 / kTwipsPerMapPixel, 5000 / kTwipsPerMapPixel});
+    QCOMPARE(action("mnuUndo")->text(), QStringLiteral("&Undo Pick Zone C on the Map"));
+    QVERIFY2(save(), messages().asked().empty() ? "" : messages().asked().back().text.c_str());
+    const QByteArray edited = bytesOf(file);
+    QVERIFY(edited != original);
+
+    // Undone one by one, the current culvert follows what each undo takes back.
+    SW_STEP(s->backToMain());
+    action("mnuUndo")->trigger();
+    QCOMPARE(current(), QStringLiteral("C1"));
+    QCOMPARE(s->text("cboRFzone"), QStringLiteral("A"));
+    QCOMPARE(action("mnuRedo")->text(), QStringLiteral("&Redo Pick Zone C on the Map"));
+    int undone = 1;
+    while (action("mnuUndo")->isEnabled()) {
+        action("mnuUndo")->trigger();
+        ++undone;
+    }
+    QCOMPARE(undone, 6);
+    // The deleted culvert is back at its slot, chosen, with its sub-areas shown.
+    QCOMPARE(entriesOf(s->combo("cboCulvertNo1")), (QStringList{"C1", "C2", "C3"}));
+    QCOMPARE(current(), QStringLiteral("C2"));
+    QCOMPARE(s->rows("lstAreaInfo"), QStringList{"Concrete/Roof,0.5 h,0.88,deck"});
+    QVERIFY(save());
+    QCOMPARE(bytesOf(file), original);
+
+    while (action("mnuRedo")->isEnabled())
+        action("mnuRedo")->trigger();
+    QVERIFY(save());
+    QCOMPARE(bytesOf(file), edited);
+    // Undo never makes the project pristine: Open still offers to save it.
+    QVERIFY(!m_h->session->IsPristine);
+}
+
+void TestFileCommands::ctrlZInABoxTakesBackTheProjectsChange()
+{
+    SW_STEP(s->createCulvert("K1") && s->showPage(0) && s->typeInto("txtProjectName", "Route 9"));
+    SW_STEP(s->typeInto("txtProjectNo", "P-1"));
+    QLineEdit* name = s->w<QLineEdit>("txtProjectName");
+    SW_STEP(s->focusOn(name));
+    // Typing in one box is one change; the key in another box takes back the last change of the
+    // project, and the boxes show the project.
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(s->text("txtProjectNo"), QString());
+    QCOMPARE(doc().ProjectInfo.ProjectNo, std::string());
+    QCOMPARE(s->text("txtProjectName"), QStringLiteral("Route 9"));
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(s->text("txtProjectName"), QString());
+    QTest::keyClick(name, Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(doc().ProjectInfo.ProjectName + "|" + doc().ProjectInfo.ProjectNo, std::string("Route 9|P-1"));
+    QCOMPARE(s->text("txtProjectNo"), QStringLiteral("P-1"));
+    QVERIFY(messages().asked().empty());
+}
+
+void TestFileCommands::renameCulvert()
+{
+    QAction* rename = action("mnuRenameCulvert");
+    QCOMPARE(rename->text(), QStringLiteral("Re&name Culvert..."));
+    rename->trigger();
+    QCOMPARE(messages().texts(), std::vector<std::string>{std::string(msg::kRenameNoCulvert)});
+    SW_STEP(s->createCulvert("K1") && s->createCulvert("K2") && s->typeCulvertId("K1"));
+    messages().clearRecord();
+    // Refused: an empty ID, a taken one, a character the file cannot hold; Cancel changes nothing.
+    for (const auto& [typed, message] : std::vector<std::pair<std::optional<std::string>, std::string>>{
+             {"  ", std::string(msg::kRenameEmpty)},
+             {"K2", std::string(msg::kCulvertIdExists)},
+             {"K日", fillMessage(msg::kCharactersNotHeld, {"\"日\""})},
+             {std::nullopt, {}}}) {
+        messages().queueText(typed);
+        rename->trigger();
+        // The question names the culvert; a refusal follows it.
+        const AskedMessage& last = messages().asked().back();
+        QCOMPARE(last.text, typed ? message : fillMessage(msg::kRenameAsk, {"K1"}));
+        QCOMPARE(doc().CulvertList[0].CulvertNo, std::string("K1"));
+    }
+    messages().queueText("K1a");
+    rename->trigger();
+    QCOMPARE(doc().CulvertList[0].CulvertNo, std::string("K1a"));
+    QCOMPARE(entriesOf(s->combo("cboCulvertNo2")), (QStringList{"K1a", "K2"}));
+    QCOMPARE(s->text("cboCulvertNo2") + s->text("cboCulvertNo1") + s->text("lblCulvertID"), QStringLiteral("K1aK1aK1a"));
+    QCOMPARE(action("mnuUndo")->text(), QStringLiteral("&Undo Rename Culvert K1 to K1a"));
+    action("mnuUndo")->trigger();
+    QCOMPARE(entriesOf(s->combo("cboCulvertNo1")), (QStringList{"K1", "K2"}));
+    QCOMPARE(current(), QStringLiteral("K1"));
 }
 
 QTEST_MAIN(TestFileCommands)

@@ -1,6 +1,7 @@
-// The main window shell: start-up, the Run menu timer, tabs, the version menu, the About box and the
-// splash that hands over to it; and the project fields of the "Project Info" page: the length limits,
-// the Enter cycle, the focus colours, IsPristine, and the hand-over to a visible culvert selector.
+// The main window shell: start-up, the Run menu timer, tabs and the Tab ring of each, the version menu,
+// the About box and the splash that hands over to it; and the project fields of the "Project Info" page:
+// the length limits, the Enter cycle, the focus colours, IsPristine, and the hand-over to a visible
+// culvert selector.
 
 #include <QElapsedTimer>
 
@@ -35,7 +36,17 @@ private:
     WindowRegistration m_registration;
 };
 
+// Text given to a box it must not hold all of, typed or pasted; what the box then shows and says.
+struct BoxInput {
+    const char* box;
+    const char* option;  // clicked first, for a box shown only in its mode
+    bool pasted;         // else typed
+    QString input, shown, message;
+};
+
 }  // namespace
+
+Q_DECLARE_METATYPE(BoxInput)
 
 // Each test creates the window itself, some after setting up the desktop.
 class TestFrmMain : public EditorTest {
@@ -47,13 +58,12 @@ public:
 private slots:
     void startupState();
     void runMenuFollowsTheFirstCulvert();
-    void versionMenuIsInert();
-    void tabChangesMoveTheFocus();
-    void aboutBoxTextsAndPlace();
+    void tabChangesAndEnterMoveTheFocus();
+    void tabRunsRoundTheTabOnShow_data();
+    void tabRunsRoundTheTabOnShow();
+    void versionMenuIsInertAndAboutBoxTextsAndPlace();
     void splashSetsPathsAndHandsOver();
     void projectNoKeepsThirtyCharacters();
-    void limitsCountCharacters();
-    void enterCycleGoesAllTheWayRound();
     void keysTouchTheProjectExceptInTheDate();
     void onlyTypingKeysTouchTheProject_data();
     void onlyTypingKeysTouchTheProject();
@@ -138,8 +148,79 @@ void TestFrmMain::runMenuFollowsTheFirstCulvert()
     QVERIFY(run->isEnabled());
 }
 
-void TestFrmMain::versionMenuIsInert()
+void TestFrmMain::tabChangesAndEnterMoveTheFocus()
 {
+    QVERIFY(createShown());
+    const char* cycle[] = {"txtProjectName", "txtProjectNo", "txtControlNo", "txtProDescrpt",
+                           "txtDate",        "txtDesigner",  "txtProjectName"};
+    QTRY_VERIFY(box(cycle[0])->hasFocus());
+    for (std::size_t i = 1; i < std::size(cycle); ++i) {
+        QTest::keyClick(box(cycle[i - 1]), Qt::Key_Return);
+        QVERIFY2(box(cycle[i])->hasFocus(), cycle[i]);
+        QVERIFY2(colour(cycle[i]) == kCyan && colour(cycle[i - 1]) == kWhite, cycle[i]);
+    }
+    // Enter moves on; it types nothing.
+    QCOMPARE(box("txtDate")->text(), QStringLiteral("03/09/2024"));
+    QTest::keyClick(box("txtProjectName"), Qt::Key_Enter);  // the keypad's Enter too
+    QVERIFY(box("txtProjectNo")->hasFocus());
+    // A change of tab puts the focus into the tab's first box.
+    for (const auto& [tab, first] : {std::pair(1, "cboCulvertNo2"), std::pair(2, "txtCulvertDescrpt"),
+                                     std::pair(0, "txtProjectName")}) {
+        SW_STEP(s->showPage(tab));
+        QVERIFY2(s->w(first)->hasFocus(), first);
+    }
+    // Leaving the Designer box by a change of tab: the tab's first box wins.
+    SW_STEP(s->focusOn(s->w("txtDesigner")) && s->showPage(1));
+    QVERIFY(s->w("cboCulvertNo2")->hasFocus());
+    QCOMPARE(colour("txtDesigner"), kWhite);
+}
+
+void TestFrmMain::tabRunsRoundTheTabOnShow_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("ring");  // from the first control, as Tab visits them
+    QTest::newRow("project") << 0
+                             << QStringList{"txtProjectName", "txtProjectNo", "txtControlNo", "txtProDescrpt", "txtDate",
+                                            "txtDesigner", "txtProjectName"};
+    // An option group is one stop, at its chosen option; leaving "Intensity" returns to the culvert box.
+    QTest::newRow("intensity") << kIntensityPage
+                               << QStringList{"cboretPeriod", "cmdFqyTable", "cboRFzone", "cmdRFMap", "txtEleRemote",
+                                              "cboRemoteUnit", "txtEleCulvert", "cboCulvertUnit", "txtLenTravel",
+                                              "cboTravelUnit", "optManual", "cboTCFactorList", "cmdIntensity",
+                                              "cboCulvertNo2"};
+    QTest::newRow("drainage") << kDrainagePage
+                              << QStringList{"cboCulvertNo1", "txtCulvertDescrpt", "optManualC", "cboSurface", "txtArea",
+                                             "cboAreaUnit", "txtDesCrption", "cmdAdd", "cmdRemove", "cmdRemoveAll",
+                                             "lstAreaInfo", "cboCulvertNo1"};
+}
+
+void TestFrmMain::tabRunsRoundTheTabOnShow()
+{
+    QFETCH(int, page);
+    QFETCH(QStringList, ring);
+    QVERIFY(createShown());
+    SW_STEP(s->createCulvert("K1") && s->addSubArea(kDitch) && s->showPage(page));
+    QWidget* first = s->w(qPrintable(ring.front()));
+    first->setFocus(Qt::OtherFocusReason);
+    QTabWidget* tabs = s->w<QTabWidget>("SSTab1");
+    for (qsizetype i = 1; i < ring.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY2(tabs->widget(page)->isAncestorOf(focus), qPrintable(ring[i]));
+        const QWidget* named = s->w(qPrintable(ring[i]));
+        QVERIFY2(focus == named || named->isAncestorOf(focus), qPrintable(ring[i] + " expected, " + focus->objectName()));
+    }
+    // Backwards too, and never into another tab.
+    for (int i = 0; i < 30; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QVERIFY(tabs->widget(page)->isAncestorOf(QApplication::focusWidget()));
+    }
+}
+
+void TestFrmMain::versionMenuIsInertAndAboutBoxTextsAndPlace()
+{
+    const ScreenArea screen{200, 30, 2560, 1400, 144.0};
+    m_h->desktop->system().setScreen(screen);
     QVERIFY(createShown());
     QWidget* focus = QApplication::focusWidget();
     auto* beta = m_h->find<QAction>("mnuBeta");
@@ -149,28 +230,7 @@ void TestFrmMain::versionMenuIsInert()
     QVERIFY(messages().asked().empty());
     QVERIFY(m_h->desktop->windows().count() == 1 && m_h->desktop->endRequests() == 0);
     QCOMPARE(QApplication::focusWidget(), focus);
-}
 
-void TestFrmMain::tabChangesMoveTheFocus()
-{
-    QVERIFY(createShown());
-    QTRY_VERIFY(s->w("txtProjectName")->hasFocus());
-    for (const auto& [tab, first] : {std::pair(1, "cboCulvertNo2"), std::pair(2, "txtCulvertDescrpt"),
-                                     std::pair(0, "txtProjectName")}) {
-        QVERIFY2(s->showPage(tab), s->why());
-        QVERIFY2(s->w(first)->hasFocus(), first);
-    }
-    // Leaving the Designer box by a change of tab: the tab's first box wins.
-    QVERIFY2(s->focusOn(s->w("txtDesigner")) && s->showPage(1), s->why());
-    QVERIFY(s->w("cboCulvertNo2")->hasFocus());
-    QCOMPARE(colour("txtDesigner"), kWhite);
-}
-
-void TestFrmMain::aboutBoxTextsAndPlace()
-{
-    const ScreenArea screen{200, 30, 2560, 1400, 144.0};
-    m_h->desktop->system().setScreen(screen);
-    QVERIFY(createShown());
     m_h->find<QAction>("mnuAbout")->trigger();
     FrmAbout* about = m_h->window->aboutBox();
     QVERIFY(about != nullptr && about->isVisible() && !about->isModal() && m_h->window->isEnabled());
@@ -240,41 +300,6 @@ void TestFrmMain::projectNoKeepsThirtyCharacters()
     QCOMPARE(stored, thirty.substr(1) + "x");
 }
 
-void TestFrmMain::limitsCountCharacters()
-{
-    m_h->create();
-    const std::tuple<const char*, std::string ProjectInfo::*, const char*> boxes[] = {
-        {"txtProjectName", &ProjectInfo::ProjectName, "Please limit your input in 60 characters"},
-        {"txtProDescrpt", &ProjectInfo::ProDescrpt, "Please limit your input in 60 chacaters !"}};
-    for (const auto& [name, field, message] : boxes) {
-        const std::string exact = std::string(59, 'd') + "\xc3\xa9";  // 60 characters, 61 bytes
-        box(name)->setText(QString::fromStdString(exact));
-        QVERIFY2(messages().asked().empty(), name);
-        QCOMPARE(doc().ProjectInfo.*field, exact);
-        box(name)->setText(QString::fromStdString(exact + "!"));
-        QCOMPARE(messages().texts(), std::vector<std::string>{message});
-        QCOMPARE(doc().ProjectInfo.*field, exact);
-        messages().clearRecord();
-    }
-}
-
-void TestFrmMain::enterCycleGoesAllTheWayRound()
-{
-    QVERIFY(createShown());
-    const char* cycle[] = {"txtProjectName", "txtProjectNo", "txtControlNo", "txtProDescrpt",
-                           "txtDate",        "txtDesigner",  "txtProjectName"};
-    QTRY_VERIFY(box(cycle[0])->hasFocus());
-    for (std::size_t i = 1; i < std::size(cycle); ++i) {
-        QTest::keyClick(box(cycle[i - 1]), Qt::Key_Return);
-        QVERIFY2(box(cycle[i])->hasFocus(), cycle[i]);
-        QVERIFY2(colour(cycle[i]) == kCyan && colour(cycle[i - 1]) == kWhite, cycle[i]);
-    }
-    // Enter moves on; it types nothing.
-    QCOMPARE(box("txtDate")->text(), QStringLiteral("03/09/2024"));
-    QTest::keyClick(box("txtProjectName"), Qt::Key_Enter);  // the keypad's Enter too
-    QVERIFY(box("txtProjectNo")->hasFocus());
-}
-
 void TestFrmMain::keysTouchTheProjectExceptInTheDate()
 {
     QVERIFY(createShown());
@@ -323,9 +348,9 @@ void TestFrmMain::onlyTypingKeysTouchTheProject()
     QVERIFY(createShown());
     // The intensity boxes wait for a culvert; the typed factor box for its option.
     if (name != "txtProjectName")
-        QVERIFY2(s->createCulvert("K") && (name != "txtCorFactor" || s->click("optUser")), s->why());
+        SW_STEP(s->createCulvert("K") && (name != "txtCorFactor" || s->click("optUser")));
     QLineEdit* edit = box(name);
-    QVERIFY2(s->focusOn(edit), s->why());
+    SW_STEP(s->focusOn(edit));
     edit->setText(QStringLiteral("12"));
     QGuiApplication::clipboard()->setText(QStringLiteral("34"));
     session().IsPristine = true;
@@ -350,95 +375,74 @@ void TestFrmMain::onlyTypingKeysTouchTheProject()
 
 void TestFrmMain::boxesTakeOnlyWhatTheProjectHolds_data()
 {
-    QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<QByteArray>("option");  // clicked first, for a box shown only in its mode
-    QTest::addColumn<bool>("pasted");        // else typed
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("message");
-    const QString limit60 = QStringLiteral("Please limit your input in 60 characters");
-    const QString limit30 = QStringLiteral("Please limit your input in 30 characters");
-    const QString numberOnly = QStringLiteral("Please enter number only !");
-    const QString long340 = QString(17, QLatin1Char('x')).repeated(20);
-    const auto notHeld = [](const char* list) {
-        return QString::fromStdString(fillMessage(msg::kCharactersNotHeld, {list}));
+    QTest::addColumn<BoxInput>("in");
+    const QString limit60 = "Please limit your input in 60 characters", limit30 = "Please limit your input in 30 characters";
+    const QString numberOnly = "Please enter number only !", long340 = QString(17, QLatin1Char('x')).repeated(20);
+    const auto notHeld = [](const char* list) { return qs(fillMessage(msg::kCharactersNotHeld, {list})); };
+    const auto message = [](std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); };
+    const std::pair<const char*, BoxInput> rows[] = {
+        // A paste or drop past a box's limit is cut to it, so that the box shows what is saved.
+        {"name, pasted 340", {"txtProjectName", "", true, long340, long340.left(60), limit60}},
+        {"number, pasted 31", {"txtProjectNo", "", true, long340.left(31), long340.left(30), limit30}},
+        {"control, pasted 45", {"txtControlNo", "", true, long340.left(45), long340.left(30), limit30}},
+        {"description, pasted 61", {"txtProDescrpt", "", true, long340.left(61), long340.left(60),
+                                    "Please limit your input in 60 chacaters !"}},
+        {"name, pasted 60", {"txtProjectName", "", true, long340.left(60), long340.left(60), {}}},
+        // Limits count characters, not bytes: 60 of them in 61 bytes fit.
+        {"name, 60 characters", {"txtProjectName", "", true, long340.left(59) + "é", long340.left(59) + "é", {}}},
+        {"name, 61 characters", {"txtProjectName", "", true, long340.left(59) + "é!", long340.left(59) + "é", limit60}},
+        {"description, 61 characters", {"txtProDescrpt", "", true, long340.left(59) + "é!", long340.left(59) + "é",
+                                        "Please limit your input in 60 chacaters !"}},
+        // What Windows-1252 cannot hold is refused, the rest kept; a line break would split the line.
+        {"name, foreign characters pasted",
+         {"txtProjectName", "", true, "Öst – 日本 €5", "Öst –  €5", notHeld("\"日\", \"本\"")}},
+        {"designer, one typed", {"txtDesigner", "", false, "P日", "P", notHeld("\"日\"")}},
+        {"station, a line break pasted", {"txtCulvertDescrpt", "", true, "STA 1\n+00", "STA 1+00", notHeld("\"\\x0A\"")}},
+        {"sub-area, emoji pasted", {"txtDesCrption", "", true, "Ditch 😀", "Ditch ", notHeld("\"😀\"")}},
+        // A comma would end the number there: refused with the box's message for what is no number.
+        {"remote, typed", {"txtEleRemote", "", false, "1,5", "15", numberOnly}},
+        {"length, pasted", {"txtLenTravel", "", true, "1,000", "1000", numberOnly}},
+        {"typed factor", {"txtCorFactor", "optUser", false, "1,5", "15", numberOnly}},
+        {"return period", {"cboretPeriod", "", false, "1,5", "15", message(msg::kReturnPeriodNotWhole16)}},
+        {"area", {"txtArea", "optUserC", false, "2,5", "25", message(msg::kAreaNotPlainNumber)}},
+        {"user C", {"txtUserC", "optUserC", true, "0,5", "05", message(msg::kCommaInUserC)}},
     };
-    // A paste or drop past a box's limit is cut to it, so that the box shows what is saved.
-    QTest::newRow("name, pasted 340") << QByteArray("txtProjectName") << QByteArray() << true << long340
-                                      << long340.left(60) << limit60;
-    QTest::newRow("number, pasted 31") << QByteArray("txtProjectNo") << QByteArray() << true << long340.left(31)
-                                       << long340.left(30) << limit30;
-    QTest::newRow("control, pasted 45") << QByteArray("txtControlNo") << QByteArray() << true << long340.left(45)
-                                        << long340.left(30) << limit30;
-    QTest::newRow("description, pasted 61")
-        << QByteArray("txtProDescrpt") << QByteArray() << true << long340.left(61) << long340.left(60)
-        << QStringLiteral("Please limit your input in 60 chacaters !");
-    QTest::newRow("name, pasted 60") << QByteArray("txtProjectName") << QByteArray() << true << long340.left(60)
-                                     << long340.left(60) << QString();
-    // What Windows-1252 cannot hold is refused, the rest kept; a line break would split the line.
-    QTest::newRow("name, foreign characters pasted")
-        << QByteArray("txtProjectName") << QByteArray() << true << QStringLiteral("Öst – 日本 €5")
-        << QStringLiteral("Öst –  €5") << notHeld("\"日\", \"本\"");
-    QTest::newRow("designer, one typed") << QByteArray("txtDesigner") << QByteArray() << false
-                                         << QStringLiteral("P日") << QStringLiteral("P") << notHeld("\"日\"");
-    QTest::newRow("station, a line break pasted")
-        << QByteArray("txtCulvertDescrpt") << QByteArray() << true << QStringLiteral("STA 1\n+00")
-        << QStringLiteral("STA 1+00") << notHeld("\"\\x0A\"");
-    QTest::newRow("sub-area, emoji pasted") << QByteArray("txtDesCrption") << QByteArray() << true
-                                            << QStringLiteral("Ditch 😀") << QStringLiteral("Ditch ")
-                                            << notHeld("\"😀\"");
-    // A comma would end the number there: refused with the box's message for what is no number.
-    QTest::newRow("remote, typed") << QByteArray("txtEleRemote") << QByteArray() << false << QStringLiteral("1,5")
-                                   << QStringLiteral("15") << numberOnly;
-    QTest::newRow("length, pasted") << QByteArray("txtLenTravel") << QByteArray() << true << QStringLiteral("1,000")
-                                    << QStringLiteral("1000") << numberOnly;
-    QTest::newRow("typed factor") << QByteArray("txtCorFactor") << QByteArray("optUser") << false
-                                  << QStringLiteral("1,5") << QStringLiteral("15") << numberOnly;
-    QTest::newRow("return period") << QByteArray("cboretPeriod") << QByteArray() << false << QStringLiteral("1,5")
-                                   << QStringLiteral("15") << QString::fromUtf8(msg::kReturnPeriodNotWhole16.data());
-    QTest::newRow("area") << QByteArray("txtArea") << QByteArray("optUserC") << false << QStringLiteral("2,5")
-                          << QStringLiteral("25") << QString::fromUtf8(msg::kAreaNotPlainNumber.data());
-    QTest::newRow("user C") << QByteArray("txtUserC") << QByteArray("optUserC") << true << QStringLiteral("0,5")
-                            << QStringLiteral("05") << QString::fromUtf8(msg::kCommaInUserC.data());
+    for (const auto& [name, in] : rows)
+        QTest::newRow(name) << in;
 }
 
 void TestFrmMain::boxesTakeOnlyWhatTheProjectHolds()
 {
-    QFETCH(QByteArray, name);
-    QFETCH(QByteArray, option);
-    QFETCH(bool, pasted);
-    QFETCH(QString, input);
-    QFETCH(QString, shown);
-    QFETCH(QString, message);
+    QFETCH(BoxInput, in);
     QVERIFY(createShown());
-    QVERIFY2(s->createCulvert("K1") && s->showPage(kDrainagePage) && s->pick("cboSurface", entry::kAsphaltic), s->why());
-    QWidget* control = s->w(name.constData());
+    SW_STEP(s->createCulvert("K1") && s->showPage(kDrainagePage) && s->pick("cboSurface", entry::kAsphaltic));
+    QWidget* control = s->w(in.box);
     for (int page : {0, kIntensityPage, kDrainagePage})
         if (m_h->window->findChild<QTabWidget*>("SSTab1")->widget(page)->isAncestorOf(control))
             QVERIFY(s->showPage(page));
-    if (!option.isEmpty())
-        QVERIFY2(s->click(option.constData()), s->why());
+    if (*in.option)
+        SW_STEP(s->click(in.option));
     messages().clearRecord();
-    if (pasted) {
-        QGuiApplication::clipboard()->setText(input);
-        QVERIFY2(s->typeInto(name.constData(), {}, true), s->why());
+    if (in.pasted) {
+        QGuiApplication::clipboard()->setText(in.input);
+        SW_STEP(s->typeInto(in.box, {}, true));
         QTest::keySequence(control, QKeySequence::Paste);
     } else {
-        QVERIFY2(s->typeInto(name.constData(), input, true), s->why());
+        SW_STEP(s->typeInto(in.box, in.input, true));
     }
-    QCOMPARE(s->text(name.constData()), shown);
-    QCOMPARE(messages().texts(), message.isEmpty() ? std::vector<std::string>{}
-                                                   : std::vector<std::string>{message.toStdString()});
+    QCOMPARE(s->text(in.box), in.shown);
+    QCOMPARE(messages().texts(), in.message.isEmpty() ? std::vector<std::string>{}
+                                                      : std::vector<std::string>{in.message.toStdString()});
     // The project holds what the box shows.
     const std::map<QByteArray, std::string> held = {
         {"txtProjectName", doc().ProjectInfo.ProjectName}, {"txtProjectNo", doc().ProjectInfo.ProjectNo},
         {"txtControlNo", doc().ProjectInfo.ControlNo},     {"txtProDescrpt", doc().ProjectInfo.ProDescrpt},
         {"txtDesigner", doc().ProjectInfo.Designer},       {"txtCulvertDescrpt", s->culvert(0).Description},
         {"cboretPeriod", s->culvert(0).RetPeriod}};
-    if (const auto it = held.find(name); it != held.end())
-        QCOMPARE(QString::fromStdString(it->second), shown);
-    if (name == "txtEleRemote" || name == "txtCorFactor")
-        QCOMPARE(name == "txtEleRemote" ? s->culvert(0).EleRemote : s->culvert(0).CorFactor, 15.0);
+    if (const auto it = held.find(in.box); it != held.end())
+        QCOMPARE(qs(it->second), in.shown);
+    if (QByteArray(in.box) == "txtEleRemote" || QByteArray(in.box) == "txtCorFactor")
+        QCOMPARE(QByteArray(in.box) == "txtEleRemote" ? s->culvert(0).EleRemote : s->culvert(0).CorFactor, 15.0);
 }
 
 void TestFrmMain::focusColoursAndTheOneWindowRule()
@@ -491,7 +495,7 @@ void TestFrmMain::projectNameHandsFocusToVisibleSelector()
         selector->show();
         QVERIFY(QTest::qWaitForWindowExposed(selector.get()));
     }
-    QVERIFY2(s->backToMain(), s->why());
+    SW_STEP(s->backToMain());
 
     click("txtProjectName");
     QCOMPARE(colour("txtProjectName"), kCyan);

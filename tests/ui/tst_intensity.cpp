@@ -1,5 +1,8 @@
-// The intensity input editor: key filter, correction factor, Clear, the return period change that
-// re-derives the drainage C values, the refusals of Intensity, and arbitrary text in every box.
+// The intensity page. The culvert list: the road of one culvert from its ID to its sub-areas,
+// choosing culverts by typing or picking their ID, the station box of a chosen culvert, deleting
+// culverts. The intensity input editor: key filter, correction factor, Clear, the return period
+// change that re-derives the drainage C values, the refusals of Intensity, and arbitrary text in
+// every box.
 
 #include <algorithm>
 #include <cmath>
@@ -36,10 +39,21 @@ class TestIntensity : public EditorTest {
     Q_OBJECT
 
 private slots:
+    void oneCulvertFromEntryToDrainage();
+    void typingCulvertIds();
+    void choosingACulvert();
+    void deletingCulverts();
     void keyFilter();
     void factorPickedThenTyped();
     void factorListShowsWhatTheCulvertHolds();
-    void returnPeriodChange_data();
+    void returnPeriodChange_data()
+    {
+        QTest::addColumn<bool>("typed");  // typed into the box, then the box left; otherwise picked
+        QTest::addColumn<bool>("withRows");
+        QTest::newRow("picked") << false << true;
+        QTest::newRow("typed, then the box left") << true << true;
+        QTest::newRow("picked, no sub-areas") << false << false;
+    }
     void returnPeriodChange();
     void intensityRefusals_data();
     void intensityRefusals();
@@ -55,16 +69,148 @@ private:
     }
 };
 
+void TestIntensity::oneCulvertFromEntryToDrainage()
+{
+    SW_STEP(s->createCulvert("C-1"));
+    QCOMPARE(entriesOf(s->combo("cboCulvertNo1")), QStringList{"C-1"});
+
+    SW_STEP(s->pick("cboretPeriod", entry::k10Years) && s->pick("cboRFzone", entry::kZoneA));
+    SW_STEP(s->typeInto("txtEleRemote", "1010") && s->typeInto("txtEleCulvert", "1000") &&
+                s->typeInto("txtLenTravel", "1000") && s->pick("cboTCFactorList", entry::kNaturalBasins));
+    SW_STEP(s->pressIntensity());
+    QCOMPARE(s->rows("lstIntensity"), plainLines("C-1"));
+
+    SW_STEP(s->showPage(kDrainagePage) && s->replaceText("txtCulvertDescrpt", "Sta 12+50"));
+    SW_STEP(s->addSubArea(kDitch) && s->addSubArea({entry::kGrassOver75Flat, {}, {}, "3", entry::kHectares, "Swale"}));
+    // Design Manual rows: surface in 35 characters, area in 10, C, description in 10.
+    QCOMPARE(s->rows("lstAreaInfo"), (QStringList{"Asphaltic                          ,2.5 a     ,0.81,Ditch A   ",
+                                                  "Grass Areas (> 75%)-Flat 0~2%      ,3.0 h     ,0.25,Swale     "}));
+    QCOMPARE(s->areaTotals(), QStringLiteral("2 9.9 0.39"));  // (0.81 x 2.5 + 0.25 x 7.4) / 9.9
+
+    // The stored record, in the order of its fields; the intensity 5.45 is kept to one decimal.
+    const CulvertRecord& c = s->culvert(0);
+    const CulvertRecord expected{"C-1", "2", "Sta 12+50", "10",
+                                 {{"Asphaltic", 0.81, "2.5 a", 2.5, "Ditch A"},
+                                  {"Grass Areas (> 75%)-Flat 0~2%", 0.25, "3.0 h", 7.4, "Swale"}},
+                                 "A", 1010, "ft", 1010, 1000, "ft", 1000, 1000, "ft", 1000, 1, "Design Manual",
+                                 0.01, 9.38, 0.39, 9.9, 5.5, c.Bracket};
+    QCOMPARE(c, expected);
+    QVERIFY(messages().asked().empty());
+}
+
+void TestIntensity::typingCulvertIds()
+{
+    SW_STEP(s->createCulvert("1") && s->createCulvert("12") && s->replaceText("cboCulvertNo2", {}));
+    // Each key chooses the culvert whose ID is typed so far; the label keeps the last one found.
+    const std::tuple<const char*, std::int16_t, const char*> keys[] = {
+        {"1", 0, "1"}, {"2", 1, "12"}, {"3", kUnknownCulvert, "12"}};
+    for (const auto& [key, culvert, label] : keys) {
+        SW_STEP(s->typeInto("cboCulvertNo2", key));
+        QCOMPARE(session().CurCulvert(), culvert);
+        QCOMPARE(s->text("lblCulvertID"), QString(label));
+    }
+    QVERIFY(messages().asked().empty());
+
+    // Enter on an existing ID is refused; leaving the box with one chooses it silently.
+    SW_STEP(s->typeCulvertId("1") && s->pressEnter("cboCulvertNo2"));
+    QCOMPARE(messages().texts(), std::vector<std::string>{"This culvert ID has existed, please rename your input"});
+    messages().clearRecord();
+    SW_STEP(s->typeCulvertId("12") && s->focusOn(s->w("txtEleRemote")));
+    QVERIFY(messages().asked().empty());
+    QCOMPARE(session().CurCulvert(), std::int16_t(1));
+    QCOMPARE(entriesOf(s->combo("cboCulvertNo2")), (QStringList{"1", "12"}));
+    QCOMPARE(doc().CulvertList.size(), std::size_t(2));
+}
+
+void TestIntensity::choosingACulvert()
+{
+    SW_STEP(s->createCulvert("1") && s->showPage(kDrainagePage) && s->replaceText("txtCulvertDescrpt", "Sta 5"));
+    SW_STEP(s->enterCulvert("2", kPlainInputs, {kDitch}, "Sta 6"));
+    const CulvertRecord second = s->culvert(1);
+
+    // A culvert without sub-areas: the page is emptied, the record keeps its station.
+    SW_STEP(s->pick("cboCulvertNo1", 0));
+    QCOMPARE(session().CurCulvert(), std::int16_t(0));
+    QCOMPARE(s->text("txtCulvertDescrpt"), QString());
+    QCOMPARE(s->list("lstAreaInfo")->model()->rowCount(), 0);
+    QCOMPARE(qs(s->culvert(0).Description), QStringLiteral("Sta 5"));
+
+    // A stored culvert shows its stored sub-areas, unpadded, its inputs and their results.
+    SW_STEP(s->pick("cboCulvertNo1", 1));
+    QCOMPARE(session().CurCulvert(), std::int16_t(1));
+    QCOMPARE(s->rows("lstAreaInfo"), QStringList{"Asphaltic,2.5 a,0.81,Ditch A"});
+    QCOMPARE(s->areaTotals(), QStringLiteral("1 2.5 0.81"));
+    QCOMPARE(s->text("txtCulvertDescrpt"), QStringLiteral("Sta 6"));
+    QCOMPARE(s->text("txtEleRemote"), QStringLiteral("1010"));
+    QCOMPARE(s->rows("lstIntensity"), plainLines("2"));
+    QVERIFY(messages().asked().empty());
+    QCOMPARE(s->culvert(1), second);
+
+    // A change of letter case only is not stored; any other change is.
+    QLineEdit* box = s->w<QLineEdit>("txtCulvertDescrpt");
+    SW_STEP(s->focusOn(box));
+    box->setSelection(1, 1);
+    QTest::keyClicks(box, "T");
+    box->setSelection(2, 1);
+    QTest::keyClicks(box, "A");
+    QCOMPARE(box->text(), QStringLiteral("STA 6"));
+    QCOMPARE(qs(s->culvert(1).Description), QStringLiteral("Sta 6"));
+    SW_STEP(s->typeInto("txtCulvertDescrpt", "a"));
+    QCOMPARE(qs(s->culvert(1).Description), QStringLiteral("STA 6a"));
+}
+
+void TestIntensity::deletingCulverts()
+{
+    using namespace entry;
+    // The third carries everything a move must carry: a typed factor and a user-defined surface.
+    const IntensityInputs typed{k100Years, kZoneC, "1050", kFeet, "1000", kFeet, "2000", kFeet, -1, "1.5"};
+    const std::vector<SubAreaInput> areas{{kGrassOver75Flat, {}, {}, "3", kHectares, "Swale"},
+                                          {-1, "Gravel lot", "0.5", "5", kHectares, "Lot"}};
+    SW_STEP(s->enterCulvert("1", kPlainInputs, {kDitch}, "Sta 1+00") && s->createCulvert("2") &&
+                s->enterCulvert("3", typed, areas, "Sta 3+00") && s->typeCulvertId("2"));
+    const CulvertList before = doc().CulvertList;
+
+    // Answered No: nothing changes.
+    messages().queueYesNo(YesNo::No);
+    SW_STEP(s->click("cmdDelCulvertNo2"));
+    QCOMPARE(messages().texts(),
+             std::vector<std::string>{"All information for this culvert will be deleted, continue anyway ?"});
+    QCOMPARE(doc().CulvertList, before);
+    QCOMPARE(entriesOf(s->combo("cboCulvertNo2")), (QStringList{"1", "2", "3"}));
+    QCOMPARE(session().CurCulvert(), std::int16_t(1));
+
+    messages().queueYesNo(YesNo::Yes);
+    SW_STEP(s->click("cmdDelCulvertNo2"));
+    QCOMPARE(entriesOf(s->combo("cboCulvertNo1")), (QStringList{"1", "3"}));
+    QCOMPARE(entriesOf(s->combo("cboCulvertNo2")), (QStringList{"1", "3"}));
+    QCOMPARE(doc().CulvertList, (CulvertList{before[0], before[2]}));
+    QCOMPARE(session().CurCulvert(), kNoCulvert);
+    QCOMPARE(s->text("lblCulvertID"), QString());
+
+    // Then the first and the only one left: nothing remains on either page.
+    for (const char* id : {"1", "3"}) {
+        messages().queueYesNo(YesNo::Yes);
+        SW_STEP(s->typeCulvertId(id) && s->click("cmdDelCulvertNo2"));
+    }
+    QVERIFY(doc().CulvertList.empty());
+    QCOMPARE(s->combo("cboCulvertNo1")->count() + s->combo("cboCulvertNo2")->count(), 0);
+    QCOMPARE(s->list("lstIntensity")->model()->rowCount() + s->list("lstAreaInfo")->model()->rowCount(), 0);
+    for (const char* name : {"cboCulvertNo2", "txtEleRemote", "txtEleCulvert", "txtLenTravel", "txtCulvertDescrpt",
+                             "lblCorFactor", "lblCulvertID", "lblLot", "lblTA", "lblWC"})
+        QVERIFY2(s->text(name).isEmpty(), name);
+    QCOMPARE(s->text("cboretPeriod"), QStringLiteral("2"));
+    QCOMPARE(session().CurCulvert(), kNoCulvert);
+}
+
 void TestIntensity::keyFilter()
 {
-    QVERIFY2(s->createCulvert("K") && s->pick("cboRFzone", entry::kZoneA) && s->typeInto("txtEleRemote", "12a"),
-             s->why());
+    SW_STEP(s->createCulvert("K") && s->pick("cboRFzone", entry::kZoneA) && s->typeInto("txtEleRemote", "12a"));
     QCOMPARE(messages().texts(), std::vector<std::string>{"Please enter number only !"});
     QCOMPARE(s->text("txtEleRemote"), QStringLiteral("12a"));  // the refused key still reaches the box
     QVERIFY(s->culvert(0).EleRemote == 12 && s->culvert(0).EleRemoteFt == 12);
 
     messages().clearRecord();
-    QVERIFY2(s->typeInto("txtLenTravel", "-5"), s->why());
+    SW_STEP(s->typeInto("txtLenTravel", "-5"));
     QCOMPARE(messages().texts(),
              (std::vector<std::string>{"Please enter number only !", "Please provide positive value !"}));
     QCOMPARE(s->text("txtLenTravel"), QStringLiteral("-5"));
@@ -73,22 +219,22 @@ void TestIntensity::keyFilter()
 
 void TestIntensity::factorPickedThenTyped()
 {
-    QVERIFY2(computedCulvert() && s->pick("cboTCFactorList", entry::kConcreteOrAsphaltOverland), s->why());
+    SW_STEP(computedCulvert() && s->pick("cboTCFactorList", entry::kConcreteOrAsphaltOverland));
     QCOMPARE(s->text("lblCorFactor"), QStringLiteral("0.4"));
     QVERIFY(s->culvert(0).CorFactor == 0.4 && s->culvert(0).CorFactorSource == "Design Manual");
 
     // User Defined empties the factor; what is typed is stored.
-    QVERIFY2(s->click("optUser"), s->why());
+    SW_STEP(s->click("optUser"));
     QCOMPARE(s->text("txtCorFactor"), QString());
     QVERIFY(s->culvert(0).CorFactor == 0 && s->culvert(0).CorFactorSource == "User Defined");
-    QVERIFY2(s->typeInto("txtCorFactor", "1.2") && s->pressIntensity(), s->why());
+    SW_STEP(s->typeInto("txtCorFactor", "1.2") && s->pressIntensity());
     QCOMPARE(s->culvert(0).CorFactor, 1.2);
     QCOMPARE(s->rows("lstIntensity").mid(5), (QStringList{"Corr. Factor: 1.2 (User Defined)", "Corr. TC (min): 11.25",
                                                           "Intensity (in/hr): 5.05 (128 mm/hr) "}));
 
     // Clear empties the list only.
     const CulvertRecord before = s->culvert(0);
-    QVERIFY2(s->click("cmdClear"), s->why());
+    SW_STEP(s->click("cmdClear"));
     QCOMPARE(s->list("lstIntensity")->model()->rowCount(), 0);
     QCOMPARE(s->culvert(0), before);
     QVERIFY(messages().asked().empty());
@@ -98,38 +244,27 @@ void TestIntensity::factorListShowsWhatTheCulvertHolds()
 {
     // A new culvert has no factor: no flow type shows as chosen (Intensity would find none).
     const auto shown = [this] { return s->combo("cboTCFactorList")->currentIndex(); };
-    QVERIFY2(s->createCulvert("K"), s->why());
+    SW_STEP(s->createCulvert("K"));
     QCOMPARE(shown(), -1);
     QCOMPARE(s->culvert(0).CorFactor, 0.0);
-    QVERIFY2(s->pick("cboTCFactorList", entry::kConcreteOrAsphaltOverland) && s->createCulvert("L"), s->why());
+    SW_STEP(s->pick("cboTCFactorList", entry::kConcreteOrAsphaltOverland) && s->createCulvert("L"));
     QCOMPARE(shown(), -1);
     // Chosen again, a culvert shows the one flow type of its factor; a factor several share, none.
-    QVERIFY2(s->typeCulvertId("K"), s->why());
+    SW_STEP(s->typeCulvertId("K"));
     QCOMPARE(shown(), entry::kConcreteOrAsphaltOverland);
-    QVERIFY2(s->pick("cboTCFactorList", entry::kNaturalBasins) && s->typeCulvertId("L") && s->typeCulvertId("K"),
-             s->why());
+    SW_STEP(s->pick("cboTCFactorList", entry::kNaturalBasins) && s->typeCulvertId("L") && s->typeCulvertId("K"));
     QCOMPARE(shown(), -1);
     QCOMPARE(s->culvert(0).CorFactor, 1.0);
-}
-
-void TestIntensity::returnPeriodChange_data()
-{
-    QTest::addColumn<bool>("typed");  // typed into the box, then the box left; otherwise picked
-    QTest::addColumn<bool>("withRows");
-    QTest::newRow("picked") << false << true;
-    QTest::newRow("typed, then the box left") << true << true;
-    QTest::newRow("picked, no sub-areas") << false << false;
 }
 
 void TestIntensity::returnPeriodChange()
 {
     QFETCH(bool, typed);
     QFETCH(bool, withRows);
-    QVERIFY2(computedCulvert() && (!withRows || (s->addSubArea(kDitch) && s->addSubArea(kLot))), s->why());
-    QVERIFY2(s->showPage(kIntensityPage), s->why());
-    QVERIFY2(typed ? s->replaceText("cboretPeriod", "50") && s->focusOn(s->w("txtEleRemote"))
-                   : s->pick("cboretPeriod", entry::k50Years),
-             s->why());
+    SW_STEP(computedCulvert() && (!withRows || (s->addSubArea(kDitch) && s->addSubArea(kLot))) &&
+            s->showPage(kIntensityPage));
+    SW_STEP(typed ? s->replaceText("cboretPeriod", "50") && s->focusOn(s->w("txtEleRemote"))
+                  : s->pick("cboretPeriod", entry::k50Years));
 
     const CulvertRecord& c = s->culvert(0);
     QCOMPARE(qs(c.RetPeriod), QStringLiteral("50"));
@@ -169,12 +304,12 @@ void TestIntensity::intensityRefusals()
     QFETCH(QStringList, typed);
     QFETCH(QString, message);
     QFETCH(QString, focus);
-    QVERIFY2(computedCulvert(), s->why());
+    SW_STEP(computedCulvert());
     const CulvertRecord before = s->culvert(0);
     for (qsizetype i = 0; i + 1 < typed.size(); i += 2)
-        QVERIFY2(s->replaceText(qPrintable(typed[i]), typed[i + 1]), s->why());
+        SW_STEP(s->replaceText(qPrintable(typed[i]), typed[i + 1]));
     messages().clearRecord();
-    QVERIFY2(s->pressIntensity(), s->why());
+    SW_STEP(s->pressIntensity());
 
     QCOMPARE(messages().texts(), std::vector<std::string>{message.toStdString()});
     const CulvertRecord& c = s->culvert(0);
@@ -192,7 +327,7 @@ void TestIntensity::intensityRefusals()
 // saying so unless the culvert list's typed choice asked.
 void TestIntensity::intensityNeedsASelectedCulvert()
 {
-    QVERIFY2(computedCulvert(), s->why());
+    SW_STEP(computedCulvert());
     auto* page = m_h->window->findChild<IntensityPage*>();
     QVERIFY(page != nullptr);
     session().setCurCulvert(kNoCulvert);
@@ -224,7 +359,7 @@ void TestIntensity::arbitraryTextInEveryBox()
     QFETCH(int, page);
     const QStringList texts = {"abc", "!@#$%^&*()_+{}|:\"<>?", "1e400", "-1", "1e308", QString(320, '9'), "0.0000001",
                                QString::fromUtf8("\xc3\x85\xe2\x82\xac\xe4\xb8\xad"), ",,,", " ", "12a", ""};
-    QVERIFY2(computedCulvert() && s->addSubArea(kDitch) && s->createCulvert("S") && s->typeCulvertId("R"), s->why());
+    SW_STEP(computedCulvert() && s->addSubArea(kDitch) && s->createCulvert("S") && s->typeCulvertId("R"));
     // Every record can be held, and the rows shown are the current culvert's sub-areas.
     const auto sound = [this] {
         const CulvertRecord* current = session().currentCulvert();
@@ -232,19 +367,19 @@ void TestIntensity::arbitraryTextInEveryBox()
                (current == nullptr || s->list("lstAreaInfo")->model()->rowCount() == declaredAreaCount(*current));
     };
     for (const QString& text : texts) {
-        QVERIFY2(s->showPage(page), s->why());
+        SW_STEP(s->showPage(page));
         const char* mode = box == "txtCorFactor" ? "optUser" : box.startsWith("txtUser") ? "optUserC" : nullptr;
         if (mode && !s->w<QRadioButton>(mode)->isChecked())
-            QVERIFY2(s->click(mode), s->why());
+            SW_STEP(s->click(mode));
         if (!s->w(qPrintable(box))->isEnabled())
             continue;  // nobody can type there now (no current culvert)
         QVERIFY2(s->replaceText(qPrintable(box), text) && sound(), qPrintable(text));
         // Add and Intensity take whatever the boxes hold; the other entry boxes get plain values.
         if (page == kDrainagePage && s->w("cmdAdd")->isEnabled()) {
             if (box.startsWith("txtUser"))
-                QVERIFY2(s->replaceText(box == "txtUserC" ? "txtUserSurface" : "txtUserC", "0.5"), s->why());
+                SW_STEP(s->replaceText(box == "txtUserC" ? "txtUserSurface" : "txtUserC", "0.5"));
             if (box != "txtArea" && s->w("txtArea")->isEnabled())
-                QVERIFY2(s->replaceText("txtArea", "1"), s->why());
+                SW_STEP(s->replaceText("txtArea", "1"));
             QVERIFY2(s->click("cmdAdd") && sound(), qPrintable(text + " then Add"));
         }
         QVERIFY2(s->pressIntensity() && sound(), qPrintable(text + " then Intensity"));

@@ -34,8 +34,7 @@ private slots:
     void registryKeepsLoadOrderAndNames();
     void backColoursMapOntoThePalette();
     void courierNewFallsBackToLiberationMono();
-    void messageLinesSplitAtCarriageReturns();
-    void okBoxShowsPlainTextWithoutIcon();
+    void okBoxShowsPlainTextLinesWithoutIcon();
     void yesNoBoxAnswersAndIgnoresEscape();
     void saveDialogOffersTheFiltersAndAddsNothing();
     void openDialogCancelGivesEmptyText();
@@ -114,15 +113,11 @@ void TestPlatform::courierNewFallsBackToLiberationMono()
     QVERIFY(QFontInfo(font).fixedPitch());
 }
 
-void TestPlatform::messageLinesSplitAtCarriageReturns()
+// The box is checked once it is answered: it stays until its exec() returns.
+void TestPlatform::okBoxShowsPlainTextLinesWithoutIcon()
 {
     QCOMPARE(messageDisplayText("Access Denied\rYour file\rPlease"), std::string("Access Denied\nYour file\nPlease"));
     QCOMPARE(messageDisplayText("one\r\ntwo"), std::string("one\ntwo"));
-}
-
-// The box is checked once it is answered: it stays until its exec() returns.
-void TestPlatform::okBoxShowsPlainTextWithoutIcon()
-{
     ModalDriver driver;
     driver.expect([](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);

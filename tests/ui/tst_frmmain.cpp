@@ -56,15 +56,13 @@ public:
     TestFrmMain() : EditorTest(false) {}
 
 private slots:
-    void startupState();
-    void runMenuFollowsTheFirstCulvert();
+    void startupStateAndTheRunMenu();
     void tabChangesAndEnterMoveTheFocus();
     void tabRunsRoundTheTabOnShow_data();
     void tabRunsRoundTheTabOnShow();
     void versionMenuIsInertAndAboutBoxTextsAndPlace();
     void splashSetsPathsAndHandsOver();
     void projectNoKeepsThirtyCharacters();
-    void keysTouchTheProjectExceptInTheDate();
     void onlyTypingKeysTouchTheProject_data();
     void onlyTypingKeysTouchTheProject();
     void boxesTakeOnlyWhatTheProjectHolds_data();
@@ -80,7 +78,7 @@ private:
     void click(const char* name) const { QTest::mouseClick(box(name), Qt::LeftButton); }
 };
 
-void TestFrmMain::startupState()
+void TestFrmMain::startupStateAndTheRunMenu()
 {
     m_h->desktop->clock().setToday({2024, 7, 4});
     m_h->desktop->clock().setTimeOfDay("3:07:09 PM");
@@ -129,11 +127,8 @@ void TestFrmMain::startupState()
         QVERIFY2(!s->w(name)->isEnabled() && !s->w(name)->isHidden(), name);
     for (const char* name : {"txtCorFactor", "cmdFqyTable", "cmdRFMap", "txtUserSurface", "Label31", "lblCU", "txtUserC"})
         QVERIFY2(s->w(name)->isHidden(), name);
-}
 
-void TestFrmMain::runMenuFollowsTheFirstCulvert()
-{
-    m_h->create();
+    // The Run menu follows the first culvert.
     auto* run = m_h->find<QAction>("mnuRun");
     QTest::qWait(550);
     QVERIFY(!run->isEnabled());
@@ -300,24 +295,6 @@ void TestFrmMain::projectNoKeepsThirtyCharacters()
     QCOMPARE(stored, thirty.substr(1) + "x");
 }
 
-void TestFrmMain::keysTouchTheProjectExceptInTheDate()
-{
-    QVERIFY(createShown());
-    for (const char* name : {"txtProjectName", "txtDesigner", "txtDate"}) {
-        const bool touches = QByteArray(name) != "txtDate";
-        box(name)->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(box(name), Qt::Key_Return);  // Enter alone counts
-        QCOMPARE(session().IsPristine, !touches);
-        session().IsPristine = true;
-        QTest::keyClicks(box(name), QStringLiteral("12/31/2024"));
-        QCOMPARE(session().IsPristine, !touches);
-        // Texts set from code (a file read) touch nothing.
-        session().IsPristine = true;
-        box(name)->setText(QStringLiteral("from a file"));
-        QVERIFY(session().IsPristine);
-    }
-}
-
 void TestFrmMain::onlyTypingKeysTouchTheProject_data()
 {
     QTest::addColumn<QByteArray>("name");
@@ -337,6 +314,12 @@ void TestFrmMain::onlyTypingKeysTouchTheProject_data()
             QTest::addRow("%s, %s", name,
                           key.key() == Qt::Key_unknown ? "context-menu Paste" : qPrintable(QKeySequence(key).toString()))
                 << QByteArray(name) << key.toCombined() << typing;
+    // Enter alone counts in the project's boxes but the date; nothing typed into the date touches it.
+    QTest::newRow("txtDesigner, Return") << QByteArray("txtDesigner") << QKeyCombination(Qt::Key_Return).toCombined()
+                                         << true;
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_1, Qt::Key_Slash})
+        QTest::addRow("txtDate, %s", qPrintable(QKeySequence(key).toString()))
+            << QByteArray("txtDate") << QKeyCombination(key).toCombined() << false;
 }
 
 void TestFrmMain::onlyTypingKeysTouchTheProject()
@@ -347,13 +330,14 @@ void TestFrmMain::onlyTypingKeysTouchTheProject()
     const QKeyCombination key = QKeyCombination::fromCombined(combined);
     QVERIFY(createShown());
     // The intensity boxes wait for a culvert; the typed factor box for its option.
-    if (name != "txtProjectName")
+    if (name == "txtEleRemote" || name == "txtCorFactor")
         SW_STEP(s->createCulvert("K") && (name != "txtCorFactor" || s->click("optUser")));
     QLineEdit* edit = box(name);
     SW_STEP(s->focusOn(edit));
-    edit->setText(QStringLiteral("12"));
-    QGuiApplication::clipboard()->setText(QStringLiteral("34"));
     session().IsPristine = true;
+    edit->setText(QStringLiteral("12"));  // from code, as a file read sets it: that touches nothing
+    QVERIFY(session().IsPristine);
+    QGuiApplication::clipboard()->setText(QStringLiteral("34"));
     messages().clearRecord();
 
     if (key.key() == Qt::Key_unknown) {

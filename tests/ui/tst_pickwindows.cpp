@@ -3,7 +3,7 @@
 // to the current culvert as a pick from the list would, the window's opening, and the drawn
 // boundaries read back against the zone line tables. The design storm frequency table: its captions
 // and tips, the value clicked going into the return period box with its highlight, what does
-// nothing, the sub-areas' C following the period, reopening and the placement. Both: picks refused
+// nothing, the sub-areas' C following the period, the placement and reopening. Both: picks refused
 // while no culvert takes the value, and New and Exit closing them.
 
 #include <cmath>
@@ -40,25 +40,17 @@ class TestPickWindows : public EditorTest {
 private slots:
     void pressGivesTheZone_data();
     void pressGivesTheZone();
-    void opensOnceAndCloses();
-    void drawnBoundariesFollowTheTables_data()
-    {
-        QTest::addColumn<bool>("betweenAandB");
-        QTest::newRow("A-B") << true;
-        QTest::newRow("B-C") << false;
-    }
-    void drawnBoundariesFollowTheTables();
-    void captionsTipsLookAndNoHighlightWhenReopened();
-    void clicks_data();
-    void clicks();
-    void subAreasTakeTheClickedPeriod();
-    void placement_data()
+    void opensOnceShowsTheBoundariesAndCloses();
+    void captionsTipsPlacementAndNoHighlightWhenReopened_data()
     {
         QTest::addColumn<ScreenArea>("screen");
         QTest::newRow("96 dpi") << ScreenArea{0, 0, 1600, 900, 96.0};
         QTest::newRow("144 dpi, screen not at the origin") << ScreenArea{200, 40, 2560, 1440, 144.0};
     }
-    void placement();
+    void captionsTipsPlacementAndNoHighlightWhenReopened();
+    void clicks_data();
+    void clicks();
+    void subAreasTakeTheClickedPeriod();
     void pickWithoutCulvertChangesNothing_data();
     void pickWithoutCulvertChangesNothing();
     void newAndExitCloseMapAndTable_data()
@@ -161,7 +153,7 @@ void TestPickWindows::pressGivesTheZone()
     QVERIFY(messages().asked().empty());
 }
 
-void TestPickWindows::opensOnceAndCloses()
+void TestPickWindows::opensOnceShowsTheBoundariesAndCloses()
 {
     SW_STEP(s->createCulvert("Z") && openMap());
     QVERIFY(m_map->isVisible() && !m_map->isModal() && m_h->window->isEnabled());
@@ -172,6 +164,40 @@ void TestPickWindows::opensOnceAndCloses()
     QCOMPARE(m_map->findChild<QLabel*>("Label2")->text(), QStringLiteral("Rainfall INtensities in Rational Method"));
     QCOMPARE(picture()->pixmap().size(), QSize(781, 369));
     QCOMPARE(s->text("lblRFZone"), QString());
+
+    // Down every column inside each segment of both lines: the boundary colour where the segment's
+    // line lies, the west zone's shade just above it and the east zone's just below, and the
+    // classification agrees.
+    const QImage image = picture()->pixmap().toImage();
+    const QRgb line = zoneMapBoundaryColour().rgb();
+    for (const bool betweenAandB : {true, false}) {
+        const QString west = betweenAandB ? "A" : "B", east = betweenAandB ? "B" : "C";
+        int columns = 0;
+        for (const BoundarySeg& seg : betweenAandB ? designTables().ZoneLineAB : designTables().ZoneLineBC) {
+            const int first = int(std::ceil(seg.XEnd / kTwipsPerMapPixel)) + 1;
+            const int last = int(std::floor(seg.XStart / kTwipsPerMapPixel)) - 1;
+            for (int column = first; column <= last; ++column, ++columns) {
+                const double lineRow = (seg.K * column * kTwipsPerMapPixel + seg.Offset) / kTwipsPerMapPixel;
+                const QString where = QStringLiteral("column %1, line at row %2").arg(column).arg(lineRow);
+                int row = int(std::lround(lineRow)) - 2;
+                while (row <= std::lround(lineRow) + 2 && image.pixel(column, row) != line)
+                    ++row;
+                QVERIFY2(image.pixel(column, row) == line, qPrintable("no boundary drawn at " + where));
+                int above = row, below = row;
+                while (image.pixel(column, above) == line)
+                    --above;
+                while (image.pixel(column, below) == line)
+                    ++below;
+                // Where two segments meet, the end of the other one may widen the run a little.
+                QVERIFY2(below - above <= 2 * std::abs(seg.K) + 6, qPrintable("boundary too wide at " + where));
+                QVERIFY2(image.pixel(column, above) == zoneMapShade(west).rgb(), qPrintable("above, " + where));
+                QVERIFY2(image.pixel(column, below) == zoneMapShade(east).rgb(), qPrintable("below, " + where));
+                QCOMPARE(qs(FindZoneAtPixel(column, above).value_or("")), west);
+                QCOMPARE(qs(FindZoneAtPixel(column, below).value_or("")), east);
+            }
+        }
+        QVERIFY(columns > 100);
+    }
 
     // The button again brings the same window forward.
     SW_STEP(s->click("cmdRFMap"));
@@ -184,47 +210,16 @@ void TestPickWindows::opensOnceAndCloses()
     QVERIFY(m_map.isNull());
 }
 
-// Down every column inside each segment: the boundary colour where the segment's line lies, the
-// west zone's shade just above it and the east zone's just below, and the classification agrees.
-void TestPickWindows::drawnBoundariesFollowTheTables()
+void TestPickWindows::captionsTipsPlacementAndNoHighlightWhenReopened()
 {
-    QFETCH(bool, betweenAandB);
-    const QString west = betweenAandB ? "A" : "B", east = betweenAandB ? "B" : "C";
-    SW_STEP(s->createCulvert("Z") && openMap());
-    const QImage image = picture()->pixmap().toImage();
-    const QRgb line = zoneMapBoundaryColour().rgb();
-    const DesignTables& tables = designTables();
-    int columns = 0;
-    for (const BoundarySeg& seg : betweenAandB ? tables.ZoneLineAB : tables.ZoneLineBC) {
-        const int first = int(std::ceil(seg.XEnd / kTwipsPerMapPixel)) + 1;
-        const int last = int(std::floor(seg.XStart / kTwipsPerMapPixel)) - 1;
-        for (int column = first; column <= last; ++column, ++columns) {
-            const double lineRow = (seg.K * column * kTwipsPerMapPixel + seg.Offset) / kTwipsPerMapPixel;
-            const QString where = QStringLiteral("column %1, line at row %2").arg(column).arg(lineRow);
-            int row = int(std::lround(lineRow)) - 2;
-            while (row <= std::lround(lineRow) + 2 && image.pixel(column, row) != line)
-                ++row;
-            QVERIFY2(image.pixel(column, row) == line, qPrintable("no boundary drawn at " + where));
-            int above = row, below = row;
-            while (image.pixel(column, above) == line)
-                --above;
-            while (image.pixel(column, below) == line)
-                ++below;
-            // Where two segments meet, the end of the other one may widen the run a little.
-            QVERIFY2(below - above <= 2 * std::abs(seg.K) + 6, qPrintable("boundary too wide at " + where));
-            QVERIFY2(image.pixel(column, above) == zoneMapShade(west).rgb(), qPrintable("above, " + where));
-            QVERIFY2(image.pixel(column, below) == zoneMapShade(east).rgb(), qPrintable("below, " + where));
-            QCOMPARE(qs(FindZoneAtPixel(column, above).value_or("")), west);
-            QCOMPARE(qs(FindZoneAtPixel(column, below).value_or("")), east);
-        }
-    }
-    QVERIFY(columns > 100);
-}
-
-void TestPickWindows::captionsTipsLookAndNoHighlightWhenReopened()
-{
+    QFETCH(ScreenArea, screen);
+    m_h->desktop->system().setScreen(screen);
     SW_STEP(s->createCulvert("T") && openTable());
     QVERIFY(m_table->isVisible() && !m_table->isModal() && m_h->window->isEnabled());
+    // 2500 twips right and 1500 up: 167 and 100 pixels at 96 dpi, 250 and 150 at 144.
+    const int right = screen.logicalDpi == 96.0 ? 167 : 250, up = screen.logicalDpi == 96.0 ? 100 : 150;
+    QCOMPARE(m_table->pos(), QPoint(screen.left + (screen.width - m_table->width()) / 2 + right,
+                                    screen.top + (screen.height - m_table->height()) / 2 - up));
     QCOMPARE(m_table->windowTitle(), QStringLiteral("Design Storm Frequencies"));
     QCOMPARE(m_table->findChild<QGroupBox*>("Frame1")->title(), QStringLiteral("Click on appropriate value"));
     QCOMPARE(m_table->findChild<QPushButton*>("cmdClose")->text(), QStringLiteral("Close"));
@@ -316,17 +311,6 @@ void TestPickWindows::subAreasTakeTheClickedPeriod()
     QCOMPARE(s->culvert(0).WeightedC, 0.86);
     QCOMPARE(s->rows("lstAreaInfo"), QStringList{"Asphaltic,2.5 a,0.86,Ditch A"});
     QCOMPARE(messages().texts(), std::vector<std::string>{std::string(msg::kCUpdate)});
-}
-
-void TestPickWindows::placement()
-{
-    QFETCH(ScreenArea, screen);
-    m_h->desktop->system().setScreen(screen);
-    SW_STEP(s->createCulvert("T") && openTable());
-    // 2500 twips right and 1500 up: 167 and 100 pixels at 96 dpi, 250 and 150 at 144.
-    const int right = screen.logicalDpi == 96.0 ? 167 : 250, up = screen.logicalDpi == 96.0 ? 100 : 150;
-    QCOMPARE(m_table->pos(), QPoint(screen.left + (screen.width - m_table->width()) / 2 + right,
-                                    screen.top + (screen.height - m_table->height()) / 2 - up));
 }
 
 void TestPickWindows::pickWithoutCulvertChangesNothing_data()

@@ -8,7 +8,6 @@
 #include <numeric>
 
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include "core/messages.h"
 #include "core/text.h"
@@ -17,8 +16,7 @@
 #include "report/reportfile.h"
 #include "tests/core/files.h"
 #include "tests/platform/modaldriver.h"
-#include "tests/ui/editorsteps.h"
-#include "tests/ui/projecttexts.h"
+#include "tests/ui/resultsteps.h"
 
 using namespace sw;
 using namespace sw::testing;
@@ -56,13 +54,10 @@ QStringList culvertsOfJobs(const ScriptedPrinters& printers)
 
 }  // namespace
 
-class TestPrinterSelector : public QObject {
+class TestPrinterSelector : public ResultsTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup() { SW_VERIFY_NO_WINDOW_LEFT(*m_h); }
-
     void loadListsTheInstalledPrintersOfTheSettings_data();
     void loadListsTheInstalledPrintersOfTheSettings();
     void printerRoutePrintsTheRange_data();
@@ -76,18 +71,10 @@ private slots:
     void pdfDialogOffersPdfFilesOnly();
 
 private:
-    ScriptedMessageBoxes& messages() { return m_h->desktop->messages(); }
     ScriptedPrinters& printers() { return m_h->desktop->printers(); }
-    QWidget* selector() const { return m_h->desktop->windows().find("frmPrinterSelector"); }
-    template <typename T = QWidget>
-    T* in(const char* window, const char* name) const
-    {
-        QWidget* w = m_h->desktop->windows().find(window);
-        return w ? w->findChild<T*>(QString::fromLatin1(name)) : nullptr;
-    }
+    QWidget* selector() const { return window("frmPrinterSelector"); }
     template <typename T = QWidget>
     T* sel(const QString& name) const { return in<T>("frmPrinterSelector", qPrintable(name)); }
-    QString path(const QString& name) const { return m_dir->filePath(name); }
     QStringList files() const { return QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
     void click(const QString& name)
     {
@@ -99,18 +86,10 @@ private:
     // and opens the selector from the board's "&Print", with "All" when `shown` is negative.
     bool openSelector(int shown, const std::string& bytes = project(), bool runAll = true)
     {
-        if (!writeBytes(path("gully.txt"), bytes))
+        if (!open(bytes) || !run(runAll ? -1 : 0))
             return false;
-        m_h->desktop->fileDialogs().queuePath(path("gully.txt").toStdString());
-        m_h->find<QAction>("mnuOpen")->trigger();
-        if (!s->click("cmdRunApp"))
-            return false;
-        in<QRadioButton>("frmCulvertSelector", runAll ? "Option2" : "Option1")->setChecked(true);
-        QTest::mouseClick(in<QPushButton>("frmCulvertSelector", "cmdOK"), Qt::LeftButton);
-        for (int i = 0; i < shown; ++i) {
-            QTest::mouseClick(in<QPushButton>("frmDisplayBoard", "lblNext"), Qt::LeftButton);
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
+        for (int i = 0; i < shown; ++i)
+            step("lblNext");
         return reopen(shown < 0);
     }
     bool reopen(bool all)
@@ -123,24 +102,7 @@ private:
             click("optPrintAll");
         return selector() && selector()->isVisible() && messages().asked().empty();
     }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<MainWindowHarness> m_h;
-    std::unique_ptr<EditorSteps> s;
 };
-
-void TestPrinterSelector::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_h = std::make_unique<MainWindowHarness>();
-    m_h->windowState->SummaryFilePath = path("summary.txt").toStdString();
-    m_h->windowState->PrinterIniPath = path("printer.ini").toStdString();
-    QVERIFY(writeBytes(path("printer.ini"), "Office Printer\r\nPlotter A0\r\n"));
-    printers().setInstalled({"Office Printer", "Plotter A0"});
-    m_h->create();
-    s = std::make_unique<EditorSteps>(*m_h);
-    QVERIFY(m_dir->isValid() && m_h->showActive());
-}
 
 void TestPrinterSelector::loadListsTheInstalledPrintersOfTheSettings_data()
 {

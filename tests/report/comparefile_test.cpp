@@ -1,5 +1,5 @@
 // Two projects compared, as CSV and as text: the columns, numbers as the board writes them,
-// quoting and the formula guard of the results CSV, and the safe replacement of the file.
+// quoting and the formula guard of the results CSV.
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,6 @@
 #include "core/numbers.h"
 #include "core/text.h"
 #include "report/comparefile.h"
-#include "tests/core/files.h"
 #include "tests/engine/comparefixture.h"
 #include "tests/report/csvreader.h"
 
@@ -64,20 +63,6 @@ TEST(ComparisonCsv, ColumnsQuotingAndTheFormulaGuard)
     // A text a spreadsheet would run is shown as text, and its comma and quotes survive.
     EXPECT_EQ(csv.back()[0], "'" + kFormulaId);
     EXPECT_NE(bytes.find("\r\n\"'=SUM(A1),\"\"x\"\"\","), std::string::npos);
-}
-
-TEST(ComparisonCsv, AnUnwritablePathLeavesTheFormerFile)
-{
-    TempDir dir;
-    const std::vector<ComparisonRow> rows = compareProjects(compareOld(), compareNew());
-    writeBytes(dir.file("compare.csv"), "last week's comparison");
-    const FileWriteResult full = withFileSizeLimit(100, [&] { return writeComparisonCsv(rows, dir.file("compare.csv")); });
-    EXPECT_FALSE(full.written());
-    EXPECT_NE(full.Message.find(dir.file("compare.csv")), std::string::npos) << full.Message;
-    EXPECT_EQ(readBytes(dir.file("compare.csv")), "last week's comparison");
-    EXPECT_EQ(dir.entries(), Lines{"compare.csv"});
-    ASSERT_TRUE(writeComparisonCsv(rows, dir.file("compare.csv")).written());
-    EXPECT_EQ(readBytes(dir.file("compare.csv")), comparisonCsv(rows));
 }
 
 TEST(ComparisonText, ATableLineACulvertWithItsDetailsBelow)

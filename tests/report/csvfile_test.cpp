@@ -1,5 +1,5 @@
 // The results as CSV: a row per culvert with the run's values, quoting that survives a round trip,
-// texts that a spreadsheet will not run as formulas, and the safe replacement of the file.
+// and texts that a spreadsheet will not run as formulas.
 
 #include <gtest/gtest.h>
 
@@ -70,23 +70,6 @@ TEST(ResultsCsv, FieldsAreQuotedOnlyWhereTheyMustBe)
              {"plain", "plain"}, {"a,b", "\"a,b\""}, {"say \"x\"", "\"say \"\"x\"\"\""}, {"two\r\nlines", "\"two\r\nlines\""},
              {"=1+1", "'=1+1"}, {"-x,y", "\"'-x,y\""}, {"\tx", "'\tx"}, {"", ""}, {"Fossé 5°", "Fossé 5°"}})
         EXPECT_EQ(csvTextField(text), field) << text;
-}
-
-TEST(ResultsCsv, AnUnwritablePathLeavesTheFormerFile)
-{
-    TempDir dir;
-    writeBytes(dir.file("results.csv"), "last week's results");
-    fs::create_directory(dir.file("folder"));
-    const Document doc = project();
-    const FileWriteResult refused = writeResultsCsv(doc, dir.file("folder"));
-    EXPECT_FALSE(refused.written());
-    EXPECT_NE(refused.Message.find(dir.file("folder")), std::string::npos) << refused.Message;
-    const FileWriteResult full = withFileSizeLimit(100, [&] { return writeResultsCsv(doc, dir.file("results.csv")); });
-    EXPECT_FALSE(full.written());
-    EXPECT_EQ(readBytes(dir.file("results.csv")), "last week's results");
-    EXPECT_EQ(dir.entries(), (Lines{"folder", "results.csv"}));
-    ASSERT_TRUE(writeResultsCsv(doc, dir.file("results.csv")).written());
-    EXPECT_EQ(readBytes(dir.file("results.csv")), resultsCsv(doc));
 }
 
 }  // namespace

@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "tests/project/projectfixtures.h"
 #include "core/messages.h"
 #include "engine/discharge.h"
 #include "engine/summary.h"
+#include "report/comparefile.h"
+#include "report/csvfile.h"
 #include "report/reportfile.h"
 #include "report/summaryfile.h"
+#include "report/textfile.h"
 
 namespace sw {
 namespace {
@@ -39,29 +44,45 @@ TEST(ReportFile, WritesANeverComputedCulvertWithoutSubAreas)
     EXPECT_EQ(dir.entries(), (Lines{"all.txt", "one.txt"}));
 }
 
-TEST(ReportFile, UnwritablePathIsRefusedAndAnExistingReportKept)
+// Every writer of a results file: a place it cannot write is refused with a message that names it
+// and says why; a disk that fills up half-way leaves the former file as it was and nothing beside
+// it; a write that succeeds replaces the former file with exactly the writer's bytes.
+TEST(ResultFiles, AnUnwritablePlaceLeavesTheFormerFile)
 {
-    TempDir dir;
-    Document s = stateWith({culvert("C1", {subArea("Asphaltic", "1.0 a", 0.81)})});
-    fs::create_directory(dir.file("folder"));
-    writeBytes(dir.file("all.txt"), "the report of last week\r\n");
-    const Lines before = dir.entries();
-    for (const auto& [path, reason] : std::vector<std::pair<std::string, std::string_view>>{
-             {dir.file("missing/report.txt"), "does not exist. Nothing was written"},
-             {dir.file("folder"), "is a folder, not a file. Nothing was written"}}) {
-        const FileWriteResult r = ReportAll2File(s, path);
-        EXPECT_FALSE(r.written());
-        EXPECT_NE(r.Message.find("\"" + path + "\""), std::string::npos) << r.Message;
-        EXPECT_NE(r.Message.find(reason), std::string::npos) << r.Message;
+    const Document s = stateWith({culvert("C1", {subArea("Asphaltic", "1.0 a", 0.81)})});
+    const std::vector<ComparisonRow> rows = compareProjects(s, s);
+    using Write = std::function<FileWriteResult(const std::string&)>;
+    const std::tuple<const char*, Write, std::string> writers[] = {
+        {"report", [&](const std::string& p) { return ReportAll2File(s, p); }, textFileBytes(allCulvertsReportLines(s))},
+        {"one culvert", [&](const std::string& p) { return Report2File(s, p, 0); }, textFileBytes(culvertReportLines(s, 0))},
+        {"results CSV", [&](const std::string& p) { return writeResultsCsv(s, p); }, resultsCsv(s)},
+        {"comparison CSV", [&](const std::string& p) { return writeComparisonCsv(rows, p); }, comparisonCsv(rows)},
+        {"summary", [&](const std::string& p) { return WriteSummary(p, SummaryRows{}, "10"); },
+         textFileBytes(summaryFileLines(SummaryRows{}, "10"))},
+    };
+    for (const auto& [name, write, bytes] : writers) {
+        SCOPED_TRACE(name);
+        TempDir dir;
+        fs::create_directory(dir.file("folder"));
+        writeBytes(dir.file("out"), "last week's file\r\n");
+        for (const auto& [path, reason] : std::vector<std::pair<std::string, std::string_view>>{
+                 {dir.file("missing/out"), "does not exist. Nothing was written"},
+                 {dir.file("folder"), "is a folder, not a file. Nothing was written"}}) {
+            const FileWriteResult r = write(path);
+            EXPECT_FALSE(r.written());
+            EXPECT_NE(r.Message.find("\"" + path + "\""), std::string::npos) << r.Message;
+            EXPECT_NE(r.Message.find(reason), std::string::npos) << r.Message;
+        }
+        EXPECT_EQ(write("  ").Message, msg::kFileNoLocation);
+        const FileWriteResult full = withFileSizeLimit(100, [&] { return write(dir.file("out")); });
+        EXPECT_FALSE(full.written());
+        EXPECT_NE(full.Message.find(dir.file("out")), std::string::npos) << full.Message;
+        EXPECT_EQ(readBytes(dir.file("out")), "last week's file\r\n");
+        EXPECT_EQ(dir.entries(), (Lines{"folder", "out"}));
+        ASSERT_TRUE(write(dir.file("out")).written());
+        EXPECT_EQ(readBytes(dir.file("out")), bytes);
     }
-    EXPECT_EQ(ReportAll2File(s, "  ").Message, msg::kFileNoLocation);
-    EXPECT_EQ(Report2File(s, dir.file("one.txt"), -1).Message, msg::kReportNoCulvert);
-    // A write that fails half-way leaves the former report as it was and no partial file.
-    const FileWriteResult full = withFileSizeLimit(200, [&] { return ReportAll2File(s, dir.file("all.txt")); });
-    EXPECT_FALSE(full.written());
-    EXPECT_NE(full.Message.find(dir.file("all.txt")), std::string::npos) << full.Message;
-    EXPECT_EQ(dir.entries(), before);
-    EXPECT_EQ(readBytes(dir.file("all.txt")), "the report of last week\r\n");
+    EXPECT_EQ(Report2File(s, "out", -1).Message, msg::kReportNoCulvert);
 }
 
 // Surfaces are looked up without their surrounding blanks; one of the user's own refuses.

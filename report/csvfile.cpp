@@ -1,5 +1,6 @@
 #include "report/csvfile.h"
 
+#include <optional>
 #include <vector>
 
 #include "core/numbers.h"
@@ -64,7 +65,10 @@ std::string csvTextField(std::string_view text)
     return quoted + "\"";
 }
 
-std::string resultsCsv(const Document& document)
+namespace {
+
+// The file's bytes; nothing when `progress` said stop.
+std::optional<std::string> csvBytes(const Document& document, Progress* progress)
 {
     std::string bytes(kByteOrderMark);
     bytes += header();
@@ -72,18 +76,30 @@ std::string resultsCsv(const Document& document)
     Document copy = document;
     const std::size_t count = usedCulvertCount(copy.CulvertList);
     for (std::size_t i = 0; i < count; ++i) {
+        if (!goOn(progress, i, count, copy.CulvertList[i].CulvertNo))
+            return std::nullopt;
         const int culvert = static_cast<int>(i);
         const CulvertRun run = CalCulvert(copy, culvert);
         const SummaryOutcome summary = run.computed() ? prepareSummary(copy, culvert) : SummaryOutcome{};
         bytes += row(copy.CulvertList[i], run, summary);
         bytes += kRowEnd;
     }
+    if (!goOn(progress, count, count, {}))
+        return std::nullopt;
     return bytes;
 }
 
-FileWriteResult writeResultsCsv(const Document& document, std::string_view path)
+}  // namespace
+
+std::string resultsCsv(const Document& document)
 {
-    return writeFileBytes(path, resultsCsv(document));
+    return *csvBytes(document, nullptr);
+}
+
+FileWriteResult writeResultsCsv(const Document& document, std::string_view path, Progress* progress)
+{
+    const std::optional<std::string> bytes = csvBytes(document, progress);
+    return bytes ? writeFileBytes(path, *bytes) : writeCancelled();
 }
 
 }  // namespace sw

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/document.h"
+#include "report/progress.h"
 #include "report/textfile.h"
 
 namespace sw {
@@ -20,7 +21,9 @@ namespace sw {
 // carriage return) is written with an apostrophe in front, which spreadsheets show as text.
 [[nodiscard]] std::string csvTextField(std::string_view text);
 
-// Writes resultsCsv to `path`, replacing a former file only once the new one is whole.
-[[nodiscard]] FileWriteResult writeResultsCsv(const Document& document, std::string_view path);
+// Writes resultsCsv to `path`, replacing a former file only once the new one is whole. `progress`
+// (when given) hears of each culvert computed; stopped there, nothing is written (Cancelled).
+[[nodiscard]] FileWriteResult writeResultsCsv(const Document& document, std::string_view path,
+                                              Progress* progress = nullptr);
 
 }  // namespace sw

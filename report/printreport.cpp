@@ -259,4 +259,27 @@ bool printCulvert(PageDevice& device, const Document& document, int culvert)
     return true;
 }
 
+PrintOutcome printCulverts(PageDevice& device, const Document& document, const std::vector<int>& culverts,
+                           Progress* progress)
+{
+    PrintOutcome outcome;
+    const std::size_t total = culverts.size();
+    for (; outcome.Printed < total; ++outcome.Printed) {
+        const int culvert = culverts[outcome.Printed];
+        const CulvertRecord* c = culvertAt(document, culvert);
+        if (!goOn(progress, outcome.Printed, total, c != nullptr ? std::string_view(c->CulvertNo) : std::string_view())) {
+            outcome.status = PrintOutcome::Status::Cancelled;
+            return outcome;
+        }
+        if (!printCulvert(device, document, culvert)) {
+            outcome.status = PrintOutcome::Status::Refused;
+            outcome.RefusedCulvert = culvert;
+            return outcome;
+        }
+    }
+    if (!goOn(progress, total, total, {}))
+        outcome.status = PrintOutcome::Status::Cancelled;
+    return outcome;
+}
+
 }  // namespace sw

@@ -3,10 +3,13 @@
 // character cells, fonts, bold runs and page breaks as the printed report has always had them.
 // Every routine is one print job of its own, started on the device and ended by it.
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "model/document.h"
 #include "report/page.h"
+#include "report/progress.h"
 
 namespace sw {
 
@@ -28,5 +31,20 @@ bool Print2PrinterNext(PageDevice& device, const Document& document, int culvert
 // A computed culvert printed whole: by Print2Printer, or by Print2PrinterMT24 and a
 // Print2PrinterNext for each further page. False when a job could not be started.
 bool printCulvert(PageDevice& device, const Document& document, int culvert);
+
+// How printing several culverts ended: all printed, a job refused at a culvert, or stopped by the
+// progress. `Printed` counts the culverts printed whole (every one before the refused one, or
+// before the stop).
+struct PrintOutcome {
+    enum class Status { Printed, Refused, Cancelled };
+    Status status = Status::Printed;
+    std::size_t Printed = 0;
+    int RefusedCulvert = -1;
+};
+
+// The computed culverts printed whole one after the other by printCulvert, `progress` (when
+// given) told before each; stops at the first refused job, or where the progress says stop.
+[[nodiscard]] PrintOutcome printCulverts(PageDevice& device, const Document& document, const std::vector<int>& culverts,
+                                         Progress* progress = nullptr);
 
 }  // namespace sw

@@ -94,6 +94,22 @@ void appendSummary(std::vector<std::string>& lines, const Document& document, in
     }
 }
 
+// Every culvert's section after the header; false, with the lines incomplete, when `progress` said
+// stop.
+bool appendAllCulverts(std::vector<std::string>& lines, const Document& document, Progress* progress)
+{
+    appendHeader(lines, document.ProjectInfo);
+    const std::size_t count = usedCulvertCount(document.CulvertList);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!goOn(progress, i, count, document.CulvertList[i].CulvertNo))
+            return false;
+        appendCulvert(lines, document.CulvertList[i], Layout::AllCulverts);
+        appendSummary(lines, document, static_cast<int>(i), Layout::AllCulverts);
+        lines.emplace_back();
+    }
+    return goOn(progress, count, count, {});
+}
+
 FileWriteResult refused(std::string_view message)
 {
     FileWriteResult r;
@@ -119,13 +135,7 @@ std::vector<std::string> culvertReportLines(const Document& document, int culver
 std::vector<std::string> allCulvertsReportLines(const Document& document)
 {
     std::vector<std::string> lines;
-    appendHeader(lines, document.ProjectInfo);
-    const std::size_t count = usedCulvertCount(document.CulvertList);
-    for (std::size_t i = 0; i < count; ++i) {
-        appendCulvert(lines, document.CulvertList[i], Layout::AllCulverts);
-        appendSummary(lines, document, static_cast<int>(i), Layout::AllCulverts);
-        lines.emplace_back();
-    }
+    static_cast<void>(appendAllCulverts(lines, document, nullptr));
     return lines;
 }
 
@@ -136,9 +146,12 @@ FileWriteResult Report2File(const Document& document, std::string_view path, int
     return writeTextFile(path, culvertReportLines(document, culvert));
 }
 
-FileWriteResult ReportAll2File(const Document& document, std::string_view path)
+FileWriteResult ReportAll2File(const Document& document, std::string_view path, Progress* progress)
 {
-    return writeTextFile(path, allCulvertsReportLines(document));
+    std::vector<std::string> lines;
+    if (!appendAllCulverts(lines, document, progress))
+        return writeCancelled();
+    return writeTextFile(path, lines);
 }
 
 }  // namespace sw

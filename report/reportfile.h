@@ -9,6 +9,7 @@
 
 #include "engine/summary.h"
 #include "model/document.h"
+#include "report/progress.h"
 #include "report/textfile.h"
 
 namespace sw {
@@ -30,7 +31,9 @@ inline constexpr std::string_view kReportSummaryNotComputed =
 // it was. Refused, with nothing written, when the index names no culvert.
 [[nodiscard]] FileWriteResult Report2File(const Document& document, std::string_view path, int culvert);
 
-// Writes the all-culverts report to `path`, as Report2File.
-[[nodiscard]] FileWriteResult ReportAll2File(const Document& document, std::string_view path);
+// Writes the all-culverts report to `path`, as Report2File, telling `progress` (when given) of each
+// culvert laid out; stopped there, it writes nothing and returns Cancelled.
+[[nodiscard]] FileWriteResult ReportAll2File(const Document& document, std::string_view path,
+                                             Progress* progress = nullptr);
 
 }  // namespace sw

@@ -9,12 +9,22 @@
 namespace sw {
 
 struct FileWriteResult {
-    enum class Status { Written, Failed };
+    // Cancelled: the user stopped the work before the file was written; nothing was written.
+    enum class Status { Written, Failed, Cancelled };
     Status status = Status::Failed;
     std::string Message;  // why it failed, naming the path
 
     [[nodiscard]] bool written() const { return status == Status::Written; }
+    [[nodiscard]] bool cancelled() const { return status == Status::Cancelled; }
 };
+
+// What a writer returns when its progress was told to stop: nothing written.
+[[nodiscard]] inline FileWriteResult writeCancelled()
+{
+    FileWriteResult r;
+    r.status = FileWriteResult::Status::Cancelled;
+    return r;
+}
 
 // The bytes of a text file made of these lines: Windows-1252, each line ended by CR LF.
 [[nodiscard]] std::string textFileBytes(const std::vector<std::string>& lines);

@@ -211,6 +211,35 @@ inline constexpr std::string_view kPrintRefused =
 inline constexpr std::string_view kPdfNotDrawn =
     "The report of Culvert ID \"{1}\" could not be drawn into the PDF file \"{2}\": nothing was written.";
 
+// Long work culvert by culvert: what the progress dialog and the batch command's --progress lines
+// say, and what a Cancel left (our own wording).
+inline constexpr std::string_view kProgressComputing = "Computing the culverts";
+inline constexpr std::string_view kProgressReportFile = "Writing the report file \"{1}\"";
+inline constexpr std::string_view kProgressPdf = "Drawing the PDF file \"{1}\"";
+inline constexpr std::string_view kProgressCsv = "Writing the CSV file \"{1}\"";
+inline constexpr std::string_view kProgressPrinting = "Printing on \"{1}\"";
+inline constexpr std::string_view kProgressAllCulverts = "Computing the All Culverts table";
+// Under what the work does: how far it has come and the culvert at hand.
+inline constexpr std::string_view kProgressCulverts = "{1} of {2} culverts done\rNow: Culvert ID \"{3}\"";
+// A line of the batch command's --progress: what it does, then how far it has come.
+inline constexpr std::string_view kBatchProgress = "{1}: {2} of {3} culverts done";
+inline constexpr std::string_view kBatchProgressNotHere =
+    "--progress goes only with the report of every culvert, --pdf and --csv.";
+inline constexpr std::string_view kCancelledNothingWritten =
+    "Cancelled: nothing was written to \"{1}\"; a former file of that name is left as it was.";
+inline constexpr std::string_view kPrintCancelledNothing =
+    "Cancelled before the first culvert: nothing was sent to the printer \"{1}\".";
+inline constexpr std::string_view kPrintCancelledOne =
+    "Cancelled after 1 of {1} culverts: the report of Culvert ID \"{2}\" went to the printer \"{3}\" "
+    "and cannot be taken back; nothing after it was sent.";
+inline constexpr std::string_view kPrintCancelled =
+    "Cancelled after {1} of {2} culverts: the reports of Culvert ID \"{3}\" to \"{4}\" went to the "
+    "printer \"{5}\" and cannot be taken back; nothing after them was sent.";
+inline constexpr std::string_view kAllCulvertsCancelled = "Cancelled: the All Culverts table was not opened.";
+inline constexpr std::string_view kAllCulvertsCancelledClosed =
+    "Cancelled: the All Culverts table was closed, so that it does not show the culverts of an "
+    "earlier run.";
+
 // Multiple-return-period summary, report text files and the batch report command
 inline constexpr std::string_view kSummaryUserDefinedSurface =
     "Summary is not available for this Culvert due to user-defined surface characters and C values !";
@@ -245,13 +274,13 @@ inline constexpr std::string_view kBatchCompareRefused =
     "The project file \"{1}\" was refused: nothing was compared.";
 inline constexpr std::string_view kBatchWrongArguments = "Wrong number of arguments.";
 inline constexpr std::string_view kBatchUsage =
-    "Usage: stormwick-report PROJECT REPORT\n"
+    "Usage: stormwick-report [--progress] PROJECT REPORT\n"
     "       stormwick-report --culvert ID PROJECT REPORT\n"
     "       stormwick-report --summary ID PROJECT\n"
     "       stormwick-report --resave PROJECT OUT\n"
-    "       stormwick-report --pdf [--culvert ID] PROJECT OUT.pdf\n"
+    "       stormwick-report [--progress] --pdf [--culvert ID] PROJECT OUT.pdf\n"
     "       stormwick-report --calc ID PROJECT\n"
-    "       stormwick-report --csv PROJECT OUT.csv\n"
+    "       stormwick-report [--progress] --csv PROJECT OUT.csv\n"
     "       stormwick-report --compare OLD NEW [OUT.csv]\n"
     "       stormwick-report --help | --version\n"
     "\n"
@@ -267,6 +296,8 @@ inline constexpr std::string_view kBatchUsage =
     "Culvert ID), the design Q of each and their difference, the Q of the tabulated return periods,\n"
     "the inputs that changed and the culverts only in one or not computable in one; with OUT.csv\n"
     "it writes the same table to that file instead.\n"
+    "--progress, before the other arguments, prints a line to standard error for every 100\n"
+    "culverts computed, written or drawn, and for the last one.\n"
     "REPORT, OUT.pdf and OUT.csv must not be PROJECT (nor OLD or NEW) itself, by any name or link: they are refused.\n"
     "--version prints the program's name and version.\n"
     "\n"

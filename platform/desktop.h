@@ -1,7 +1,7 @@
 #pragma once
 // What the windows need of the desktop: message boxes, the file dialog, printers, the clock, the
-// application's folder and the screen, the registry of loaded windows and the end of the
-// application. Windows receive one Desktop by reference; the real one talks to Qt, the tests'
+// application's folder and the screen, the progress of long work, the registry of loaded windows
+// and the end of the application. Windows receive one Desktop by reference; the real one talks to Qt, the tests'
 // one records every call and answers from a script. Texts are UTF-8.
 
 #include <memory>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "report/page.h"
+#include "report/progress.h"
 
 namespace sw {
 
@@ -110,6 +111,12 @@ public:
     [[nodiscard]] virtual SystemInfo& system() = 0;
     // The windows that are loaded now.
     [[nodiscard]] virtual WindowRegistry& windows() = 0;
+    // The progress of long work culvert by culvert, `title` saying what it does: once the work
+    // looks like lasting longer than half a second, a modal dialog shows the culverts done of all
+    // and the culvert at hand, with Cancel as its only action; the windows stay drawn while it is
+    // up, and take no other input. A step after Cancel returns false. The dialog goes with the
+    // object: drop it before telling the user how the work ended.
+    [[nodiscard]] virtual std::unique_ptr<Progress> progress(const std::string& title) = 0;
 
     // Ends the application at once, whatever windows are open.
     virtual void endApplication() = 0;

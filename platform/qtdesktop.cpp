@@ -20,6 +20,7 @@
 
 #include "platform/pdfpages.h"
 #include "platform/printerpage.h"
+#include "platform/progressdialog.h"
 
 namespace sw {
 namespace {
@@ -219,6 +220,11 @@ ScreenArea QtSystemInfo::screen() const
         return {0, 0, 800, 600, 96.0};
     const QRect area = screen->availableGeometry();
     return {area.left(), area.top(), area.width(), area.height(), screen->logicalDotsPerInch()};
+}
+
+std::unique_ptr<Progress> QtDesktop::progress(const std::string& title)
+{
+    return std::make_unique<ProgressDialog>(title);
 }
 
 void QtDesktop::endApplication()

@@ -1,5 +1,5 @@
 #pragma once
-// The real desktop: Qt message boxes, file dialog, printers, clock and screen.
+// The real desktop: Qt message boxes, file dialog, printers, clock, screen and progress dialog.
 
 #include <memory>
 #include <string>
@@ -71,6 +71,7 @@ public:
     [[nodiscard]] Clock& clock() override { return m_clock; }
     [[nodiscard]] SystemInfo& system() override { return m_system; }
     [[nodiscard]] WindowRegistry& windows() override { return m_windows; }
+    [[nodiscard]] std::unique_ptr<Progress> progress(const std::string& title) override;
     void endApplication() override;
 
 private:

@@ -8,6 +8,8 @@ namespace sw::testing {
 
 void ScriptedMessageBoxes::record(AskedMessage message)
 {
+    if (m_owner.progressOpen() > 0)
+        m_owner.reportUnexpected("message shown over a progress dialog: " + message.text);
     m_asked.push_back(message);
     if (m_whileOpen)
         m_whileOpen(message);
@@ -110,6 +112,33 @@ void ScriptedPrinters::setInstalled(std::vector<std::string> names)
 }
 
 ScriptedDesktop::ScriptedDesktop() : m_messages(*this), m_fileDialogs(*this) {}
+
+std::unique_ptr<Progress> ScriptedDesktop::progress(const std::string& title)
+{
+    class Scripted final : public Progress {
+    public:
+        Scripted(ScriptedDesktop& owner, std::string title) : m_owner(owner), m_title(std::move(title))
+        {
+            ++m_owner.m_progressOpen;
+        }
+        ~Scripted() override { --m_owner.m_progressOpen; }
+        bool step(std::size_t done, std::size_t total, std::string_view culvertId) override
+        {
+            m_owner.m_steps.push_back({m_title, done, total, std::string(culvertId)});
+            if (m_owner.m_cancelIn && (*m_owner.m_cancelIn)-- == 0) {
+                m_owner.m_cancelIn.reset();
+                m_cancelled = true;
+            }
+            return !m_cancelled;
+        }
+
+    private:
+        ScriptedDesktop& m_owner;
+        std::string m_title;
+        bool m_cancelled = false;
+    };
+    return std::make_unique<Scripted>(*this, title);
+}
 
 void ScriptedDesktop::reportUnexpected(const std::string& what)
 {

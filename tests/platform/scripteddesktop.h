@@ -1,12 +1,14 @@
 #pragma once
-// The desktop for tests of the windows: records every message, question, dialog and print job,
-// answers questions and dialogs from queues, and has a fixed clock, folder and screen. A question
+// The desktop for tests of the windows: records every message, question, dialog, print job and
+// progress step, answers questions and dialogs from queues, presses Cancel in a progress where
+// told, and has a fixed clock, folder and screen. A question
 // or dialog with no scripted answer is recorded, answered the cautious way (No, Cancel, no file)
 // and fails the running test at once, so that a test never waits on a box nobody will close.
 
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,16 @@ struct AskedMessage {
 };
 
 class ScriptedDesktop;
+
+// A step of long work as the progress dialog would show it.
+struct ProgressStep {
+    std::string title;
+    std::size_t done = 0;
+    std::size_t total = 0;
+    std::string culvertId;
+
+    bool operator==(const ProgressStep&) const = default;
+};
 
 class ScriptedMessageBoxes final : public MessageBoxes {
 public:
@@ -132,7 +144,18 @@ public:
     [[nodiscard]] FixedClock& clock() override { return m_clock; }
     [[nodiscard]] FixedSystem& system() override { return m_system; }
     [[nodiscard]] WindowRegistry& windows() override { return m_windows; }
+    [[nodiscard]] std::unique_ptr<Progress> progress(const std::string& title) override;
     void endApplication() override { ++m_endRequests; }
+
+    // Every step reported, in order, whatever the job.
+    [[nodiscard]] const std::vector<ProgressStep>& progressSteps() const { return m_steps; }
+    void clearProgressSteps() { m_steps.clear(); }
+    // The n-th step reported from now on (0: the next) is answered as after Cancel, and so is
+    // every later step of its job.
+    void cancelAtStep(std::size_t n) { m_cancelIn = n; }
+    // The progress dialogs up now. A message shown while one is up fails the test: the work must
+    // drop its dialog before it tells how it ended.
+    [[nodiscard]] int progressOpen() const { return m_progressOpen; }
 
     [[nodiscard]] int endRequests() const { return m_endRequests; }
 
@@ -151,6 +174,9 @@ private:
     FixedSystem m_system;
     WindowRegistry m_windows;
     int m_endRequests = 0;
+    std::vector<ProgressStep> m_steps;
+    std::optional<std::size_t> m_cancelIn;
+    int m_progressOpen = 0;
     std::vector<std::string> m_unexpected;
     bool m_failOnUnexpected = true;
 };

@@ -57,42 +57,53 @@ int naturalCompare(const QString& a, const QString& b)
 
 AllCulvertsModel::AllCulvertsModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void AllCulvertsModel::setRun(const Document& run)
+std::optional<std::vector<AllCulvertsRow>> allCulvertsRows(const Document& run, Progress* progress)
 {
-    beginResetModel();
-    m_rows.clear();
+    using Column = AllCulvertsModel::Column;
+    std::vector<AllCulvertsRow> rows;
     // Computed as a run of all culverts computes them, one after the other on the same document.
     Document copy = run;
     const std::size_t count = usedCulvertCount(copy.CulvertList);
-    m_rows.reserve(count);
+    rows.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
+        if (!goOn(progress, i, count, copy.CulvertList[i].CulvertNo))
+            return std::nullopt;
         const int culvert = static_cast<int>(i);
         const CulvertRun result = CalCulvert(copy, culvert);
         const CulvertRecord& c = copy.CulvertList[i];
         // The values every output shows, the board's among them.
         const CulvertValues v = culvertValues(c);
-        Row row;
+        AllCulvertsRow row;
         row.Culvert = culvert;
         row.Computed = result.computed();
-        row.Texts[Id] = text(v.CulvertNo);
-        row.Texts[Station] = text(v.Description);
-        row.Texts[ReturnPeriod] = text(v.RetPeriod);
-        row.Numbers[ReturnPeriod] = numericValue(v.RetPeriod);
-        row.Texts[Zone] = text(v.RFZone);
+        row.Texts[Column::Id] = text(v.CulvertNo);
+        row.Texts[Column::Station] = text(v.Description);
+        row.Texts[Column::ReturnPeriod] = text(v.RetPeriod);
+        row.Numbers[Column::ReturnPeriod] = numericValue(v.RetPeriod);
+        row.Texts[Column::Zone] = text(v.RFZone);
         if (row.Computed) {
             const std::pair<Column, const std::string&> values[] = {
-                {TotalArea, v.TotalArea}, {WeightedC, v.WeightedC}, {Tc, v.CorTC},
-                {Intensity, v.Intensity}, {QCfs, v.QCfs},           {QCms, v.QCms}};
+                {Column::TotalArea, v.TotalArea}, {Column::WeightedC, v.WeightedC}, {Column::Tc, v.CorTC},
+                {Column::Intensity, v.Intensity}, {Column::QCfs, v.QCfs},           {Column::QCms, v.QCms}};
             for (const auto& [column, value] : values) {
                 row.Texts[column] = text(value);
                 row.Numbers[column] = numericValue(value);  // sorted by what is shown
             }
         } else {
-            row.Texts[Reason] = text(result.Reason);
+            row.Texts[Column::Reason] = text(result.Reason);
         }
-        row.Texts[Checks] = text(designChecksText(designChecks(c, result.Computation)));
-        m_rows.push_back(std::move(row));
+        row.Texts[Column::Checks] = text(designChecksText(designChecks(c, result.Computation)));
+        rows.push_back(std::move(row));
     }
+    if (!goOn(progress, count, count, {}))
+        return std::nullopt;
+    return rows;
+}
+
+void AllCulvertsModel::setRows(std::vector<AllCulvertsRow> rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
     endResetModel();
 }
 
@@ -110,7 +121,7 @@ QVariant AllCulvertsModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= ColumnCount)
         return {};
-    const Row& row = m_rows[static_cast<std::size_t>(index.row())];
+    const AllCulvertsRow& row = m_rows[static_cast<std::size_t>(index.row())];
     const auto column = static_cast<std::size_t>(index.column());
     switch (role) {
     case Qt::DisplayRole:
@@ -144,8 +155,8 @@ QString AllCulvertsModel::statusText(int shown) const
 {
     const int all = rowCount();
     int notComputed = 0;
-    const Row* largest = nullptr;
-    for (const Row& row : m_rows) {
+    const AllCulvertsRow* largest = nullptr;
+    for (const AllCulvertsRow& row : m_rows) {
         if (!row.Computed)
             ++notComputed;
         else if (largest == nullptr || *row.Numbers[QCfs] > *largest->Numbers[QCfs])

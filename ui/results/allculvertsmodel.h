@@ -12,8 +12,15 @@
 #include <QSortFilterProxyModel>
 
 #include "model/document.h"
+#include "report/progress.h"
 
 namespace sw {
+
+struct AllCulvertsRow;
+
+// The table's rows of the run, each culvert computed on a copy (the run stays as it is), `progress`
+// told of each; nothing when it said stop.
+[[nodiscard]] std::optional<std::vector<AllCulvertsRow>> allCulvertsRows(const Document& run, Progress* progress);
 
 class AllCulvertsModel final : public QAbstractTableModel {
     Q_OBJECT
@@ -43,8 +50,8 @@ public:
 
     explicit AllCulvertsModel(QObject* parent = nullptr);
 
-    // Computes every culvert of the run on a copy; the run stays as it is.
-    void setRun(const Document& run);
+    // The rows of allCulvertsRows.
+    void setRows(std::vector<AllCulvertsRow> rows);
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
@@ -57,13 +64,14 @@ public:
     [[nodiscard]] QString statusText(int shown) const;
 
 private:
-    struct Row {
-        int Culvert = 0;
-        bool Computed = false;
-        std::array<QString, ColumnCount> Texts;
-        std::array<std::optional<double>, ColumnCount> Numbers;
-    };
-    std::vector<Row> m_rows;
+    std::vector<AllCulvertsRow> m_rows;
+};
+
+struct AllCulvertsRow {
+    int Culvert = 0;
+    bool Computed = false;
+    std::array<QString, AllCulvertsModel::ColumnCount> Texts;
+    std::array<std::optional<double>, AllCulvertsModel::ColumnCount> Numbers;
 };
 
 class AllCulvertsFilter final : public QSortFilterProxyModel {

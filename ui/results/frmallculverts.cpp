@@ -26,7 +26,7 @@ QString field(QString text)
 
 }  // namespace
 
-FrmAllCulverts::FrmAllCulverts(Desktop& desktop, const Document& run)
+FrmAllCulverts::FrmAllCulverts(Desktop& desktop, std::vector<AllCulvertsRow> rows)
     : QWidget(nullptr, Qt::Window),
       m_ui(std::make_unique<Ui::FrmAllCulverts>()),
       m_registration(desktop.windows(), this, "frmAllCulverts")
@@ -37,7 +37,7 @@ FrmAllCulverts::FrmAllCulverts(Desktop& desktop, const Document& run)
     m_model = new AllCulvertsModel(this);
     m_filter = new AllCulvertsFilter(this);
     m_filter->setSourceModel(m_model);
-    m_model->setRun(run);
+    m_model->setRows(std::move(rows));
 
     QTableView* view = m_ui->tblCulverts;
     view->setModel(m_filter);
@@ -69,9 +69,9 @@ FrmAllCulverts::FrmAllCulverts(Desktop& desktop, const Document& run)
 
 FrmAllCulverts::~FrmAllCulverts() = default;
 
-void FrmAllCulverts::setRun(const Document& run)
+void FrmAllCulverts::setRows(std::vector<AllCulvertsRow> rows)
 {
-    m_model->setRun(run);
+    m_model->setRows(std::move(rows));
     showStatus();
 }
 

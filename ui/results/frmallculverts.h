@@ -4,10 +4,10 @@
 // any column, filtered by ID or station; a culvert chosen (double-click, Enter) goes to the board.
 
 #include <memory>
+#include <vector>
 
 #include <QWidget>
 
-#include "model/document.h"
 #include "platform/desktop.h"
 #include "platform/windowregistry.h"
 
@@ -21,17 +21,18 @@ namespace sw {
 
 class AllCulvertsModel;
 class AllCulvertsFilter;
+struct AllCulvertsRow;
 
 class FrmAllCulverts final : public QWidget {
     Q_OBJECT
 
 public:
-    // The table of the run's culverts, each computed on a copy: the run is left as it is.
-    FrmAllCulverts(Desktop& desktop, const Document& run);
+    // The table of the run's culverts, their rows made by allCulvertsRows.
+    FrmAllCulverts(Desktop& desktop, std::vector<AllCulvertsRow> rows);
     ~FrmAllCulverts() override;
 
-    // Another run: its culverts replace the rows; the filter and the sort stay.
-    void setRun(const Document& run);
+    // Another run: its rows replace the table's; the filter and the sort stay.
+    void setRows(std::vector<AllCulvertsRow> rows);
 
     // What Ctrl+C copies: the header and the selected rows in the order shown, tab-separated, a
     // line each.

@@ -19,6 +19,19 @@ namespace {
 
 constexpr double kClientWidthTwips = 4300;
 
+// What a Cancel of the printer route left: the culverts before it were printed and cannot be taken
+// back.
+std::string printCancelled(const std::vector<std::string>& printed, std::size_t total, const std::string& printer)
+{
+    const std::string all = std::to_string(total);
+    if (printed.empty())
+        return fillMessage(msg::kPrintCancelledNothing, {printer});
+    if (printed.size() == 1)
+        return fillMessage(msg::kPrintCancelledOne, {all, messageValue(printed.front()), printer});
+    return fillMessage(msg::kPrintCancelled, {std::to_string(printed.size()), all, messageValue(printed.front()),
+                                              messageValue(printed.back()), printer});
+}
+
 }  // namespace
 
 FrmPrinterSelector::FrmPrinterSelector(ProjectSession& session, WindowState& windowState, Desktop& desktop)
@@ -152,18 +165,43 @@ bool FrmPrinterSelector::replaceAgreed(const QLineEdit& box, const std::string& 
     return true;
 }
 
-const std::string& FrmPrinterSelector::culvertId(int culvert) const
+std::string FrmPrinterSelector::culvertId(int culvert) const
 {
-    return m_session.culvert(culvert)->CulvertNo;
+    const CulvertRecord* record = m_session.culvert(culvert);
+    return record != nullptr ? record->CulvertNo : std::string();
+}
+
+// A message once the progress dialog is gone, so that it is not shown over the dialog.
+void FrmPrinterSelector::say(std::unique_ptr<Progress>& progress, const std::string& text)
+{
+    progress.reset();
+    m_desktop.messages().showMessage(text);
 }
 
 // Recomputes the culvert from its inputs, so that nothing goes out on numbers of earlier inputs.
-bool FrmPrinterSelector::sufficient(int culvert)
+bool FrmPrinterSelector::sufficient(int culvert, std::unique_ptr<Progress>& progress)
 {
     if (m_session.compute([culvert](Document& d) { return CalCulvert(d, culvert); }).computed())
         return true;
-    m_desktop.messages().showMessage(fillMessage(msg::kInsufficientInfo, {messageValue(culvertId(culvert))}));
+    say(progress, fillMessage(msg::kInsufficientInfo, {messageValue(culvertId(culvert))}));
     return false;
+}
+
+// Every culvert recomputed before anything is written to `path`, the progress shown; false, with
+// its message, at the first that cannot be computed or at Cancel.
+bool FrmPrinterSelector::computeAll(const std::vector<int>& culverts, const std::string& path)
+{
+    std::unique_ptr<Progress> progress = m_desktop.progress(std::string(msg::kProgressComputing));
+    const std::size_t total = culverts.size();
+    for (std::size_t k = 0; k <= total; ++k) {
+        if (!progress->step(k, total, k < total ? culvertId(culverts[k]) : std::string())) {
+            say(progress, fillMessage(msg::kCancelledNothingWritten, {path}));
+            return false;
+        }
+        if (k < total && !sufficient(culverts[k], progress))
+            return false;
+    }
+    return true;
 }
 
 bool FrmPrinterSelector::toPrinter(const std::vector<int>& culverts)
@@ -179,15 +217,26 @@ bool FrmPrinterSelector::toPrinter(const std::vector<int>& culverts)
     const std::string printer = printers.printerInUse();
     if (m_desktop.messages().askOkCancel(fillMessage(msg::kReportSentTo, {printer})) == OkCancel::Cancel)
         return false;
+    // Each culvert is a print job of its own: Cancel stops before the next one.
+    std::unique_ptr<Progress> progress = m_desktop.progress(fillMessage(msg::kProgressPrinting, {printer}));
+    std::vector<std::string> printed;
+    const std::size_t total = culverts.size();
     for (const int culvert : culverts) {
-        if (!sufficient(culvert))
-            return false;
-        if (!printCulvert(printers, m_session.document(), culvert)) {
-            m_desktop.messages().showMessage(
-                fillMessage(msg::kPrintRefused, {printer, messageValue(culvertId(culvert))}));
+        const std::string id = culvertId(culvert);
+        if (!progress->step(printed.size(), total, id)) {
+            say(progress, printCancelled(printed, total, printer));
             return false;
         }
+        if (!sufficient(culvert, progress))
+            return false;
+        if (!printCulvert(printers, m_session.document(), culvert)) {
+            say(progress, fillMessage(msg::kPrintRefused, {printer, messageValue(id)}));
+            return false;
+        }
+        printed.push_back(id);
     }
+    // Everything has gone to the printer: a Cancel now would take nothing back.
+    static_cast<void>(progress->step(total, total, {}));
     return true;
 }
 
@@ -199,15 +248,20 @@ bool FrmPrinterSelector::toFile(const std::vector<int>& culverts)
     if (!path)
         return false;
     const bool current = m_ui->optPrintCulvert->isChecked();
-    if (!current)
-        for (const int culvert : culverts)
-            if (!sufficient(culvert))
-                return false;
+    if (!current && !computeAll(culverts, *path))
+        return false;
     if (!replaceAgreed(*m_ui->txtFileLocation, *path))
         return false;
-    const FileWriteResult written =
-        current ? Report2File(m_session.document(), *path, culverts.front()) : ReportAll2File(m_session.document(), *path);
-    if (!written.written())
+    FileWriteResult written;
+    if (current) {
+        written = Report2File(m_session.document(), *path, culverts.front());
+    } else {
+        std::unique_ptr<Progress> progress = m_desktop.progress(fillMessage(msg::kProgressReportFile, {*path}));
+        written = ReportAll2File(m_session.document(), *path, progress.get());
+    }
+    if (written.cancelled())
+        m_desktop.messages().showMessage(fillMessage(msg::kCancelledNothingWritten, {*path}));
+    else if (!written.written())
         m_desktop.messages().showMessage(written.Message);
     return written.written();
 }
@@ -219,18 +273,24 @@ bool FrmPrinterSelector::toPdf(const std::vector<int>& culverts)
     const std::optional<std::string> path = location(*m_ui->txtPdfLocation);
     if (!path)
         return false;
-    for (const int culvert : culverts)
-        if (!sufficient(culvert))
-            return false;
+    if (!computeAll(culverts, *path))
+        return false;
     if (!replaceAgreed(*m_ui->txtPdfLocation, *path))
         return false;
     PdfPages pdf(*path);
-    for (const int culvert : culverts) {
-        if (!printCulvert(pdf, m_session.document(), culvert)) {
-            m_desktop.messages().showMessage(fillMessage(msg::kPdfNotDrawn, {messageValue(culvertId(culvert)), *path}));
-            return false;
-        }
+    std::unique_ptr<Progress> progress = m_desktop.progress(fillMessage(msg::kProgressPdf, {*path}));
+    const PrintOutcome drawn = printCulverts(pdf, m_session.document(), culverts, progress.get());
+    switch (drawn.status) {
+    case PrintOutcome::Status::Cancelled:
+        say(progress, fillMessage(msg::kCancelledNothingWritten, {*path}));
+        return false;
+    case PrintOutcome::Status::Refused:
+        say(progress, fillMessage(msg::kPdfNotDrawn, {messageValue(culvertId(drawn.RefusedCulvert)), *path}));
+        return false;
+    case PrintOutcome::Status::Printed:
+        break;
     }
+    progress.reset();
     std::string failure;
     if (!pdf.finish(failure)) {
         m_desktop.messages().showMessage(failure);

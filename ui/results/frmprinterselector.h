@@ -48,8 +48,10 @@ private:
     [[nodiscard]] std::optional<std::string> location(const QLineEdit& box);
     [[nodiscard]] bool notTheProject(const std::string& path);
     [[nodiscard]] bool replaceAgreed(const QLineEdit& box, const std::string& path);
-    [[nodiscard]] bool sufficient(int culvert);
-    [[nodiscard]] const std::string& culvertId(int culvert) const;
+    [[nodiscard]] bool sufficient(int culvert, std::unique_ptr<Progress>& progress);
+    [[nodiscard]] bool computeAll(const std::vector<int>& culverts, const std::string& path);
+    void say(std::unique_ptr<Progress>& progress, const std::string& text);
+    [[nodiscard]] std::string culvertId(int culvert) const;
 
     bool toPrinter(const std::vector<int>& culverts);
     bool toFile(const std::vector<int>& culverts);

@@ -6,6 +6,7 @@
 #include "core/messages.h"
 #include "core/numbers.h"
 #include "core/samefile.h"
+#include "core/text.h"
 #include "engine/calcsheet.h"
 #include "engine/discharge.h"
 #include "engine/compute.h"
@@ -77,8 +78,22 @@ void ResultsWindows::resultsReady(int culvert, bool single)
     m_windowState.LastRunSingle = single;
     m_windowState.BoardCulvert = static_cast<std::int16_t>(culvert);
     showBoardCulvert();
-    if (m_allCulverts)
-        m_allCulverts->setRun(m_run);
+    if (!m_allCulverts)
+        return;
+    // An open table follows the run; left as it was, it would show the culverts of an earlier one.
+    if (std::optional<std::vector<AllCulvertsRow>> rows = allCulvertsOfRun()) {
+        m_allCulverts->setRows(std::move(*rows));
+        return;
+    }
+    closeNow(m_allCulverts);
+    m_desktop.messages().showMessage(std::string(msg::kAllCulvertsCancelledClosed));
+}
+
+// The All Culverts table's rows of the run, computed with the progress shown; nothing after Cancel.
+std::optional<std::vector<AllCulvertsRow>> ResultsWindows::allCulvertsOfRun()
+{
+    const std::unique_ptr<Progress> progress = m_desktop.progress(std::string(msg::kProgressAllCulverts));
+    return allCulvertsRows(m_run, progress.get());
 }
 
 QString ResultsWindows::title() const
@@ -206,7 +221,12 @@ void ResultsWindows::showCalculation()
 void ResultsWindows::showAllCulverts()
 {
     if (!m_allCulverts) {
-        m_allCulverts = new FrmAllCulverts(m_desktop, m_run);
+        std::optional<std::vector<AllCulvertsRow>> rows = allCulvertsOfRun();
+        if (!rows) {
+            m_desktop.messages().showMessage(std::string(msg::kAllCulvertsCancelled));
+            return;
+        }
+        m_allCulverts = new FrmAllCulverts(m_desktop, std::move(*rows));
         connect(m_allCulverts, &FrmAllCulverts::culvertChosen, this, &ResultsWindows::showChosenCulvert);
         connect(m_allCulverts, &FrmAllCulverts::exportCsvRequested, this, &ResultsWindows::exportCsv);
     }
@@ -249,8 +269,14 @@ void ResultsWindows::exportCsv()
     if (QFileInfo::exists(QString::fromStdString(path)) &&
         m_desktop.messages().askYesNo(std::string(msg::kOverwriteOnSave)) != YesNo::Yes)
         return;
-    const FileWriteResult written = writeResultsCsv(m_run, path);
-    if (!written.written())
+    FileWriteResult written;
+    {
+        const std::unique_ptr<Progress> progress = m_desktop.progress(fillMessage(msg::kProgressCsv, {path}));
+        written = writeResultsCsv(m_run, path, progress.get());
+    }
+    if (written.cancelled())
+        m_desktop.messages().showMessage(fillMessage(msg::kCancelledNothingWritten, {path}));
+    else if (!written.written())
         m_desktop.messages().showMessage(written.Message);
 }
 

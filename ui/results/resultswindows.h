@@ -3,12 +3,16 @@
 // selector, and what moves between them. The board shows the culverts as the run computed them, so
 // that stepping never presents numbers of inputs changed since as the results.
 
+#include <optional>
+#include <vector>
+
 #include <QObject>
 #include <QPointer>
 
 #include "model/windowstate.h"
 #include "session/projectsession.h"
 #include "platform/desktop.h"
+#include "ui/results/allculvertsmodel.h"
 #include "ui/results/frmallculverts.h"
 #include "ui/results/frmcalculation.h"
 #include "ui/results/frmculvertselector.h"
@@ -44,9 +48,11 @@ public:
     // The calculation sheet of the culvert on the board, in its window.
     void showCalculation();
     // Every culvert of the run in one table, in its window (computed there when the run computed
-    // one culvert); the board stays as it is.
+    // one culvert); the board stays as it is. Computing it shows its progress; after Cancel the
+    // window does not open (or, after another run, closes) and a message says so.
     void showAllCulverts();
-    // The results of the run's culverts as a CSV file the user chooses.
+    // The results of the run's culverts as a CSV file the user chooses, the progress shown; after
+    // Cancel nothing is written.
     void exportCsv();
     // The board's "&Print": the printer selector, loaded anew unless it is still open.
     void showPrinterSelector();
@@ -65,6 +71,7 @@ private:
     void showBoardCulvert();
     void followBoardCulvert();
     void showChosenCulvert(int culvert);
+    [[nodiscard]] std::optional<std::vector<AllCulvertsRow>> allCulvertsOfRun();
     [[nodiscard]] QString title() const;
 
     ProjectSession& m_session;

@@ -11,7 +11,7 @@
 namespace sw {
 
 bool writePdfReport(const Document& document, const std::vector<int>& culverts, const std::string& path,
-                    std::string& failure)
+                    std::string& failure, Progress* progress)
 {
     // Fonts and PDF pages want a GUI application, though nothing is shown: the offscreen one.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -27,12 +27,12 @@ bool writePdfReport(const Document& document, const std::vector<int>& culverts, 
     ensureFontSubstitutions();
 
     PdfPages pages(path);
-    for (const int culvert : culverts) {
-        if (!printCulvert(pages, document, culvert)) {
-            failure = fillMessage(msg::kPdfNotDrawn,
-                                  {messageValue(document.CulvertList[static_cast<std::size_t>(culvert)].CulvertNo), path});
-            return false;
-        }
+    const PrintOutcome drawn = printCulverts(pages, document, culverts, progress);
+    if (drawn.status == PrintOutcome::Status::Refused) {
+        failure = fillMessage(msg::kPdfNotDrawn,
+                              {messageValue(document.CulvertList[static_cast<std::size_t>(drawn.RefusedCulvert)].CulvertNo),
+                               path});
+        return false;
     }
     return pages.finish(failure);
 }

@@ -33,6 +33,7 @@
 #include "project/projectwriter.h"
 #include "report/comparefile.h"
 #include "report/csvfile.h"
+#include "report/progress.h"
 #include "report/reportfile.h"
 #include "report/summaryfile.h"
 
@@ -111,6 +112,24 @@ bool loadProject(sw::Document& document, const std::string& path)
     return false;
 }
 
+// --progress: a line to standard error for every 100 culverts and for the last; without it, none.
+class LineProgress final : public sw::Progress {
+public:
+    LineProgress(bool shown, std::string title) : m_shown(shown), m_title(std::move(title)) {}
+
+    bool step(std::size_t done, std::size_t total, std::string_view /*culvertId*/) override
+    {
+        if (m_shown && done > 0 && (done % kEvery == 0 || done == total))
+            printMessage(sw::fillMessage(sw::msg::kBatchProgress, {m_title, std::to_string(done), std::to_string(total)}));
+        return true;
+    }
+
+private:
+    static constexpr std::size_t kEvery = 100;
+    bool m_shown;
+    std::string m_title;
+};
+
 // Computes one culvert; false (with its message printed) when its information is not sufficient or
 // cannot be computed.
 bool computeCulvert(sw::Document& document, int index)
@@ -161,18 +180,29 @@ bool overProject(const std::string& project, const std::string& out)
     return !refusal.empty();
 }
 
-int reportAll(const std::string& project, const std::string& report)
+// Computes every culvert of the list; false (its message printed) at the first that cannot be.
+bool computeAll(sw::Document& document, bool progress)
+{
+    LineProgress lines(progress, std::string(sw::msg::kProgressComputing));
+    const std::size_t count = sw::usedCulvertCount(document.CulvertList);
+    for (std::size_t i = 0; i < count; ++i) {
+        static_cast<void>(lines.step(i, count, document.CulvertList[i].CulvertNo));
+        if (!computeCulvert(document, static_cast<int>(i)))
+            return false;
+    }
+    static_cast<void>(lines.step(count, count, {}));
+    return true;
+}
+
+int reportAll(const std::string& project, const std::string& report, bool progress)
 {
     if (overProject(project, report))
         return kExitRefused;
     sw::Document document;
-    if (!loadProject(document, project))
+    if (!loadProject(document, project) || !computeAll(document, progress))
         return kExitRefused;
-    const std::size_t count = sw::usedCulvertCount(document.CulvertList);
-    for (std::size_t i = 0; i < count; ++i)
-        if (!computeCulvert(document, static_cast<int>(i)))
-            return kExitRefused;
-    const sw::FileWriteResult written = sw::ReportAll2File(document, report);
+    LineProgress lines(progress, sw::fillMessage(sw::msg::kProgressReportFile, {report}));
+    const sw::FileWriteResult written = sw::ReportAll2File(document, report, &lines);
     return finish(written.written(), written.Message);
 }
 
@@ -246,19 +276,20 @@ int printCalculation(const std::string& id, const std::string& project)
 
 // --csv PROJECT OUT.csv: every culvert's results, a row each; one that cannot be computed keeps
 // its row with the reason.
-int writeCsv(const std::string& project, const std::string& out)
+int writeCsv(const std::string& project, const std::string& out, bool progress)
 {
     if (overProject(project, out))
         return kExitRefused;
     sw::Document document;
     if (!loadProject(document, project))
         return kExitRefused;
-    const sw::FileWriteResult written = sw::writeResultsCsv(document, out);
+    LineProgress lines(progress, sw::fillMessage(sw::msg::kProgressCsv, {out}));
+    const sw::FileWriteResult written = sw::writeResultsCsv(document, out, &lines);
     return finish(written.written(), written.Message);
 }
 
 // --pdf [--culvert ID] PROJECT OUT.pdf: the printed report into a PDF file, no printer needed.
-int printPdf(const std::optional<std::string>& id, const std::string& project, const std::string& out)
+int printPdf(const std::optional<std::string>& id, const std::string& project, const std::string& out, bool progress)
 {
     if (overProject(project, out))
         return kExitRefused;
@@ -270,18 +301,16 @@ int printPdf(const std::optional<std::string>& id, const std::string& project, c
             return kExitRefused;
         culverts.push_back(*index);
     } else {
-        if (!loadProject(document, project))
+        if (!loadProject(document, project) || !computeAll(document, progress))
             return kExitRefused;
         const std::size_t count = sw::usedCulvertCount(document.CulvertList);
-        for (std::size_t i = 0; i < count; ++i) {
-            if (!computeCulvert(document, static_cast<int>(i)))
-                return kExitRefused;
+        for (std::size_t i = 0; i < count; ++i)
             culverts.push_back(static_cast<int>(i));
-        }
     }
 #ifdef STORMWICK_PDF
     std::string failure;
-    return finish(sw::writePdfReport(document, culverts, out, failure), failure);
+    LineProgress lines(progress, sw::fillMessage(sw::msg::kProgressPdf, {out}));
+    return finish(sw::writePdfReport(document, culverts, out, failure, &lines), failure);
 #else
     (void)out;
     printMessage(sw::msg::kBatchNoPdf);
@@ -324,8 +353,15 @@ int compareProjects(const std::string& oldPath, const std::string& newPath, cons
     return writeToStandardOutput(text);
 }
 
-int run(const std::vector<std::string>& args)
+int run(std::vector<std::string> args)
 {
+    // --progress goes before the rest, and only with the commands that go through every culvert.
+    const bool progress = !args.empty() && args[0] == "--progress";
+    if (progress) {
+        args.erase(args.begin());
+        if (!args.empty() && args[0] != "--pdf" && args[0] != "--csv" && args[0].size() > 1 && args[0][0] == '-')
+            return usageError(sw::msg::kBatchProgressNotHere);
+    }
     if (!args.empty() && args[0] == "--help") {
         if (args.size() != 1)
             return usageError(sw::msg::kBatchWrongArguments);
@@ -363,7 +399,7 @@ int run(const std::vector<std::string>& args)
     if (first == "--csv") {
         if (args.size() != 3)
             return usageError(sw::msg::kBatchWrongArguments);
-        return writeCsv(args[1], args[2]);
+        return writeCsv(args[1], args[2], progress);
     }
     if (first == "--compare") {
         if (args.size() != 3 && args.size() != 4)
@@ -372,16 +408,16 @@ int run(const std::vector<std::string>& args)
     }
     if (first == "--pdf") {
         if (args.size() == 5 && args[1] == "--culvert")
-            return printPdf(args[2], args[3], args[4]);
+            return printPdf(args[2], args[3], args[4], progress);
         if (args.size() != 3)
             return usageError(sw::msg::kBatchWrongArguments);
-        return printPdf(std::nullopt, args[1], args[2]);
+        return printPdf(std::nullopt, args[1], args[2], progress);
     }
     if (first.size() > 1 && first[0] == '-')
         return usageError(sw::fillMessage(sw::msg::kBatchUnknownOption, {first}));
     if (args.size() != 2)
         return usageError(sw::msg::kBatchWrongArguments);
-    return reportAll(args[0], args[1]);
+    return reportAll(args[0], args[1], progress);
 }
 
 }  // namespace

@@ -329,6 +329,51 @@ TEST_F(ReportCommand, WrongUsageExitsWithTwoAndTheUsage)
     EXPECT_EQ(run({"--help"}).out, msg::kBatchUsage);
 }
 
+// --progress: a line on standard error for every 100 culverts of each pass over them and for the
+// last; the files the same bytes as without it, which prints nothing extra; only before the commands
+// that go through every culvert.
+TEST_F(ReportCommand, ProgressLinesOnlyWhenAsked)
+{
+    const std::string project = work.file("project.txt");
+    writeBytes(project, largeProject(250, 1, intensityBlock()));
+    const auto lines = [](std::string_view what, const std::string& path) {
+        std::string out;
+        const std::string title = path.empty() ? std::string(what) : fillMessage(what, {path});
+        for (const char* done : {"100", "200", "250"})
+            out += fillMessage(msg::kBatchProgress, {title, done, "250"}) + "\n";
+        return out;
+    };
+    const std::string computing = lines(msg::kProgressComputing, "");
+    const std::string report = work.file("report.txt"), csv = work.file("out.csv"), pdf = work.file("out.pdf");
+    std::vector<std::tuple<Lines, std::string, std::string>> cases{
+        {{project, report}, report, computing + lines(msg::kProgressReportFile, report)},
+        {{"--csv", project, csv}, csv, lines(msg::kProgressCsv, csv)}};
+#ifdef STORMWICK_PDF
+    cases.emplace_back(Lines{"--pdf", project, pdf}, pdf, computing + lines(msg::kProgressPdf, pdf));
+#endif
+    for (const auto& [args, out, expected] : cases) {
+        const Run quiet = run(args);
+        ASSERT_EQ(quiet.exitCode, 0) << quiet.err;
+        EXPECT_EQ(quiet.err + quiet.out, "");
+        const std::string bytes = readBytes(out);
+        Lines told = args;
+        told.insert(told.begin(), "--progress");
+        const Run r = run(told);
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, expected);
+        // A PDF carries the moment it was made; its size does not change with it.
+        EXPECT_TRUE(out == pdf ? readBytes(out).size() == bytes.size() : readBytes(out) == bytes) << out;
+    }
+    for (const Lines& args : {Lines{"--progress", "--culvert", "C1", project, report}, Lines{"--progress", "--progress", project, report},
+                              Lines{"--progress", "--summary", "C1", project}}) {
+        const Run r = run(args);
+        EXPECT_EQ(r.exitCode, 2) << args[1];
+        EXPECT_EQ(r.err, std::string(msg::kBatchProgressNotHere) + "\n" + std::string(msg::kBatchUsage));
+    }
+    EXPECT_EQ(run({"--progress"}).exitCode, 2);
+}
+
 // --compare: the table as text or as CSV, exactly as the comparison of the same projects in
 // memory gives it; a refused project named, and an output that would replace a project refused.
 TEST_F(ReportCommand, CompareTwoProjects)

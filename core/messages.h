@@ -235,6 +235,8 @@ inline constexpr std::string_view kPrintCancelledOne =
 inline constexpr std::string_view kPrintCancelled =
     "Cancelled after {1} of {2} culverts: the reports of Culvert ID \"{3}\" to \"{4}\" went to the "
     "printer \"{5}\" and cannot be taken back; nothing after them was sent.";
+inline constexpr std::string_view kRunCancelled =
+    "Cancelled after {1} of {2} culverts: the run stopped, and no results are shown.";
 inline constexpr std::string_view kAllCulvertsCancelled = "Cancelled: the All Culverts table was not opened.";
 inline constexpr std::string_view kAllCulvertsCancelledClosed =
     "Cancelled: the All Culverts table was closed, so that it does not show the culverts of an "

@@ -104,14 +104,14 @@ bool FrmCulvertSelector::runChosen()
 }
 
 // A culvert that cannot be computed stops the run with the message naming it, and the reason the
-// engine knows in a line of its own: a board must never open on numbers of earlier inputs.
-bool FrmCulvertSelector::computed(int culvert)
+// engine knows in a line of its own: a board must never open on numbers of earlier inputs. Nothing
+// when it is computed; the message is left to the caller, which drops its progress first.
+std::optional<std::string> FrmCulvertSelector::notComputed(int culvert)
 {
     const CulvertRun run = m_session.compute([culvert](Document& d) { return CalCulvert(d, culvert); });
     if (run.computed())
-        return true;
-    m_desktop.messages().showMessage(notComputedMessage(*m_session.culvert(culvert), run));
-    return false;
+        return std::nullopt;
+    return notComputedMessage(*m_session.culvert(culvert), run);
 }
 
 bool FrmCulvertSelector::runOne()
@@ -122,13 +122,17 @@ bool FrmCulvertSelector::runOne()
         m_desktop.messages().showMessage(std::string(msg::kRunNoCulvertChosen));
         return false;
     }
-    if (!computed(culvert))
+    if (const std::optional<std::string> why = notComputed(culvert)) {
+        m_desktop.messages().showMessage(*why);
         return false;
+    }
     m_host.refreshCulvertDisplays(culvert);
     m_showResults(culvert, true);
     return true;
 }
 
+// A project may hold thousands of culverts: the run shows its progress, and Cancel stops it before
+// the next culvert without a board.
 bool FrmCulvertSelector::runAll()
 {
     const std::size_t count = usedCulvertCount(m_session.document().CulvertList);
@@ -139,9 +143,24 @@ bool FrmCulvertSelector::runAll()
     m_windowState.BoardCulvert = 0;
     m_session.setCurCulvert(0);
     m_host.showCulvert(0);
-    for (std::size_t i = 0; i < count; ++i)
-        if (!computed(static_cast<int>(i)))
+    std::unique_ptr<Progress> progress = m_desktop.progress(std::string(msg::kProgressComputing));
+    for (std::size_t i = 0; i <= count; ++i) {
+        const CulvertRecord* record = i < count ? m_session.culvert(static_cast<int>(i)) : nullptr;
+        if (!progress->step(i, count, record != nullptr ? std::string_view(record->CulvertNo) : std::string_view())) {
+            progress.reset();
+            m_desktop.messages().showMessage(
+                fillMessage(msg::kRunCancelled, {std::to_string(i), std::to_string(count)}));
             return false;
+        }
+        if (i == count)
+            break;
+        if (const std::optional<std::string> why = notComputed(static_cast<int>(i))) {
+            progress.reset();
+            m_desktop.messages().showMessage(*why);
+            return false;
+        }
+    }
+    progress.reset();
     m_showResults(0, false);
     return true;
 }

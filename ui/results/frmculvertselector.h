@@ -4,6 +4,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include <QWidget>
 
@@ -52,7 +54,7 @@ private:
     void culvertChosen(int entry);
     bool runOne();
     bool runAll();
-    bool computed(int culvert);
+    [[nodiscard]] std::optional<std::string> notComputed(int culvert);
 
     ProjectSession& m_session;
     WindowState& m_windowState;

@@ -1,8 +1,8 @@
 #pragma once
 // What the windows need of the desktop: message boxes, the file dialog, printers, the clock, the
 // application's folder and the screen, the progress of long work, the registry of loaded windows
-// and the end of the application. Windows receive one Desktop by reference; the real one talks to Qt, the tests'
-// one records every call and answers from a script. Texts are UTF-8.
+// and the end of the application. Windows receive one Desktop by reference; the real one talks to
+// Qt, the tests' one records every call and answers from a script. Texts are UTF-8.
 
 #include <memory>
 #include <optional>

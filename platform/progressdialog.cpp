@@ -58,7 +58,8 @@ bool ProgressDialog::step(std::size_t done, std::size_t total, std::string_view 
         if (done < total)
             m_dialog->setLabelText(QString::fromStdString(messageDisplayText(
                 m_title + "\r" +
-                fillMessage(msg::kProgressCulverts, {std::to_string(done), std::to_string(total), std::string(culvertId)}))));
+                fillMessage(msg::kProgressCulverts,
+                            {std::to_string(done), std::to_string(total), std::string(culvertId)}))));
         // Shows the dialog when due; once it is shown, handles the events waiting.
         m_dialog->setValue(clampedInt(done));
     }

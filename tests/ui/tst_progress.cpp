@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "core/messages.h"
@@ -20,8 +19,7 @@
 #include "report/printreport.h"
 #include "report/reportfile.h"
 #include "project/projectreader.h"
-#include "tests/ui/editorsteps.h"
-#include "tests/ui/projecttexts.h"
+#include "tests/ui/resultsteps.h"
 
 using namespace sw;
 using namespace sw::testing;
@@ -70,13 +68,10 @@ private:
 
 }  // namespace
 
-class TestProgress : public QObject {
+class TestProgress : public ResultsTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup() { SW_VERIFY_NO_WINDOW_LEFT(*m_h); }
-
     void cancelLeavesTheFormerFile_data();
     void cancelLeavesTheFormerFile();
     void printerStopsBeforeTheNextCulvert_data();
@@ -86,59 +81,26 @@ private slots:
     void realDialogShowsForLongWorkOnlyAndTakesCancel();
 
 private:
-    ScriptedMessageBoxes& messages() { return m_h->desktop->messages(); }
-    QWidget* window(const char* name) const { return m_h->desktop->windows().find(name); }
-    template <typename T = QWidget>
-    T* in(const char* window, const char* name) const
-    {
-        QWidget* w = this->window(window);
-        return w ? w->findChild<T*>(QString::fromLatin1(name)) : nullptr;
-    }
-    QString path(const char* name) const { return m_dir->filePath(QString::fromLatin1(name)); }
     QStringList files() const { return QDir(m_dir->path()).entryList(QDir::Files | QDir::NoDotAndDotDot); }
     void click(const char* window, const char* name)
     {
         QTest::mouseClick(in(window, name), Qt::LeftButton, {}, QPoint(4, in(window, name)->height() / 2));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    // Runs all culverts; the steps recorded start afresh.
+    // Runs all culverts, the steps recorded from its own on.
     bool runAll()
     {
-        if (!s->click("cmdRunApp") || !window("frmCulvertSelector"))
-            return false;
-        in<QRadioButton>("frmCulvertSelector", "Option2")->setChecked(true);
         m_h->desktop->clearProgressSteps();
-        click("frmCulvertSelector", "cmdOK");
-        return true;
+        return run(-1);
     }
-    // Opens the project and runs all culverts; the board is up.
+    // Opens the project and runs all culverts; the board is up, no step recorded.
     bool openAndRunAll()
     {
-        if (!writeBytes(path("gully.txt"), project()))
-            return false;
-        m_h->desktop->fileDialogs().queuePath(path("gully.txt").toStdString());
-        m_h->find<QAction>("mnuOpen")->trigger();
-        const bool ran = runAll() && window("frmDisplayBoard") != nullptr;
+        const bool ran = open(project()) && runAll() && window("frmDisplayBoard") != nullptr;
         m_h->desktop->clearProgressSteps();
         return ran;
     }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<MainWindowHarness> m_h;
-    std::unique_ptr<EditorSteps> s;
 };
-
-void TestProgress::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_h = std::make_unique<MainWindowHarness>();
-    m_h->windowState->PrinterIniPath = path("printer.ini").toStdString();
-    QVERIFY(writeBytes(path("printer.ini"), "Office Printer\r\n"));
-    m_h->desktop->printers().setInstalled({"Office Printer"});
-    m_h->create();
-    s = std::make_unique<EditorSteps>(*m_h);
-    QVERIFY(m_dir->isValid() && m_h->showActive());
-}
 
 void TestProgress::cancelLeavesTheFormerFile_data()
 {
@@ -184,7 +146,7 @@ void TestProgress::cancelLeavesTheFormerFile()
         in<QAction>("frmDisplayBoard", "mnuPrint")->trigger();
         click("frmPrinterSelector", "optPrintAll");
         click("frmPrinterSelector", qPrintable(route));
-        QTest::keyClicks(in(qPrintable("frmPrinterSelector"), route == "opt2Pdf" ? "txtPdfLocation" : "txtFileLocation"), out);
+        QTest::keyClicks(in("frmPrinterSelector", route == "opt2Pdf" ? "txtPdfLocation" : "txtFileLocation"), out);
         click("frmPrinterSelector", "cmdOK");
     }
     std::vector<std::string> said;
@@ -252,9 +214,7 @@ void TestProgress::printerStopsBeforeTheNextCulvert()
 // culverts of the earlier run.
 void TestProgress::runAndAllCulvertsCancelledShowNothing()
 {
-    QVERIFY(writeBytes(path("gully.txt"), project()));
-    m_h->desktop->fileDialogs().queuePath(path("gully.txt").toStdString());
-    m_h->find<QAction>("mnuOpen")->trigger();
+    QVERIFY(open(project()));
     m_h->desktop->cancelAtStep(2);
     QVERIFY(runAll());
     QVERIFY(!window("frmDisplayBoard"));

@@ -857,7 +857,12 @@ void TestResults::resultWindowsKeepEveryValueWhole()
     QVERIFY(scroll);
     for (const char* label : kLabels) {
         QWidget* value = in<QWidget>("frmDisplayBoard", label);
-        scroll->ensureWidgetVisible(value, 0, 0);
+        // What the value needs, brought into view: a label stretched wider than the view would be
+        // centred by ensureWidgetVisible, its text at the left out of sight on wide fonts.
+        const QSize needs = value->minimumSizeHint();
+        const QPoint middle = value->mapTo(scroll->widget(), QPoint(needs.width() / 2, value->height() / 2));
+        scroll->ensureVisible(middle.x(), middle.y(), needs.width() - needs.width() / 2,
+                              needs.height() - needs.height() / 2);
         QCoreApplication::processEvents();
         QVERIFY2(whole(value, board), label);
     }

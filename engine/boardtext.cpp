@@ -1,7 +1,5 @@
 #include "engine/boardtext.h"
 
-#include <algorithm>
-
 #include "engine/culvertvalues.h"
 
 namespace sw {
@@ -19,7 +17,7 @@ std::string boardAreaRow(const SubArea& area)
     return a.Surface + kRowSeparator + a.Area + kRowSeparator + a.C + kRowSeparator + a.Description;
 }
 
-BoardText boardText(const ProjectInfo& p, const CulvertRecord& c, std::size_t areas)
+BoardText boardText(const ProjectInfo& p, const CulvertRecord& c)
 {
     auto value = [](const std::string& text) { return text + kAfterValue; };
     const CulvertValues v = culvertValues(c);
@@ -45,10 +43,6 @@ BoardText boardText(const ProjectInfo& p, const CulvertRecord& c, std::size_t ar
     b.LotNo = value(v.NumOfAreas);
     b.TotalArea = value(v.TotalArea);
     b.C = value(v.WeightedC);
-    const std::size_t n = std::min(areas, c.Areas.size());
-    b.AreaRows.reserve(n);
-    for (std::size_t j = 0; j < n; ++j)
-        b.AreaRows.push_back(boardAreaRow(c.Areas[j]));
     b.Q = value(v.QText);
     return b;
 }

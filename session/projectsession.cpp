@@ -303,12 +303,18 @@ void ProjectSession::endTyping()
     ++m_typingGeneration;
 }
 
-void ProjectSession::replaceDocument(Document document, std::string filePath)
+// The history emptied with nothing unsaved, telling no one of a change on the way.
+void ProjectSession::emptyHistory()
 {
     m_clearing = true;
     m_undoStack->clear();
     m_undoStack->setClean();
     m_clearing = false;
+}
+
+void ProjectSession::replaceDocument(Document document, std::string filePath)
+{
+    emptyHistory();
     m_subAreas->clear();
     m_culverts->replaceAll([&] { m_document = std::move(document); });
     m_curCulvert = kNoCulvert;
@@ -318,10 +324,7 @@ void ProjectSession::replaceDocument(Document document, std::string filePath)
 
 void ProjectSession::clearHistory()
 {
-    m_clearing = true;
-    m_undoStack->clear();
-    m_undoStack->setClean();
-    m_clearing = false;
+    emptyHistory();
     ++m_typingGeneration;
     emit documentSaved();
 }

@@ -186,6 +186,8 @@ signals:
     void closed();
 
 private:
+    void emptyHistory();
+
     Document m_document;
     std::string m_filePath;
     std::int16_t m_curCulvert = kNoCulvert;

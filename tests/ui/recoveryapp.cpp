@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <QSocketNotifier>
+#include <QTimer>
 #include <iostream>
 
 #include "tests/ui/editorsteps.h"
@@ -58,8 +59,9 @@ int main(int argc, char* argv[])
     QObject::connect(&input, &QSocketNotifier::activated, [&] {
         char bytes[4096];
         const ssize_t got = ::read(STDIN_FILENO, bytes, sizeof bytes);
-        if (got <= 0) {
+        if (got <= 0) {  // the test has gone: so does the program
             input.setEnabled(false);
+            QCoreApplication::quit();
             return;
         }
         pending.append(bytes, std::size_t(got));
@@ -72,6 +74,8 @@ int main(int argc, char* argv[])
         }
         input.setEnabled(true);
     });
+    // A test that left it running (crashed, or forgot it) does not leave it for ctest's limit.
+    QTimer::singleShot(60s, [] { QCoreApplication::exit(2); });
     const int status = QApplication::exec();
     h.destroyWindows();
     return status;

@@ -59,7 +59,7 @@ FrmDisplayBoard::FrmDisplayBoard(Desktop& desktop, const ProjectInfo& project, c
     m_ui->setupUi(this);
     setWindowTitle(title);
 
-    const BoardText b = boardText(project, culvert, 0);
+    const BoardText b = boardText(project, culvert);
     const std::pair<QLabel*, const std::string&> values[] = {
         {m_ui->lblPjtName, b.PjtName},     {m_ui->lblPjtNo, b.PjtNo},         {m_ui->lblControlNo, b.ControlNo},
         {m_ui->lblDescrpt, b.Descrpt},     {m_ui->lblDateTime, b.DateTime},   {m_ui->lblDesinger, b.Desinger},

@@ -57,34 +57,10 @@ FrmDisplayBoard::FrmDisplayBoard(Desktop& desktop, const ProjectInfo& project, c
 {
     setAttribute(Qt::WA_DeleteOnClose);
     m_ui->setupUi(this);
-    setWindowTitle(title);
 
-    const BoardText b = boardText(project, culvert);
-    const std::pair<QLabel*, const std::string&> values[] = {
-        {m_ui->lblPjtName, b.PjtName},     {m_ui->lblPjtNo, b.PjtNo},         {m_ui->lblControlNo, b.ControlNo},
-        {m_ui->lblDescrpt, b.Descrpt},     {m_ui->lblDateTime, b.DateTime},   {m_ui->lblDesinger, b.Desinger},
-        {m_ui->lblCulvertID, b.CulvertID}, {m_ui->lblCulvertSta, b.CulvertSta}, {m_ui->lblReturnPd, b.ReturnPd},
-        {m_ui->lblRFZone, b.RFZone},       {m_ui->lblRemotePt, b.RemotePt},   {m_ui->lblCulvertPt, b.CulvertPt},
-        {m_ui->lblLenTravel, b.LenTravel}, {m_ui->lblSlope, b.Slope},         {m_ui->lblTC, b.TC},
-        {m_ui->lblCorFactor, b.CorFactor}, {m_ui->lblCorTC, b.CorTC},         {m_ui->lblIntensity, b.Intensity},
-        {m_ui->lblLotNo, b.LotNo},         {m_ui->lblTotalArea, b.TotalArea}, {m_ui->lblC, b.C},
-        {m_ui->lblQ, b.Q},
-    };
-    for (const auto& [label, text] : values)
-        label->setText(QString::fromStdString(text));
-    QStringList rows;
-    const std::size_t listed = std::min(static_cast<std::size_t>(std::max(areas, 0)), culvert.Areas.size());
-    rows.reserve(qsizetype(listed));
-    for (std::size_t j = 0; j < listed; ++j)
-        rows.append(QString::fromStdString(boardAreaRow(culvert.Areas[j])));
-    // The rows are read whole: the list is as wide as its longest row, within reason.
-    const QFontMetrics metrics(m_ui->lstArea->font());
-    const int widest = std::max(metrics.horizontalAdvance(QString(40, QLatin1Char('0'))),
-                                int(std::ceil(widestRow(m_ui->lstArea->font(), rows))));
-    m_ui->lstArea->setModel(new QStringListModel(rows, m_ui->lstArea));
-    m_ui->lstArea->setMinimumWidth(std::min(widest + 2 * metrics.averageCharWidth(), kWidestList) +
-                                   2 * m_ui->lstArea->frameWidth() +
-                                   m_ui->lstArea->verticalScrollBar()->sizeHint().width());
+    m_rows = new QStringListModel(m_ui->lstArea);
+    m_ui->lstArea->setModel(m_rows);
+    showCulvert(project, culvert, areas, title);
     // Q is what the designer comes for.
     QFont q = m_ui->lblQ->font();
     q.setBold(true);
@@ -110,6 +86,42 @@ FrmDisplayBoard::FrmDisplayBoard(Desktop& desktop, const ProjectInfo& project, c
 }
 
 FrmDisplayBoard::~FrmDisplayBoard() = default;
+
+void FrmDisplayBoard::showCulvert(const ProjectInfo& project, const CulvertRecord& culvert, int areas,
+                                  const QString& title)
+{
+    setWindowTitle(title);
+    const BoardText b = boardText(project, culvert);
+    const std::pair<QLabel*, const std::string&> values[] = {
+        {m_ui->lblPjtName, b.PjtName},     {m_ui->lblPjtNo, b.PjtNo},         {m_ui->lblControlNo, b.ControlNo},
+        {m_ui->lblDescrpt, b.Descrpt},     {m_ui->lblDateTime, b.DateTime},   {m_ui->lblDesinger, b.Desinger},
+        {m_ui->lblCulvertID, b.CulvertID}, {m_ui->lblCulvertSta, b.CulvertSta}, {m_ui->lblReturnPd, b.ReturnPd},
+        {m_ui->lblRFZone, b.RFZone},       {m_ui->lblRemotePt, b.RemotePt},   {m_ui->lblCulvertPt, b.CulvertPt},
+        {m_ui->lblLenTravel, b.LenTravel}, {m_ui->lblSlope, b.Slope},         {m_ui->lblTC, b.TC},
+        {m_ui->lblCorFactor, b.CorFactor}, {m_ui->lblCorTC, b.CorTC},         {m_ui->lblIntensity, b.Intensity},
+        {m_ui->lblLotNo, b.LotNo},         {m_ui->lblTotalArea, b.TotalArea}, {m_ui->lblC, b.C},
+        {m_ui->lblQ, b.Q},
+    };
+    for (const auto& [label, text] : values)
+        label->setText(QString::fromStdString(text));
+    QStringList rows;
+    const std::size_t listed = std::min(static_cast<std::size_t>(std::max(areas, 0)), culvert.Areas.size());
+    rows.reserve(qsizetype(listed));
+    for (std::size_t j = 0; j < listed; ++j)
+        rows.append(QString::fromStdString(boardAreaRow(culvert.Areas[j])));
+    // The rows are read whole: the list is as wide as its longest row, within reason.
+    const QFontMetrics metrics(m_ui->lstArea->font());
+    const int widest = std::max(metrics.horizontalAdvance(QString(40, QLatin1Char('0'))),
+                                int(std::ceil(widestRow(m_ui->lstArea->font(), rows))));
+    m_rows->setStringList(rows);
+    m_ui->lstArea->setMinimumWidth(std::min(widest + 2 * metrics.averageCharWidth(), kWidestList) +
+                                   2 * m_ui->lstArea->frameWidth() +
+                                   m_ui->lstArea->verticalScrollBar()->sizeHint().width());
+    m_ui->lstArea->scrollToTop();
+    m_ui->lblPrevious->setEnabled(true);
+    m_ui->lblNext->setEnabled(true);
+    m_ui->Frame5->show();
+}
 
 QPushButton* FrmDisplayBoard::nextButton() const
 {

@@ -1,7 +1,8 @@
 #pragma once
 // frmDisplayBoard: the results of one culvert as the run computed them: the project header, the
 // intensity inputs and derived values, the sub-areas and Q = CiA. After a run of all culverts the
-// step buttons move through them.
+// step buttons move through them. Each step fills the same window afresh (a new window per step
+// would cost more than the culvert's whole board, and would jump back to the screen's centre).
 
 #include <memory>
 
@@ -16,6 +17,7 @@ class FrmDisplayBoard;
 }
 
 class QPushButton;
+class QStringListModel;
 
 namespace sw {
 
@@ -26,6 +28,10 @@ public:
     FrmDisplayBoard(Desktop& desktop, const ProjectInfo& project, const CulvertRecord& culvert, int areas,
                     const QString& title);
     ~FrmDisplayBoard() override;
+
+    // Fills every value and the first `areas` sub-area rows, as a fresh board: both step buttons
+    // enabled, the step frame shown.
+    void showCulvert(const ProjectInfo& project, const CulvertRecord& culvert, int areas, const QString& title);
 
     [[nodiscard]] QPushButton* nextButton() const;
     [[nodiscard]] QPushButton* previousButton() const;
@@ -42,6 +48,7 @@ signals:
 
 private:
     std::unique_ptr<Ui::FrmDisplayBoard> m_ui;
+    QStringListModel* m_rows = nullptr;
     WindowRegistration m_registration;
 };
 

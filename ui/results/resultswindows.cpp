@@ -77,6 +77,7 @@ void ResultsWindows::resultsReady(int culvert, bool single)
     m_run = m_session.document();
     m_windowState.LastRunSingle = single;
     m_windowState.BoardCulvert = static_cast<std::int16_t>(culvert);
+    closeNow(m_board);  // a new run opens a board of its own
     showBoardCulvert();
     if (!m_allCulverts)
         return;
@@ -106,24 +107,25 @@ void ResultsWindows::ShowCulvertResult(int culvert, int areas)
     const CulvertRecord* record = culvertAt(m_run, culvert);
     if (record == nullptr)
         return;
-    // Every board starts afresh, both step buttons enabled. The old one may be the sender of the
-    // step that got here: it goes once its handler has returned.
+    // A step fills the board that is open, afresh; a run, or a board closed meanwhile, opens one.
     if (m_board) {
-        m_board->hide();
-        m_board->deleteLater();
-        m_board->disconnect(this);
+        m_board->showCulvert(m_run.ProjectInfo, *record, areas, title());
+    } else {
+        m_board = new FrmDisplayBoard(m_desktop, m_run.ProjectInfo, *record, areas, title());
+        connect(m_board, &FrmDisplayBoard::nextClicked, this, &ResultsWindows::stepNext);
+        connect(m_board, &FrmDisplayBoard::previousClicked, this, &ResultsWindows::stepPrevious);
+        connect(m_board, &FrmDisplayBoard::summaryRequested, this, &ResultsWindows::ShowSummary);
+        connect(m_board, &FrmDisplayBoard::printRequested, this, &ResultsWindows::showPrinterSelector);
+        connect(m_board, &FrmDisplayBoard::calculationRequested, this, &ResultsWindows::showCalculation);
+        connect(m_board, &FrmDisplayBoard::exportCsvRequested, this, &ResultsWindows::exportCsv);
+        connect(m_board, &FrmDisplayBoard::allCulvertsRequested, this, &ResultsWindows::showAllCulverts);
     }
-    m_board = new FrmDisplayBoard(m_desktop, m_run.ProjectInfo, *record, areas, title());
-    connect(m_board, &FrmDisplayBoard::nextClicked, this, &ResultsWindows::stepNext);
-    connect(m_board, &FrmDisplayBoard::previousClicked, this, &ResultsWindows::stepPrevious);
-    connect(m_board, &FrmDisplayBoard::summaryRequested, this, &ResultsWindows::ShowSummary);
-    connect(m_board, &FrmDisplayBoard::printRequested, this, &ResultsWindows::showPrinterSelector);
-    connect(m_board, &FrmDisplayBoard::calculationRequested, this, &ResultsWindows::showCalculation);
-    connect(m_board, &FrmDisplayBoard::exportCsvRequested, this, &ResultsWindows::exportCsv);
-    connect(m_board, &FrmDisplayBoard::allCulvertsRequested, this, &ResultsWindows::showAllCulverts);
     if (m_windowState.LastRunSingle)
         m_board->hideSteps();
+    // On top, as a board opened anew would be (a culvert chosen in All Culverts comes from behind).
     m_board->show();
+    m_board->raise();
+    m_board->activateWindow();
 }
 
 void ResultsWindows::showBoardCulvert()

@@ -1,6 +1,6 @@
 // Start-up: the command line (a project to open, --help, --version and what is wrong usage), the
-// splash handing over to a main window that opens the named project as File > Open would, and
-// the installed programs answering --help and --version without a display.
+// programs answering it without a display, and the splash handing over to a main window that opens
+// the named project as File > Open would, or says why it cannot.
 
 #include <QProcess>
 
@@ -48,8 +48,7 @@ public:
 private slots:
     void commandLine_data();
     void commandLine();
-    void programsAnswerWithoutADisplay_data();
-    void programsAnswerWithoutADisplay();
+    void reportProgramRefusesMoreThanTheVersion();
     void namedProjectOpensAfterTheSplash();
     void namedProjectThatCannotBeOpenedLeavesAnUntitledWindow_data();
     void namedProjectThatCannotBeOpenedLeavesAnUntitledWindow();
@@ -75,7 +74,7 @@ void TestStartup::commandLine_data()
     QTest::newRow("-h, with a project") << QStringList{"-h", "x.txt"} << Action::ShowHelp << QString() << "Usage: ";
     QTest::newRow("--version") << QStringList{"--version"} << Action::ShowVersion << QString()
                                << "stormwick " STORMWICK_VERSION "\n";
-    QTest::newRow("-v") << QStringList{"-v"} << Action::ShowVersion << QString() << "stormwick ";
+    QTest::newRow("-v") << QStringList{"-v"} << Action::ShowVersion << QString() << "stormwick " STORMWICK_VERSION "\n";
     QTest::newRow("two projects") << QStringList{"a.txt", "b.txt"} << Action::WrongUsage << QString()
                                   << "Only one project can be opened at a time: 2 were named.\nUsage: ";
     QTest::newRow("an unknown option") << QStringList{"--print", "a.txt"} << Action::WrongUsage << QString()
@@ -95,65 +94,90 @@ void TestStartup::commandLine()
     const StartOptions options = parseStartOptions(QStringList{"stormwick"} + arguments);
     QCOMPARE(options.action, action);
     QCOMPARE(options.project, project);
-    QVERIFY2(options.text.startsWith(textStart), qPrintable(options.text));
-    // What goes wrong comes with the help, which names the one argument there is.
-    if (action == StartOptions::Action::WrongUsage || action == StartOptions::Action::ShowHelp)
-        QVERIFY2(options.text.contains(QStringLiteral(" [options] [PROJECT]\n")) &&
-                     options.text.contains(QStringLiteral("  PROJECT        The project file to open.\n")),
-                 qPrintable(options.text));
+    QStringList texts{options.text};
+    // The program itself says the same without any display: help and version on standard output,
+    // what is wrong on standard error with status 2.
+    if (action != StartOptions::Action::Start) {
+        const Ran ran = runWithoutDisplay(QStringLiteral(STORMWICK_EXE), arguments);
+        const bool wrong = action == StartOptions::Action::WrongUsage;
+        QCOMPARE(ran.exitCode, wrong ? 2 : 0);
+        QVERIFY2((wrong ? ran.out : ran.err).isEmpty(), qPrintable(ran.out + ran.err));
+        texts << (wrong ? ran.err : ran.out);
+    }
+    for (const QString& text : texts) {
+        QVERIFY2(action == StartOptions::Action::ShowVersion ? text == textStart : text.startsWith(textStart),
+                 qPrintable(text));
+        // What goes wrong comes with the help, which names the one argument there is.
+        if (action == StartOptions::Action::WrongUsage || action == StartOptions::Action::ShowHelp)
+            QVERIFY2(text.contains(QStringLiteral(" [options] [PROJECT]\n")) &&
+                         text.contains(QStringLiteral("  PROJECT        The project file to open.\n")),
+                     qPrintable(text));
+    }
 }
 
-void TestStartup::programsAnswerWithoutADisplay_data()
+// The report program, too, answers without a display; its version takes nothing more.
+void TestStartup::reportProgramRefusesMoreThanTheVersion()
 {
-    QTest::addColumn<QString>("program");
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("out");
-    QTest::addColumn<QString>("errStart");
-    const QString app = QStringLiteral(STORMWICK_EXE);
-    const QString report = QStringLiteral(STORMWICK_REPORT_EXE);
-    QTest::newRow("stormwick --version") << app << QStringList{"--version"} << 0 << "stormwick " STORMWICK_VERSION "\n" << "";
-    QTest::newRow("stormwick-report --version")
-        << report << QStringList{"--version"} << 0 << "stormwick-report " STORMWICK_VERSION "\n" << "";
-    QTest::newRow("stormwick --help") << app << QStringList{"--help"} << 0 << "*" << "";
-    QTest::newRow("stormwick, two projects") << app << QStringList{"a.txt", "b.txt"} << 2 << ""
-                                             << "Only one project can be opened at a time: 2 were named.\nUsage: ";
-    QTest::newRow("stormwick, an unknown option") << app << QStringList{"--bogus"} << 2 << "" << "Unknown option 'bogus'.\n";
-    QTest::newRow("stormwick-report --version, more") << report << QStringList{"--version", "x"} << 2 << ""
-                                                      << "Wrong number of arguments.\n";
+    const Ran ran = runWithoutDisplay(QStringLiteral(STORMWICK_REPORT_EXE), {"--version", "x"});
+    QCOMPARE(ran.exitCode, 2);
+    QVERIFY2(ran.out.isEmpty() && ran.err.startsWith("Wrong number of arguments.\n"), qPrintable(ran.err));
 }
 
-void TestStartup::programsAnswerWithoutADisplay()
-{
-    QFETCH(QString, program);
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, out);
-    QFETCH(QString, errStart);
-    const Ran ran = runWithoutDisplay(program, arguments);
-    QVERIFY2(ran.exitCode == exitCode, qPrintable(QStringLiteral("exit %1: %2").arg(ran.exitCode).arg(ran.err)));
-    if (out == QLatin1String("*"))
-        QVERIFY2(ran.out.contains(QStringLiteral("[options] [PROJECT]")) && ran.out.contains(QStringLiteral("--version")),
-                 qPrintable(ran.out));
-    else
-        QCOMPARE(ran.out, out);
-    QVERIFY2(errStart.isEmpty() ? ran.err.isEmpty() : ran.err.startsWith(errStart), qPrintable(ran.err));
-}
-
+// A file written by hand (CR LF, Windows-1252), shown as written and saved back byte for byte.
 void TestStartup::namedProjectOpensAfterTheSplash()
 {
     const QString path = this->path("route 9.txt");
     QVERIFY(QFile::copy(QStringLiteral(SW_UI_TEST_DATA "/route9-handwritten.txt"), path));
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    const QByteArray original = bytesOf(path);
+    QVERIFY(original.contains("Caf\xE9 junction to river\r\n"));  // the data file kept its bytes
     FrmMain* window = start(path);
-    QVERIFY(window);
+    QVERIFY(window && m_h->showActive());
     QTRY_VERIFY(!m_h->desktop->windows().find("frmFront"));
     QCOMPARE(window->windowTitle(), path);
-    QCOMPARE(s->text("txtProjectName"), QStringLiteral("Route 9 Widening"));
-    QCOMPARE(s->combo("cboCulvertNo1")->count(), 4);
     QCOMPARE(m_h->windowState->ProjectFileName, path.toStdString());
     QVERIFY(dialogs().asked().empty());  // no dialog: the path was given
     QVERIFY(messages().asked().empty());
     QVERIFY(!m_h->session->IsPristine);  // as after Open: an opened project counts as touched
+    QCOMPARE(doc().ProjectInfo, (ProjectInfo{"Route 9 Widening", "P-17", "CN 0042", "Caf\xC3\xA9 junction to river",
+                                             "05/06/1999", "2:30:00 PM", "Ren\xC3\xA9" "e Ortiz"}));
+    QCOMPARE(doc().CulvertList[0].Areas, (std::vector<SubArea>{{"Asphaltic", 0.86, "2.5 a", 2.5, "ditch"},
+                                                               {"Own surface \xC3\xA9", 0.5, "1.0 h", 2.5, "field"}}));
+    QVERIFY(doc().CulvertList.size() == 4 && doc().CulvertList[1].RFZone.empty() &&
+            doc().CulvertList[2].Description == "Sta 30");
+
+    // Culvert C1 is selected, and so computed; the others as they are chosen: metres and a typed
+    // factor; no inputs; no sub-areas.
+    const auto expectShown = [this](std::initializer_list<std::pair<const char*, const char*>> boxes) {
+        for (const auto& [name, text] : boxes)
+            QCOMPARE(s->text(name), QString::fromUtf8(text));
+    };
+    expectShown({{"txtProjectName", "Route 9 Widening"}, {"txtProDescrpt", "Caf\xC3\xA9 junction to river"},
+                 {"txtDesigner", "Ren\xC3\xA9" "e Ortiz"}, {"txtDate", "05/06/1999"}, {"lblTime", "2:30:00 PM"},
+                 {"cboCulvertNo1", "C1"}, {"lblCulvertID", "C1"}, {"cboretPeriod", "25"}, {"cboRFzone", "B"},
+                 {"txtEleRemote", "1010"}, {"cboTravelUnit", "ft"}, {"lblCorFactor", "1"},
+                 {"txtCulvertDescrpt", "Sta 10+50"}, {"lblLot", "2"}, {"lblTA", "5.0"}, {"lblWC", "0.68"}});
+    QCOMPARE(entriesOf(s->combo("cboCulvertNo2")), (QStringList{"C1", "C2", "C3", "C4"}));
+    QCOMPARE(s->rows("lstIntensity"), plainLines("C1").mid(0, 7) << "Intensity (in/hr): 7.05 (179 mm/hr) ");
+    QCOMPARE(s->rows("lstAreaInfo"), (QStringList{"Asphaltic,2.5 a,0.86,ditch", "Own surface \u00e9,1.0 h,0.50,field"}));
+    SW_STEP(s->typeCulvertId("C3"));
+    expectShown({{"lblCulvertID", "C3"}, {"txtEleRemote", "305"}, {"cboCulvertUnit", "m"}, {"txtLenTravel", "300"},
+                 {"txtCorFactor", "1.2"}, {"txtCulvertDescrpt", ""}});
+    QVERIFY(s->w<QRadioButton>("optUser")->isChecked() && s->w("txtCorFactor")->isVisible());
+    QCOMPARE(s->rows("lstIntensity").mid(1, 5),
+             (QStringList{"Ele. of Remote Point (ft):1000.64", "Ele. of Culvert Inlet (ft): 984.24",
+                          "Len. of Travel (ft): 984.24", "Slope (ft/ft): 0.01666", "Corr. Factor: 1.2 (User Defined)"}));
+    QCOMPARE(s->rows("lstAreaInfo"), QStringList{});
+    SW_STEP(s->typeCulvertId("C2"));
+    expectShown({{"lblCulvertID", "C2"}, {"txtEleRemote", ""}, {"txtEleCulvert", ""}, {"txtLenTravel", ""},
+                 {"txtCorFactor", ""}, {"txtCulvertDescrpt", "Sta 20"}, {"lblLot", "1"}, {"lblTA", "3.0"},
+                 {"lblWC", "0.25"}});
+    QCOMPARE(s->rows("lstAreaInfo"), QStringList{"Grass Areas (> 75%)-Flat 0~2%,3.0 a,0.25,lawn"});
+
+    // Saved back where it came from, without a question, byte for byte as written by hand.
+    action("mnuSave")->trigger();
+    QVERIFY(messages().asked().empty() && dialogs().asked().empty());
+    QCOMPARE(bytesOf(path), original);
 }
 
 void TestStartup::namedProjectThatCannotBeOpenedLeavesAnUntitledWindow_data()

@@ -57,9 +57,9 @@ public:
 
 private slots:
     void startupStateAndTheRunMenu();
-    void tabChangesAndEnterMoveTheFocus();
-    void tabRunsRoundTheTabOnShow_data();
-    void tabRunsRoundTheTabOnShow();
+    void keysRunRoundTheTabOnShow_data();
+    void keysRunRoundTheTabOnShow();
+    void changeOfTabFocusesItsFirstBox();
     void versionMenuIsInertAndAboutBoxTextsAndPlace();
     void splashSetsPathsAndHandsOver();
     void projectNoKeepsThirtyCharacters();
@@ -143,22 +143,61 @@ void TestFrmMain::startupStateAndTheRunMenu()
     QVERIFY(run->isEnabled());
 }
 
-void TestFrmMain::tabChangesAndEnterMoveTheFocus()
+void TestFrmMain::keysRunRoundTheTabOnShow_data()
 {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("ring");  // from the first control, as the key visits them
+    const QStringList project{"txtProjectName", "txtProjectNo", "txtControlNo", "txtProDescrpt",
+                              "txtDate",        "txtDesigner",  "txtProjectName"};
+    // Enter, the keypad's too, cycles the project boxes as Tab does.
+    QTest::newRow("project, Tab") << 0 << int(Qt::Key_Tab) << project;
+    QTest::newRow("project, Enter") << 0 << int(Qt::Key_Return) << project;
+    QTest::newRow("project, keypad Enter") << 0 << int(Qt::Key_Enter) << project;
+    // An option group is one stop, at its chosen option; leaving "Intensity" returns to the culvert box.
+    QTest::newRow("intensity") << kIntensityPage << int(Qt::Key_Tab)
+                               << QStringList{"cboretPeriod", "cmdFqyTable", "cboRFzone", "cmdRFMap", "txtEleRemote",
+                                              "cboRemoteUnit", "txtEleCulvert", "cboCulvertUnit", "txtLenTravel",
+                                              "cboTravelUnit", "optManual", "cboTCFactorList", "cmdIntensity",
+                                              "cboCulvertNo2"};
+    QTest::newRow("drainage") << kDrainagePage << int(Qt::Key_Tab)
+                              << QStringList{"cboCulvertNo1", "txtCulvertDescrpt", "optManualC", "cboSurface", "txtArea",
+                                             "cboAreaUnit", "txtDesCrption", "cmdAdd", "cmdRemove", "cmdRemoveAll",
+                                             "lstAreaInfo", "cboCulvertNo1"};
+}
+
+void TestFrmMain::keysRunRoundTheTabOnShow()
+{
+    QFETCH(int, page);
+    QFETCH(int, key);
+    QFETCH(QStringList, ring);
     QVERIFY(createShown());
-    const char* cycle[] = {"txtProjectName", "txtProjectNo", "txtControlNo", "txtProDescrpt",
-                           "txtDate",        "txtDesigner",  "txtProjectName"};
-    QTRY_VERIFY(box(cycle[0])->hasFocus());
-    for (std::size_t i = 1; i < std::size(cycle); ++i) {
-        QTest::keyClick(box(cycle[i - 1]), Qt::Key_Return);
-        QVERIFY2(box(cycle[i])->hasFocus(), cycle[i]);
-        QVERIFY2(colour(cycle[i]) == kCyan && colour(cycle[i - 1]) == kWhite, cycle[i]);
+    SW_STEP(s->createCulvert("K1") && s->addSubArea(kDitch) && s->showPage(page));
+    QWidget* first = s->w(qPrintable(ring.front()));
+    first->setFocus(Qt::OtherFocusReason);
+    QTabWidget* tabs = s->w<QTabWidget>("SSTab1");
+    for (qsizetype i = 1; i < ring.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY2(tabs->widget(page)->isAncestorOf(focus), qPrintable(ring[i]));
+        const QWidget* named = s->w(qPrintable(ring[i]));
+        QVERIFY2(focus == named || named->isAncestorOf(focus), qPrintable(ring[i] + " expected, " + focus->objectName()));
+        if (page == 0)
+            QVERIFY2(colour(qPrintable(ring[i])) == kCyan && colour(qPrintable(ring[i - 1])) == kWhite,
+                     qPrintable(ring[i]));
     }
     // Enter moves on; it types nothing.
-    QCOMPARE(box("txtDate")->text(), QStringLiteral("03/09/2024"));
-    QTest::keyClick(box("txtProjectName"), Qt::Key_Enter);  // the keypad's Enter too
-    QVERIFY(box("txtProjectNo")->hasFocus());
-    // A change of tab puts the focus into the tab's first box.
+    QCOMPARE(s->text("txtDate"), QStringLiteral("03/09/2024"));
+    // Backwards too, and never into another tab.
+    for (int i = 0; i < 30; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QVERIFY(tabs->widget(page)->isAncestorOf(QApplication::focusWidget()));
+    }
+}
+
+void TestFrmMain::changeOfTabFocusesItsFirstBox()
+{
+    QVERIFY(createShown());
     for (const auto& [tab, first] : {std::pair(1, "cboCulvertNo2"), std::pair(2, "txtCulvertDescrpt"),
                                      std::pair(0, "txtProjectName")}) {
         SW_STEP(s->showPage(tab));
@@ -168,48 +207,6 @@ void TestFrmMain::tabChangesAndEnterMoveTheFocus()
     SW_STEP(s->focusOn(s->w("txtDesigner")) && s->showPage(1));
     QVERIFY(s->w("cboCulvertNo2")->hasFocus());
     QCOMPARE(colour("txtDesigner"), kWhite);
-}
-
-void TestFrmMain::tabRunsRoundTheTabOnShow_data()
-{
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QStringList>("ring");  // from the first control, as Tab visits them
-    QTest::newRow("project") << 0
-                             << QStringList{"txtProjectName", "txtProjectNo", "txtControlNo", "txtProDescrpt", "txtDate",
-                                            "txtDesigner", "txtProjectName"};
-    // An option group is one stop, at its chosen option; leaving "Intensity" returns to the culvert box.
-    QTest::newRow("intensity") << kIntensityPage
-                               << QStringList{"cboretPeriod", "cmdFqyTable", "cboRFzone", "cmdRFMap", "txtEleRemote",
-                                              "cboRemoteUnit", "txtEleCulvert", "cboCulvertUnit", "txtLenTravel",
-                                              "cboTravelUnit", "optManual", "cboTCFactorList", "cmdIntensity",
-                                              "cboCulvertNo2"};
-    QTest::newRow("drainage") << kDrainagePage
-                              << QStringList{"cboCulvertNo1", "txtCulvertDescrpt", "optManualC", "cboSurface", "txtArea",
-                                             "cboAreaUnit", "txtDesCrption", "cmdAdd", "cmdRemove", "cmdRemoveAll",
-                                             "lstAreaInfo", "cboCulvertNo1"};
-}
-
-void TestFrmMain::tabRunsRoundTheTabOnShow()
-{
-    QFETCH(int, page);
-    QFETCH(QStringList, ring);
-    QVERIFY(createShown());
-    SW_STEP(s->createCulvert("K1") && s->addSubArea(kDitch) && s->showPage(page));
-    QWidget* first = s->w(qPrintable(ring.front()));
-    first->setFocus(Qt::OtherFocusReason);
-    QTabWidget* tabs = s->w<QTabWidget>("SSTab1");
-    for (qsizetype i = 1; i < ring.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QWidget* focus = QApplication::focusWidget();
-        QVERIFY2(tabs->widget(page)->isAncestorOf(focus), qPrintable(ring[i]));
-        const QWidget* named = s->w(qPrintable(ring[i]));
-        QVERIFY2(focus == named || named->isAncestorOf(focus), qPrintable(ring[i] + " expected, " + focus->objectName()));
-    }
-    // Backwards too, and never into another tab.
-    for (int i = 0; i < 30; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        QVERIFY(tabs->widget(page)->isAncestorOf(QApplication::focusWidget()));
-    }
 }
 
 void TestFrmMain::versionMenuIsInertAndAboutBoxTextsAndPlace()

@@ -1,7 +1,7 @@
 // The File menu: New, Open, Save, Save As and Exit with their questions and the file dialog, the
 // caption as the record of the current file, the close box, every case where a command must leave
-// the project alone (a save cancelled or failed, a file refused), and whole cycles: a project typed,
-// saved, replaced by New and opened again, and a file written by hand (CR LF, Windows-1252).
+// the project alone (a save cancelled or failed, a file refused), files read with a message, and a
+// whole cycle: a project typed, saved, replaced by New and opened again.
 // The Edit menu: Undo and Redo of every kind of change back to the bytes of the file, the current
 // culvert following what is taken back, Ctrl+Z in a text box taking back the project's change
 // rather than the box's, Rename Culvert with its refusals.
@@ -81,24 +81,16 @@ class TestFileCommands : public EditorTest {
     Q_OBJECT
 
 private slots:
-    void answeredSaveQuestionThenTheCommandGoesOn_data();
-    void answeredSaveQuestionThenTheCommandGoesOn();
-    void saveThatDoesNotHappenKeepsTheProject_data();
-    void saveThatDoesNotHappenKeepsTheProject();
+    void saveQuestionAndWhatFollows_data();
+    void saveQuestionAndWhatFollows();
     void openAsksOnlyForATouchedProject_data();
     void openAsksOnlyForATouchedProject();
-    void openFromTheKeyboardRightAfterStartUpAsksNothing();
-    void refusedFileLeavesEverythingAsItWas_data();
-    void refusedFileLeavesEverythingAsItWas();
-    void partlyReadFileIsShownButStaysUntitled();
-    void culvertWithoutIdIsNamedAndSaveKeepsEveryCulvert();
+    void fileThatBringsAMessage_data();
+    void fileThatBringsAMessage();
     void saveAsChecksTheFieldsInOrder_data();
     void saveAsChecksTheFieldsInOrder();
-    void saveOfANewProjectNamesItsFile();
     void typedProjectComesBackAfterSaveNewAndOpen();
-    void handWrittenFileIsShownAsWritten();
     void everyChangeUndoneAndRedoneToTheFileBytes();
-    void ctrlZInABoxTakesBackTheProjectsChange();
     void renameCulvert();
 
 private:
@@ -161,51 +153,82 @@ private:
         return messages().asked().empty();
     }
     QString current() const { return QString::fromStdString(m_h->session->currentCulvert()->CulvertNo); }
-    void expectShown(std::initializer_list<std::pair<const char*, const char*>> boxes)
-    {
-        for (const auto& [name, text] : boxes)
-            QCOMPARE(s->text(name), QString::fromUtf8(text));
-    }
 };
 
-void TestFileCommands::answeredSaveQuestionThenTheCommandGoesOn_data()
+void TestFileCommands::saveQuestionAndWhatFollows_data()
 {
     QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("situation");
-    for (const char* command : {"mnuNew", "mnuExit", "close box"})
-        for (const char* situation : {"no name, answered No", "new file", "existing file", "opened file"})
-            QTest::addRow("%s, %s", command, situation) << command << situation;
+    QTest::addColumn<QString>("how");
+    // Answered No, or saved to a file: New, Exit and the close box go on. A save that does not
+    // happen keeps the project, whichever command it was for.
+    for (const char* command : {"mnuNew", "mnuExit", "mnuOpen", "close box", "mnuSave", "mnuSaveAs"})
+        for (const char* how : {"answered No", "new file", "existing file", "opened file", "dialog cancelled",
+                                "overwrite declined", "no culvert", "folder missing", "own folder gone"}) {
+            const QByteArray c(command), h(how);
+            if (h == "answered No" || h.endsWith(" file") ? c != "mnuOpen" && !c.startsWith("mnuSave")
+                                                           : c != "mnuSaveAs" || h != "own folder gone")
+                QTest::addRow("%s, %s", command, how) << command << how;
+        }
 }
 
-void TestFileCommands::answeredSaveQuestionThenTheCommandGoesOn()
+void TestFileCommands::saveQuestionAndWhatFollows()
 {
     QFETCH(QString, command);
-    QFETCH(QString, situation);
-    const bool saves = !situation.endsWith("No");
-    const QString target = path("saved.txt");
-    if (situation == "opened file") {
+    QFETCH(QString, how);
+    const bool asks = !command.startsWith("mnuSave");
+    const bool goesOn = how == "answered No" || how.endsWith(" file");
+    const bool opened = how == "opened file" || how == "own folder gone";
+    const QString existing = path("existing.txt");
+    QVERIFY(writeBytes(existing, "keep me\r\n"));
+    const QString target = how == "own folder gone" ? path("sub/harbour.txt")
+                           : how == "existing file" ? existing
+                                                    : path("saved.txt");
+    if (opened) {
+        QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("sub")));
         QVERIFY(openHarbour(target));
         SW_STEP(retypeDesigner());
     } else {
         // Without a project name a project with culverts is still asked about: they are work.
-        SW_STEP(typeProject(QStringList{saves ? kHarbour[0] : ""} + kHarbour.mid(1)));
-        SW_STEP(s->enterCulvert("7A", kPlainInputs, {}, ""));
-        if (saves)
-            dialogs().queuePath(target.toStdString());
+        SW_STEP(typeProject(QStringList{how == "answered No" ? "" : kHarbour[0]} + kHarbour.mid(1)));
+        if (how != "no culvert")
+            SW_STEP(s->enterCulvert("7A", kPlainInputs, {}, ""));
     }
-    Boxes boxes{yesNo(kSaveCurrent)};
-    messages().queueYesNo(saves ? YesNo::Yes : YesNo::No);
-    if (situation == "existing file") {
-        QVERIFY(writeBytes(target, "an older project\r\n"));
-        messages().queueYesNo(YesNo::Yes);
-        boxes.push_back(yesNo(kOverwriteNewExit));
+    // The folder of the opened file is gone (a network share dropped, a stick pulled out).
+    if (how == "own folder gone")
+        QVERIFY(QDir(path("sub")).removeRecursively());
+    const Picture before = picture();
+    Boxes boxes;
+    if (asks) {
+        messages().queueYesNo(how == "answered No" ? YesNo::No : YesNo::Yes);
+        boxes.push_back(yesNo(kSaveCurrent));
     }
+    const std::map<QString, QString> chosen{{"new file", target},          {"existing file", existing},
+                                            {"dialog cancelled", {}},      {"overwrite declined", existing},
+                                            {"no culvert", path("fresh.txt")}, {"folder missing", path("missing/p.txt")}};
+    if (const auto it = chosen.find(how); it != chosen.end())
+        dialogs().queuePath(it->second.toStdString());
+    if (how == "existing file" || how == "overwrite declined") {
+        messages().queueYesNo(how == "existing file" ? YesNo::Yes : YesNo::No);
+        boxes.push_back(yesNo(asks ? kOverwriteNewExit : kOverwriteSave));
+    }
+    if (how == "no culvert")
+        boxes.push_back(ok(kMissingInputs));
+    if (how == "folder missing" || how == "own folder gone")
+        boxes.push_back(ok(kAccessDenied));
     m_h->desktop->clock().setToday({2025, 1, 2});
     m_h->desktop->clock().setTimeOfDay("08:00:01");
     QPointer<FrmMain> old = m_h->window;
     QVERIFY(run(command));
     QCOMPARE(messages().asked(), boxes);
-    QCOMPARE(dialogs().asked(), !saves ? Dialogs{} : Dialogs{situation == "opened file" ? kOpen : kSave});
+    QCOMPARE(dialogs().asked(), how == "answered No" ? Dialogs{} : Dialogs{opened ? kOpen : kSave});
+    if (!goesOn) {
+        QVERIFY(m_h->desktop->endRequests() == 0 && sameMainWindow() && m_h->window->isVisible());
+        QVERIFY(picture() == before);
+        QVERIFY(readBytes(existing) == "keep me\r\n" && !QFile::exists(path("fresh.txt")) &&
+                !QFile::exists(path("missing")));
+        return;
+    }
+    const bool saves = how != "answered No";
     const std::string bytes = readBytes(target);
     QCOMPARE(bytes.find("\r\nDesigner=B. Moreau\r\n") != npos && bytes.find("\r\nCulvert No=7A\r\n") != npos, saves);
     if (saves)
@@ -222,64 +245,6 @@ void TestFileCommands::answeredSaveQuestionThenTheCommandGoesOn()
     QVERIFY(m_h->document().CulvertList.empty() && m_h->session->IsPristine && m_h->session->CurCulvert() == kNoCulvert);
     QVERIFY(s->text("txtProjectName").isEmpty() && s->text("txtDate") == "01/02/2025");
     QVERIFY(s->combo("cboCulvertNo2")->count() == 0 && s->list("lstAreaInfo")->model()->rowCount() == 0);
-}
-
-void TestFileCommands::saveThatDoesNotHappenKeepsTheProject_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("how");
-    for (const char* command : {"mnuNew", "mnuExit", "mnuOpen", "close box", "mnuSave", "mnuSaveAs"})
-        for (const char* how : {"dialog cancelled", "overwrite declined", "no culvert", "folder missing", "own folder gone"})
-            if (QByteArray(command) != "mnuSaveAs" || QByteArray(how) != "own folder gone")
-                QTest::addRow("%s, %s", command, how) << command << how;
-}
-
-void TestFileCommands::saveThatDoesNotHappenKeepsTheProject()
-{
-    QFETCH(QString, command);
-    QFETCH(QString, how);
-    const bool asks = !command.startsWith("mnuSave");
-    const bool opened = how == "own folder gone";
-    const QString existing = path("existing.txt");
-    QVERIFY(writeBytes(existing, "keep me\r\n"));
-    if (opened) {
-        // The folder of the opened file is gone (a network share dropped, a stick pulled out).
-        QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("sub")));
-        QVERIFY(openHarbour(path("sub/harbour.txt")));
-        SW_STEP(retypeDesigner());
-        QVERIFY(QDir(path("sub")).removeRecursively());
-    } else {
-        SW_STEP(typeProject(kHarbour));
-        if (how != "no culvert")
-            SW_STEP(s->enterCulvert("7A", kPlainInputs, {}, ""));
-    }
-    const Picture before = picture();
-    Boxes boxes;
-    if (asks) {
-        messages().queueYesNo(YesNo::Yes);
-        boxes.push_back(yesNo(kSaveCurrent));
-    }
-    if (how == "dialog cancelled")
-        dialogs().queuePath("");
-    if (how == "overwrite declined") {
-        dialogs().queuePath(existing.toStdString());
-        messages().queueYesNo(YesNo::No);
-        boxes.push_back(yesNo(asks ? kOverwriteNewExit : kOverwriteSave));
-    }
-    if (how == "no culvert") {
-        dialogs().queuePath(path("fresh.txt").toStdString());
-        boxes.push_back(ok(kMissingInputs));
-    }
-    if (how == "folder missing")
-        dialogs().queuePath(path("missing/p.txt").toStdString());
-    if (how == "folder missing" || opened)
-        boxes.push_back(ok(kAccessDenied));
-    QVERIFY(run(command));
-    QCOMPARE(messages().asked(), boxes);
-    QCOMPARE(dialogs().asked(), Dialogs{opened ? kOpen : kSave});
-    QVERIFY(m_h->desktop->endRequests() == 0 && sameMainWindow() && m_h->window->isVisible());
-    QVERIFY(picture() == before);
-    QVERIFY(readBytes(existing) == "keep me\r\n" && !QFile::exists(path("fresh.txt")) && !QFile::exists(path("missing")));
 }
 
 void TestFileCommands::openAsksOnlyForATouchedProject_data()
@@ -318,93 +283,67 @@ void TestFileCommands::openAsksOnlyForATouchedProject()
     QVERIFY(!m_h->session->IsPristine);  // an opened project counts as touched: the next Open asks
 }
 
-void TestFileCommands::openFromTheKeyboardRightAfterStartUpAsksNothing()
-{
-    // Alt alone, then Alt+F and O in the File menu, from the box the window starts in.
-    QWidget* name = s->w("txtProjectName");
-    QTRY_VERIFY(name->hasFocus());
-    QTest::keyClick(name, Qt::Key_Alt);
-    QTest::keyClick(name, Qt::Key_F, Qt::AltModifier);
-    auto* file = m_h->find<QMenu>("mnuFile");
-    QTRY_VERIFY(file->isVisible());
-    dialogs().queuePath("");
-    QTest::keyClick(file, Qt::Key_O);
-    QVERIFY(messages().asked().empty());
-    QCOMPARE(dialogs().asked(), Dialogs{kOpen});
-    QVERIFY(sameMainWindow() && m_h->session->IsPristine);
-}
-
-void TestFileCommands::refusedFileLeavesEverythingAsItWas_data()
+void TestFileCommands::fileThatBringsAMessage_data()
 {
     QTest::addColumn<std::string>("bytes");
     QTest::addColumn<std::string>("message");
+    QTest::addColumn<QStringList>("culverts");  // as listed once read; none: refused, everything as it was
+    QTest::addColumn<bool>("named");            // the caption names the file, and Save writes there
+    QTest::addColumn<std::string>("saved");
     const auto replaced = [](std::string_view from, std::string_view to, std::string text = harbourRoadFile()) {
         return text.replace(text.find(from), from.size(), to);
     };
     // Neither the correction-factor line nor both section titles: not a project file at all.
     QTest::newRow("not a project file")
         << replaced("Source of correction factor=Design Manual\r\n", "", replaced("[CULVERTS]\r\n", ""))
-        << std::string("File format is invalid for this version of ZAV !");
-    QTest::newRow("no [PROJECT INFO]") << replaced("[PROJECT INFO]", "[PROJECT  INFO]")
-                                       << std::string(msg::kReadNoProjectInfo);
-    QTest::newRow("no [CULVERTS]") << replaced("[CULVERTS]", "[culverts]") << std::string(msg::kReadNoCulverts);
+        << std::string("File format is invalid for this version of ZAV !") << QStringList{} << false << std::string();
+    QTest::newRow("no [CULVERTS]") << replaced("[CULVERTS]", "[culverts]") << std::string(msg::kReadNoCulverts)
+                                   << QStringList{} << false << std::string();
+    // A blank line inside the second culvert's sub-areas: the reading stops there. Save then asks
+    // for a name rather than writing over the damaged original.
+    const std::string kept = harbourRoadFile() + crlf({"Asphaltic,1.0 a,0.81,first"});
+    QTest::newRow("read in part")
+        << kept + crlf({"", "Asphaltic,2.0 a,0.81,second"})
+        << std::string("Line 31: the runoff coefficient \"\" of this sub-area line is not a number happened in "
+                       "StoreInfo_Culvert !")
+        << QStringList{"7A", "7B"} << false << kept;
+    QTest::newRow("culvert without ID") << replaced("Culvert No=7A", "Culvert No=")
+                                        << fillMessage(msg::kReadCulvertWithoutId, {"1", "\"No ID 1\""})
+                                        << QStringList{"No ID 1", "7B"} << true
+                                        << replaced("Culvert No=7A", "Culvert No=No ID 1");
 }
 
-void TestFileCommands::refusedFileLeavesEverythingAsItWas()
+void TestFileCommands::fileThatBringsAMessage()
 {
     QFETCH(std::string, bytes);
     QFETCH(std::string, message);
+    QFETCH(QStringList, culverts);
+    QFETCH(bool, named);
+    QFETCH(std::string, saved);
     QVERIFY(openHarbour(path("harbour.txt")));
     m_h->session->IsPristine = true;  // so that Open goes straight to its dialog
     const Picture before = picture();
-    const QString refused = path("refused.txt");
-    QVERIFY(openFile(refused, bytes));
-    QCOMPARE(messages().asked(), Boxes{ok(message)});
-    QVERIFY(sameMainWindow() && picture() == before);
-    QCOMPARE(readBytes(refused), bytes);
-}
-
-void TestFileCommands::partlyReadFileIsShownButStaysUntitled()
-{
-    // A blank line inside the second culvert's sub-areas: the reading stops there.
-    const std::string damaged =
-        harbourRoadFile() + crlf({"Asphaltic,1.0 a,0.81,first", "", "Asphaltic,2.0 a,0.81,second"});
-    const QString original = path("damaged.txt");
-    QVERIFY(openFile(original, damaged));
-    QCOMPARE(messages().asked().size(), std::size_t(1));
-    QVERIFY2(messages().asked()[0].text.ends_with(" happened in StoreInfo_Culvert !"), messages().asked()[0].text.c_str());
-    QCOMPARE(m_h->window->windowTitle(), QStringLiteral("Untitled"));
-    // What was read is shown.
-    QVERIFY(s->text("txtProjectName") == "Harbour Road" && s->text("lblCulvertID") == "7A");
-    QCOMPARE(entriesOf(s->combo("cboCulvertNo2")), (QStringList{"7A", "7B"}));
-    QCOMPARE(m_h->document().CulvertList.at(1).NumOfAreas, std::string("1"));
-    QCOMPARE(m_h->document().CulvertList.at(1).Areas, (std::vector<SubArea>{{"Asphaltic", 0.81, "1.0 a", 1.0, "first"}}));
-
-    // Save asks for a name rather than writing over the damaged original.
-    messages().clearRecord();
-    const QString copy = path("recovered.txt");
-    dialogs().queuePath(copy.toStdString());
-    QVERIFY(savedWithoutQuestion({kOpen, kSave}));
-    QCOMPARE(readBytes(original), damaged);
-    QCOMPARE(m_h->window->windowTitle(), copy);
-    QVERIFY(readBytes(copy).ends_with("\r\nReturn Period=10\r\nAsphaltic,1.0 a,0.81,first\r\n"));
-}
-
-void TestFileCommands::culvertWithoutIdIsNamedAndSaveKeepsEveryCulvert()
-{
-    std::string bytes = harbourRoadFile();
-    bytes.replace(bytes.find("Culvert No=7A"), 13, "Culvert No=");
-    const QString file = path("no-id.txt");
+    const QString file = path("read.txt");
     QVERIFY(openFile(file, bytes));
-    QCOMPARE(messages().texts(), std::vector<std::string>{fillMessage(msg::kReadCulvertWithoutId, {"1", "\"No ID 1\""})});
-    QCOMPARE(m_h->window->windowTitle(), file);
-    QCOMPARE(entriesOf(s->combo("cboCulvertNo2")), (QStringList{"No ID 1", "7B"}));
-
-    // Save writes to the file at once, and both culverts are in it.
+    QCOMPARE(messages().texts(), std::vector<std::string>{message});
+    QVERIFY(sameMainWindow());
+    if (culverts.isEmpty()) {
+        QVERIFY(picture() == before);
+        QCOMPARE(readBytes(file), bytes);
+        return;
+    }
+    // What was read is shown.
+    QCOMPARE(m_h->window->windowTitle(), named ? file : QStringLiteral("Untitled"));
+    QVERIFY(s->text("txtProjectName") == "Harbour Road" && s->text("lblCulvertID") == culverts[0]);
+    QCOMPARE(entriesOf(s->combo("cboCulvertNo2")), culverts);
     messages().clearRecord();
-    QVERIFY(savedWithoutQuestion({kOpen}));
-    bytes.replace(bytes.find("Culvert No="), 11, "Culvert No=No ID 1");
-    QCOMPARE(readBytes(file), bytes);
+    const QString target = named ? file : path("recovered.txt");
+    if (!named)
+        dialogs().queuePath(target.toStdString());
+    QVERIFY(savedWithoutQuestion(named ? Dialogs{kOpen, kOpen} : Dialogs{kOpen, kOpen, kSave}));
+    QCOMPARE(m_h->window->windowTitle(), target);
+    QCOMPARE(readBytes(target), saved);
+    QCOMPARE(readBytes(file), named ? saved : bytes);
 }
 
 void TestFileCommands::saveAsChecksTheFieldsInOrder_data()
@@ -444,45 +383,6 @@ void TestFileCommands::saveAsChecksTheFieldsInOrder()
     QCOMPARE(s->text("cboCulvertNo1"), QStringLiteral("1"));
 }
 
-void TestFileCommands::saveOfANewProjectNamesItsFile()
-{
-    SW_STEP(typeProject(kHarbour));
-    messages().queueYesNo(YesNo::No);
-    QVERIFY(run("mnuNew") && followMainWindow() && m_h->showActive());
-    SW_STEP(s->enterCulvert("1", kPlainInputs, {}, ""));
-    messages().clearRecord();
-
-    const QString target = path("new project.txt");
-    dialogs().queuePath(target.toStdString());
-    QVERIFY(savedWithoutQuestion({kSave}));
-    QCOMPARE(m_h->window->windowTitle(), target);
-    QVERIFY(m_h->windowState->ProjectFileName.empty());  // only Open, New and Exit remember a path
-    // No field is required by Save, and New left none of the old ones: they are written empty.
-    const auto written = [](const std::string& designer) {
-        return projectHead("", "", "", "", "03/09/2024", "10:15:30 AM", designer) + culvertLines("1", "", "10") +
-               intensityBlock();
-    };
-    QCOMPARE(readBytes(target), written(""));
-
-    // The next Save writes to that file without a dialog.
-    SW_STEP(s->showPage(0) && s->replaceText("txtDesigner", QStringLiteral("Z. Ndlovu")));
-    QVERIFY(savedWithoutQuestion({kSave}));
-    QCOMPARE(readBytes(target), written("Z. Ndlovu"));
-
-    // Save As, all fields given, writes to another file (here over an old one); the caption names it.
-    const QString other = path("other.txt");
-    QVERIFY(writeBytes(other, "an older project\r\n"));
-    SW_STEP(typeProject(kHarbour));
-    messages().queueYesNo(YesNo::Yes);
-    dialogs().queuePath(other.toStdString());
-    QVERIFY(run("mnuSaveAs"));
-    QCOMPARE(messages().asked(), Boxes{yesNo(kOverwriteSave)});
-    QVERIFY(readBytes(other).starts_with(
-        crlf({"[CORVENNA- STORMWICK]", "[PROJECT INFO]", "Project Name=Harbour Road"})));
-    QCOMPARE(readBytes(target), written("Z. Ndlovu"));
-    QCOMPARE(m_h->window->windowTitle(), other);
-}
-
 void TestFileCommands::typedProjectComesBackAfterSaveNewAndOpen()
 {
     using namespace entry;
@@ -500,9 +400,30 @@ void TestFileCommands::typedProjectComesBackAfterSaveNewAndOpen()
          {area(kConcreteRoof, "10000", kSquareMetres, "roof")}, "Sta 12"},
         {"C-3", in(k100Years, kZoneC, "2000.5", "2000", "3000", kFeet, kConcreteOrAsphaltOverland),
          {area(kGrassOver75Flat, "12.34", kAcres, "Ditch A")}, "Sta 15+00"}};
-    SW_STEP(typeProject({"Route 9 Widening", "P-2024-17", "CN 0042", "Culverts from km 3 to km 7", "J. Okafor"}));
+    // Typed after New, which leaves none of the old fields; the control number is left empty.
+    SW_STEP(typeProject(kHarbour));
+    messages().queueYesNo(YesNo::No);
+    QVERIFY(run("mnuNew") && followMainWindow() && m_h->showActive());
+    messages().clearRecord();
+    SW_STEP(typeProject({"Route 9 Widening", "P-2024-17", "", "Culverts from km 3 to km 7", "J. Okafor"}));
     for (const auto& [id, inputs, areas, station] : culverts)
         SW_STEP(s->enterCulvert(id, inputs, areas, station));
+
+    // Saved: Save requires no field; the file dialog names the file, which then is the caption.
+    const QString file = path("route 9.txt");
+    dialogs().queuePath(file.toStdString());
+    QVERIFY(savedWithoutQuestion({kSave}));
+    QCOMPARE(m_h->window->windowTitle(), file);
+    QVERIFY(m_h->windowState->ProjectFileName.empty());  // only Open, New and Exit remember a path
+    QVERIFY(readBytes(file).find("\r\nControl No=\r\nPorject Description=Culverts") != npos);
+    // The next Save writes there without a dialog; the values as typed.
+    SW_STEP(s->showPage(0) && s->replaceText("txtControlNo", QStringLiteral("CN 0042")));
+    QVERIFY(savedWithoutQuestion({kSave}));
+    const std::string saved = readBytes(file);
+    for (const char* line : {"Project Name=Route 9 Widening", "Control No=CN 0042", "Gravel lot,1.5 h,0.60,yard",
+                             "Concrete/Roof,10000.0 m,0.88,roof", "Elevation of most remost point=305 m",
+                             "Time of concentration correction factor= .4 "})
+        QVERIFY2(saved.find("\r\n" + std::string(line) + "\r\n") != npos, line);
     // Each culvert chosen in turn, as it shows.
     std::map<std::string, QStringList> views;
     for (const char* id : {"101", "102", "C-3"}) {
@@ -511,17 +432,6 @@ void TestFileCommands::typedProjectComesBackAfterSaveNewAndOpen()
     }
     QVERIFY(views["101"].contains("Gravel lot,1.5 h,0.60,yard") && views["102"].contains("txtCorFactor=1.2"));
     const Document typed = m_h->document();
-
-    // Saved: the file dialog names the file, which then is the caption; the values as typed.
-    const QString file = path("route 9.txt");
-    dialogs().queuePath(file.toStdString());
-    QVERIFY(run("mnuSave"));
-    QCOMPARE(m_h->window->windowTitle(), file);
-    const std::string saved = readBytes(file);
-    for (const char* line : {"Project Name=Route 9 Widening", "Gravel lot,1.5 h,0.60,yard",
-                             "Concrete/Roof,10000.0 m,0.88,roof", "Elevation of most remost point=305 m",
-                             "Time of concentration correction factor= .4 "})
-        QVERIFY2(saved.find("\r\n" + std::string(line) + "\r\n") != std::string::npos, line);
 
     // New, not saving again, on another day; then opened: everything as typed.
     m_h->desktop->clock().setToday({2025, 1, 2});
@@ -538,57 +448,21 @@ void TestFileCommands::typedProjectComesBackAfterSaveNewAndOpen()
         QCOMPARE(windowView(m_h->window), views[id]);
     }
     QVERIFY(m_h->document().CulvertList == typed.CulvertList);
-
     // Saved again: no dialog, no question, the same bytes.
     QVERIFY(savedWithoutQuestion({kSave, kOpen}));
     QCOMPARE(readBytes(file), saved);
-}
 
-void TestFileCommands::handWrittenFileIsShownAsWritten()
-{
-    const Document& state = m_h->document();
-    const QString file = path("route9.txt");
-    QVERIFY(QFile::copy(QStringLiteral(SW_UI_TEST_DATA "/route9-handwritten.txt"), file));
-    QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
-    const std::string original = readBytes(file);
-    QVERIFY(original.find("Caf\xE9 junction to river\r\n") != std::string::npos);  // the data file kept its bytes
-    QVERIFY(openFile(file));
-    QVERIFY(messages().asked().empty());
-    QCOMPARE(m_h->window->windowTitle(), file);
-    QCOMPARE(state.ProjectInfo, (ProjectInfo{"Route 9 Widening", "P-17", "CN 0042", "Caf\xC3\xA9 junction to river",
-                                             "05/06/1999", "2:30:00 PM", "Ren\xC3\xA9" "e Ortiz"}));
-    QCOMPARE(state.CulvertList[0].Areas, (std::vector<SubArea>{{"Asphaltic", 0.86, "2.5 a", 2.5, "ditch"},
-                                                               {"Own surface \xC3\xA9", 0.5, "1.0 h", 2.5, "field"}}));
-    QVERIFY(state.CulvertList.size() == 4 && state.CulvertList[1].RFZone.empty() &&
-            state.CulvertList[2].Description == "Sta 30");
-
-    // Culvert C1 is selected, and so computed.
-    expectShown({{"txtProDescrpt", "Caf\xC3\xA9 junction to river"}, {"txtDesigner", "Ren\xC3\xA9" "e Ortiz"},
-                 {"txtDate", "05/06/1999"}, {"lblTime", "2:30:00 PM"}, {"cboCulvertNo1", "C1"}, {"lblCulvertID", "C1"},
-                 {"cboretPeriod", "25"}, {"cboRFzone", "B"}, {"txtEleRemote", "1010"}, {"cboTravelUnit", "ft"},
-                 {"lblCorFactor", "1"}, {"txtCulvertDescrpt", "Sta 10+50"}, {"lblLot", "2"}, {"lblTA", "5.0"},
-                 {"lblWC", "0.68"}});
-    QCOMPARE(entriesOf(s->combo("cboCulvertNo2")), (QStringList{"C1", "C2", "C3", "C4"}));
-    QCOMPARE(s->rows("lstIntensity"), plainLines("C1").mid(0, 7) << "Intensity (in/hr): 7.05 (179 mm/hr) ");
-    QCOMPARE(s->rows("lstAreaInfo"), (QStringList{"Asphaltic,2.5 a,0.86,ditch", "Own surface \u00e9,1.0 h,0.50,field"}));
-
-    // The other culverts as they are chosen: metres and a typed factor; no inputs; no sub-areas.
-    SW_STEP(choose("C3"));
-    expectShown({{"txtEleRemote", "305"}, {"cboCulvertUnit", "m"}, {"txtLenTravel", "300"}, {"txtCorFactor", "1.2"},
-                 {"txtCulvertDescrpt", ""}});
-    QVERIFY(s->w<QRadioButton>("optUser")->isChecked() && s->w("txtCorFactor")->isVisible());
-    QCOMPARE(s->rows("lstIntensity").mid(1, 5),
-             (QStringList{"Ele. of Remote Point (ft):1000.64", "Ele. of Culvert Inlet (ft): 984.24",
-                          "Len. of Travel (ft): 984.24", "Slope (ft/ft): 0.01666", "Corr. Factor: 1.2 (User Defined)"}));
-    QCOMPARE(s->rows("lstAreaInfo"), QStringList{});
-    SW_STEP(choose("C2"));
-    expectShown({{"txtEleRemote", ""}, {"txtEleCulvert", ""}, {"txtLenTravel", ""}, {"txtCorFactor", ""},
-                 {"txtCulvertDescrpt", "Sta 20"}, {"lblLot", "1"}, {"lblTA", "3.0"}, {"lblWC", "0.25"}});
-    QCOMPARE(s->rows("lstAreaInfo"), QStringList{"Grass Areas (> 75%)-Flat 0~2%,3.0 a,0.25,lawn"});
-
-    // Saved back where it came from, without a question, byte for byte as written by hand.
-    QVERIFY(savedWithoutQuestion({kOpen}));
-    QCOMPARE(readBytes(file), original);
+    // Save As, all fields given, writes to another file (here over an old one); the caption names it.
+    const QString other = path("other.txt");
+    QVERIFY(writeBytes(other, "an older project\r\n"));
+    messages().queueYesNo(YesNo::Yes);
+    dialogs().queuePath(other.toStdString());
+    QVERIFY(run("mnuSaveAs"));
+    QCOMPARE(messages().asked(), Boxes{yesNo(kOverwriteSave)});
+    QVERIFY(readBytes(other).starts_with(
+        crlf({"[CORVENNA- STORMWICK]", "[PROJECT INFO]", "Project Name=Route 9 Widening"})));
+    QCOMPARE(readBytes(file), saved);
+    QCOMPARE(m_h->window->windowTitle(), other);
 }
 
 void TestFileCommands::everyChangeUndoneAndRedoneToTheFileBytes()
@@ -616,13 +490,18 @@ void TestFileCommands::everyChangeUndoneAndRedoneToTheFileBytes()
     const QByteArray edited = bytesOf(file);
     QVERIFY(edited != original);
 
-    // Undone one by one, the current culvert follows what each undo takes back.
-    SW_STEP(s->backToMain());
-    action("mnuUndo")->trigger();
+    // Undone one by one, the current culvert follows what each undo takes back. Ctrl+Z in the box
+    // typed into takes back the project's last change, not the box's typing, and the box shows it.
+    QWidget* name = s->w("txtProjectName");
+    SW_STEP(s->backToMain() && s->showPage(0) && s->focusOn(name));
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(current(), QStringLiteral("C1"));
     QCOMPARE(s->text("cboRFzone"), QStringLiteral("A"));
+    QCOMPARE(s->text("txtProjectName"), QStringLiteral("Harlow Bypass (rev. B)"));
     QCOMPARE(action("mnuRedo")->text(), QStringLiteral("&Redo Pick Zone C on the Map"));
-    int undone = 1;
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(s->text("txtProjectName"), QStringLiteral("Harlow Bypass"));
+    int undone = 2;
     while (action("mnuUndo")->isEnabled()) {
         action("mnuUndo")->trigger();
         ++undone;
@@ -635,33 +514,17 @@ void TestFileCommands::everyChangeUndoneAndRedoneToTheFileBytes()
     QVERIFY(save());
     QCOMPARE(bytesOf(file), original);
 
+    // Ctrl+Y and Ctrl+Shift+Z redo as the menu does.
+    SW_STEP(s->showPage(0) && s->focusOn(name));
+    QTest::keyClick(name, Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(action("mnuUndo")->text(), QStringLiteral("&Undo Add Sub-area"));
     while (action("mnuRedo")->isEnabled())
         action("mnuRedo")->trigger();
     QVERIFY(save());
     QCOMPARE(bytesOf(file), edited);
     // Undo never makes the project pristine: Open still offers to save it.
     QVERIFY(!m_h->session->IsPristine);
-}
-
-void TestFileCommands::ctrlZInABoxTakesBackTheProjectsChange()
-{
-    SW_STEP(s->createCulvert("K1") && s->showPage(0) && s->typeInto("txtProjectName", "Route 9"));
-    SW_STEP(s->typeInto("txtProjectNo", "P-1"));
-    QLineEdit* name = s->w<QLineEdit>("txtProjectName");
-    SW_STEP(s->focusOn(name));
-    // Typing in one box is one change; the key in another box takes back the last change of the
-    // project, and the boxes show the project.
-    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(s->text("txtProjectNo"), QString());
-    QCOMPARE(doc().ProjectInfo.ProjectNo, std::string());
-    QCOMPARE(s->text("txtProjectName"), QStringLiteral("Route 9"));
-    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(s->text("txtProjectName"), QString());
-    QTest::keyClick(name, Qt::Key_Y, Qt::ControlModifier);
-    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(doc().ProjectInfo.ProjectName + "|" + doc().ProjectInfo.ProjectNo, std::string("Route 9|P-1"));
-    QCOMPARE(s->text("txtProjectNo"), QStringLiteral("P-1"));
-    QVERIFY(messages().asked().empty());
 }
 
 void TestFileCommands::renameCulvert()

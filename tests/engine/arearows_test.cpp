@@ -52,41 +52,12 @@ TEST(AreaRows, UserDefinedCIsRightAlignedInFourCharacters)
     }
 }
 
-// Each of these would have stored a shifted, unit-less or absurdly large sub-area.
-TEST(AreaRows, EntriesThatWouldShiftOrCutTheRowAreRefused)
-{
-    const std::pair<AreaEntry, AreaEntryFault> cases[] = {
-        {user("Gravel, loose", "0.5", "5", 0), AreaEntryFault::CommaInUserSurface},
-        {user("Gravel", "1,5", "5", 0), AreaEntryFault::CommaInUserC},
-        {user("Gravel", "0.5", "1 5", 0), AreaEntryFault::AreaNotPlainNumber},
-        {user("Gravel", "0.5", "1,5", 0), AreaEntryFault::AreaNotPlainNumber},
-        {manual("Asphaltic", "0.86", "1500000", 2), AreaEntryFault::AreaTooWide},
-        {user("Gravel", "0.5", "1.23456789", 2), AreaEntryFault::AreaTooWide},
-        {manual("Asphaltic", "0.86", "150000", 2), AreaEntryFault::None},
-        {user("Gravel", "0.5", "12345678", 2), AreaEntryFault::None},
-        // short texts of huge numbers, and the bound itself
-        {user("Gravel", "0.5", "1e300", 0), AreaEntryFault::AreaTooLarge},
-        {manual("Asphaltic", "0.86", "1e300", 0), AreaEntryFault::AreaTooLarge},
-        {user("Gravel", "0.5", "123456789", 2), AreaEntryFault::AreaTooLarge},
-        {user("Gravel", "0.5", "1.0e8", 0), AreaEntryFault::AreaTooLarge},
-        {user("Gravel", "0.5", "99999999", 0), AreaEntryFault::None},
-        {user("Gravel", "0.5", "9.9e7", 0), AreaEntryFault::None},
-        // a comma beyond the 35 characters kept of the surface goes with them
-        {user(std::string(35, 'x') + ",y", "0.5", "5", 0), AreaEntryFault::None},
-        // a design-manual area is listed with one decimal; a user-defined one as typed
-        {manual("Asphaltic", "0.86", "0.04", 0), AreaEntryFault::AreaStoredAsZero},
-        {manual("Asphaltic", "0.86", "0.0499", 2), AreaEntryFault::AreaStoredAsZero},
-        {manual("Asphaltic", "0.86", "0.05", 0), AreaEntryFault::None},
-        {user("Gravel", "0.5", "0.04", 0), AreaEntryFault::None},
-    };
-    for (const auto& [entry, fault] : cases)
-        EXPECT_EQ(checkAreaEntry(entry), fault) << entry.UserSurface << entry.Surface << " " << entry.Area;
-}
-
-// Add's checks in their order, each with the box the focus goes to.
+// Add's checks in their order, each with the box the focus goes to. The last ones would have
+// stored a shifted, unit-less or absurdly large sub-area.
 TEST(AreaRows, AddRefusesTheFirstFaultAndNamesItsBox)
 {
     using B = EntryBox;
+    const std::string_view accepted;
     const std::tuple<AreaEntry, std::string_view, B> cases[] = {
         {manual("", "", "0", 0), msg::kSelectSurface, B::Surface},
         {manual("asphaltic", "0.86", "5", 0), msg::kSelectSurface, B::Surface},
@@ -101,18 +72,35 @@ TEST(AreaRows, AddRefusesTheFirstFaultAndNamesItsBox)
         {user("Lot, paved", "0.5", "1 5", 0), msg::kCommaInUserSurface, B::UserSurface},
         {user("Lot", "1,5", "1 5", 0), msg::kCommaInUserC, B::UserC},
         {user("Lot", "0.5", "1 5", 0), msg::kAreaNotPlainNumber, B::Area},
+        {user("Lot", "0.5", "1,5", 0), msg::kAreaNotPlainNumber, B::Area},
+        {user("Lot", "0.5", "1.23456789", 2), msg::kAreaTooWide, B::Area},
+        {manual("Asphaltic", "0.86", "150000", 2), accepted, {}},
+        {user("Lot", "0.5", "12345678", 2), accepted, {}},
+        // short texts of huge numbers, and the bound itself
+        {user("Lot", "0.5", "1e300", 0), msg::kAreaTooLarge, B::Area},
+        {user("Lot", "0.5", "123456789", 2), msg::kAreaTooLarge, B::Area},
+        {user("Lot", "0.5", "1.0e8", 0), msg::kAreaTooLarge, B::Area},
+        {user("Lot", "0.5", "99999999", 0), accepted, {}},
+        {user("Lot", "0.5", "9.9e7", 0), accepted, {}},
+        // a comma beyond the 35 characters kept of the surface goes with them
+        {user(std::string(35, 'x') + ",y", "0.5", "5", 0), accepted, {}},
+        // a design-manual area is listed with one decimal (below); a user-defined one as typed
+        {manual("Asphaltic", "0.86", "0.05", 0), accepted, {}},
+        {user("Lot", "0.5", "0.04", 0), accepted, {}},
     };
-    for (const auto& [entry, message, box] : cases)
-        EXPECT_EQ(checkAddEntry(entry), (AreaEntryRefusal{std::string(message), box})) << message;
+    for (const auto& [entry, message, box] : cases) {
+        const std::optional<AreaEntryRefusal> refusal =
+            message.empty() ? std::nullopt : std::optional(AreaEntryRefusal{std::string(message), box});
+        EXPECT_EQ(checkAddEntry(entry), refusal) << entry.UserSurface << entry.Surface << " " << entry.Area;
+    }
     // The smallest area named in the unit as the unit list names it.
-    const std::pair<int, const char*> units[] = {{0, "acres (a)"}, {1, "hectares (h)"}, {2, "ft*ft (f)"}, {3, "m*m (m)"}};
-    for (const auto& [unit, name] : units)
-        EXPECT_EQ(checkAddEntry(manual("Asphaltic", "0.86", "0.04", unit)),
+    const std::tuple<int, const char*, const char*> units[] = {
+        {0, "acres (a)", "0.04"}, {1, "hectares (h)", "0.04"}, {2, "ft*ft (f)", "0.0499"}, {3, "m*m (m)", "0.04"}};
+    for (const auto& [unit, name, area] : units)
+        EXPECT_EQ(checkAddEntry(manual("Asphaltic", "0.86", area, unit)),
                   (AreaEntryRefusal{"This area would be listed as 0.0, and a culvert with a sub-area of 0.0 cannot be "
                                     "computed: the smallest area a sub-area can hold is 0.05 " + std::string(name) + ".",
                                     B::Area}));
-    EXPECT_EQ(checkAddEntry(manual("Asphaltic", "0.86", "0.05", 0)), std::nullopt);
-    EXPECT_EQ(checkAddEntry(user("Lot", "0.5", "0.04", 0)), std::nullopt);
 }
 
 }  // namespace

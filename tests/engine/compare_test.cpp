@@ -138,13 +138,13 @@ TEST(CompareProjects, MovedSubAreasAndRepeatedIdsArePairedInOrder)
     Document newDoc = oldDoc;
     // The same sub-areas in another order, "2 a" for "2.0 a": nothing changed.
     CulvertRecord& same = newDoc.CulvertList[0];
-    setAreas(same, {same.Areas[1], subArea("Asphaltic", 0.81, "2 a", "lane")});
+    setAreas(same, {same.Areas[1], subArea("Asphaltic", "2 a", 0.81, "lane")});
     // An ID twice in a hand-edited file: the second occurrence meets the second.
     oldDoc.CulvertList.push_back(tableCulvert("SAME"));
     newDoc.CulvertList.push_back(tableCulvert("SAME"));
     newDoc.CulvertList.back().RFZone = "C";
     // A summary in the new project only.
-    setAreas(newDoc.CulvertList[10], {subArea("Asphaltic", 0.81, "3.0 a")});
+    setAreas(newDoc.CulvertList[10], {subArea("Asphaltic", "3.0 a", 0.81)});
     // A free slot ends the list, as it ends a save and a run.
     newDoc.CulvertList.push_back({});
     newDoc.CulvertList.push_back(tableCulvert("BEYOND THE FREE SLOT"));

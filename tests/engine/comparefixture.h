@@ -16,7 +16,7 @@ namespace sw::testing {
 inline CulvertRecord tableCulvert(std::string id)
 {
     CulvertRecord c = completeCulvert(std::move(id));
-    setAreas(c, {subArea("Asphaltic", 0.81, "2.0 a", "lane"), subArea("Concrete/Roof", 0.83, "1.0 a", "roof")});
+    setAreas(c, {subArea("Asphaltic", "2.0 a", 0.81, "lane"), subArea("Concrete/Roof", "1.0 a", 0.83, "roof")});
     return c;
 }
 
@@ -29,10 +29,10 @@ inline Document compareOld()
     for (const char* id : {"SAME", "PERIOD", "ZONE", "REMOTE", "LENGTH", "FACTOR", "AREAS", "ONLY-OLD", "BROKEN"})
         d.CulvertList.push_back(tableCulvert(id));
     CulvertRecord zero = tableCulvert("ZERO");  // 0.04 acres: a total area and a Q of 0
-    setAreas(zero, {subArea("Asphaltic", 0.81, "0.04 a")});
+    setAreas(zero, {subArea("Asphaltic", "0.04 a", 0.81)});
     d.CulvertList.push_back(zero);
     CulvertRecord own = tableCulvert("OWN");  // a surface of the user's own: no summary
-    setAreas(own, {subArea("Gravel", 0.3, "3.0 a")});
+    setAreas(own, {subArea("Gravel", "3.0 a", 0.3)});
     d.CulvertList.push_back(own);
     return d;
 }
@@ -53,10 +53,10 @@ inline Document compareNew()
     at("FACTOR").CorFactor = 1.2;
     at("FACTOR").CorFactorSource = "User Defined";
     // The asphalt removed, the roof grown, grass added.
-    setAreas(at("AREAS"), {subArea("Concrete/Roof", 0.83, "2.5 a", "roof"),
-                           subArea("Grass Areas (< 50%)-Flat 0~2%", 0.37, "3 a", "verge")});
+    setAreas(at("AREAS"), {subArea("Concrete/Roof", "2.5 a", 0.83, "roof"),
+                           subArea("Grass Areas (< 50%)-Flat 0~2%", "3 a", 0.37, "verge")});
     at("BROKEN").RetPeriod = "1";
-    setAreas(at("ZERO"), {subArea("Asphaltic", 0.81, "2 a")});
+    setAreas(at("ZERO"), {subArea("Asphaltic", "2 a", 0.81)});
     std::erase_if(d.CulvertList, [](const CulvertRecord& c) { return c.CulvertNo == "ONLY-OLD"; });
     d.CulvertList.push_back(tableCulvert(kFormulaId));
     return d;

@@ -88,12 +88,12 @@ TEST(ComputeCulvert, SaysWhichInputStopsItAndARunChangesNothing)
         EXPECT_FALSE(out.Discharge.has_value()) << name;
         if (reason == msg::kSlopeNotPositive)
             continue;
-        Document s = testing::documentWith({testing::completeCulvert("A1"), c});
+        Document s = testing::stateWith({testing::completeCulvert("A1"), c});
         const CulvertRun run = CalCulvert(s, 1);
         EXPECT_EQ(std::tie(run.status, run.Reason), std::make_tuple(CulvertRun::Status::Incomplete, reason)) << name;
         EXPECT_EQ(s.CulvertList[1], c) << name;
     }
-    Document none = testing::documentWith({});
+    Document none = testing::stateWith({});
     EXPECT_EQ(CalCulvert(none, 0).status, CulvertRun::Status::NoCulvert);
 }
 

@@ -42,15 +42,15 @@ TEST(CulvertValues, TimesMillimetresAndTheReportsForms)
 {
     struct Case {
         double corTC, factor, intensity, length, lengthFt;
-        const char *unit, *tc, *tcText, *intensityText, *unrounded, *lengthText, *q;
+        const char *unit, *tc, *tcText, *intensityText, *unrounded, *lengthShown, *lengthText, *q;
     };
     const Case cases[] = {
         {5, 0.2, 5.3, 0.5, 0.5, "ft", "25", "25.00 min", "5.3 in/hr (135 mm/hr)", "5.3 in/hr (134.62 mm/hr)",
-         ".5 ft", "3.2 cfs (.1 cms)"},
+         "0.5 ft", ".5 ft", "3.2 cfs (.1 cms)"},
         {9.38, 1, 4.5, 365.8, 1200.1, "m", "9.38", "09.38 min", "4.5 in/hr (114 mm/hr)", "4.5 in/hr (114.3 mm/hr)",
-         "365.8 m (1200.1 ft)", "2.7 cfs (.1 cms)"},
+         "365.8 m (1200.1 ft)", "365.8 m (1200.1 ft)", "2.7 cfs (.1 cms)"},
         {9.38, 0, 4.2, 1000, 1000, "ft", "", "not available (correction factor is 0)", "4.2 in/hr (107 mm/hr)",
-         "4.2 in/hr (106.68 mm/hr)", "1000 ft", "2.5 cfs (.1 cms)"},
+         "4.2 in/hr (106.68 mm/hr)", "1000 ft", "1000 ft", "2.5 cfs (.1 cms)"},
     };
     for (const Case& k : cases) {
         CulvertRecord c = testing::completeCulvert();
@@ -58,8 +58,9 @@ TEST(CulvertValues, TimesMillimetresAndTheReportsForms)
             std::make_tuple(k.corTC, k.factor, k.intensity, 2.0, 0.3);
         std::tie(c.LenTravel, c.LenTravelFt, c.LenTravelUnit) = std::make_tuple(k.length, k.lengthFt, k.unit);
         const CulvertValues v = culvertValues(c);
-        EXPECT_EQ(std::tie(v.Tc, v.TcText, v.IntensityText, v.IntensityTextUnrounded, v.Travel.Reported, v.QPrinted),
-                  std::make_tuple(k.tc, k.tcText, k.intensityText, k.unrounded, k.lengthText, k.q));
+        EXPECT_EQ(std::tie(v.Tc, v.TcText, v.IntensityText, v.IntensityTextUnrounded, v.Travel.Shown,
+                           v.Travel.Reported, v.QPrinted),
+                  std::make_tuple(k.tc, k.tcText, k.intensityText, k.unrounded, k.lengthShown, k.lengthText, k.q));
     }
 }
 

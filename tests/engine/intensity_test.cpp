@@ -23,7 +23,7 @@ Document withIntensityInputs(const char* zone, const char* period, double corTC)
     c.RFZone = zone;
     c.RetPeriod = period;
     c.CorTC = corTC;
-    return testing::documentWith({c});
+    return testing::stateWith({c});
 }
 
 TEST(CalIntensity, InterpolatesStoresOneDecimalAndKeepsTheBracket)

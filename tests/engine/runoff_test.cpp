@@ -61,18 +61,18 @@ TEST(CalAcres, ConvertsAndRoundsToATenth)
 // count beyond the list is passed over silently.
 TEST(CalAC, WeightsCByAreaAndShowsZeroWithoutAnArea)
 {
-    Document s = testing::documentWith({testing::completeCulvert()});
+    Document s = testing::stateWith({testing::completeCulvert()});
     EXPECT_EQ(CalAC(s, 0), (TotalsLabels{"4.0", "0.45"}));
     EXPECT_EQ(std::tie(s.CulvertList[0].TotalArea, s.CulvertList[0].WeightedC), std::make_tuple(4.0, 0.45));
 
     CulvertRecord tiny = testing::completeCulvert();
-    testing::setAreas(tiny, {testing::subArea("Asphaltic", 0.86, "100 f"), testing::subArea("Asphaltic", 0.86, "1 f")});
+    testing::setAreas(tiny, {testing::subArea("Asphaltic", "100 f", 0.86), testing::subArea("Asphaltic", "1 f", 0.86)});
     CulvertRecord none = testing::completeCulvert();
     none.NumOfAreas = "0";
     for (CulvertRecord* c : {&tiny, &none})
         std::tie(c->TotalArea, c->WeightedC) = std::make_tuple(7.0, 0.5);
     for (const auto& [c, area, weightedC] : {std::tuple(tiny, 0.0, 0.0), std::tuple(none, 7.0, 0.5)}) {
-        s = testing::documentWith({c});
+        s = testing::stateWith({c});
         EXPECT_EQ(*CalAC(s, 0), (TotalsLabels{"0.0", "0.00"})) << c.NumOfAreas;
         EXPECT_EQ(std::tie(s.CulvertList[0].TotalArea, s.CulvertList[0].WeightedC), std::tie(area, weightedC))
             << c.NumOfAreas;
@@ -89,10 +89,10 @@ TEST(CalAC, WeightsCByAreaAndShowsZeroWithoutAnArea)
 TEST(UpdateCValues, RederivesTableSurfacesKeepsUserDefinedOnesAndIsSilentWithoutRows)
 {
     CulvertRecord c = testing::completeCulvert();
-    testing::setAreas(c, {testing::subArea("Asphaltic", 0.73, "12.3 a", "Ditch A"),
-                          testing::subArea("Gravel", 0.5, "5 h", "yard")});
+    testing::setAreas(c, {testing::subArea("Asphaltic", "12.3 a", 0.73, "Ditch A"),
+                          testing::subArea("Gravel", "5 h", 0.5, "yard")});
     c.RetPeriod = "25";
-    Document s = testing::documentWith({c});
+    Document s = testing::stateWith({c});
 
     const CUpdate u = UpdateCValues(s, 0, 2, 25);
     EXPECT_EQ(u.Message, "Changing the return period affects the C values for the drainage areas\r(see drainage "
@@ -107,7 +107,7 @@ TEST(UpdateCValues, RederivesTableSurfacesKeepsUserDefinedOnesAndIsSilentWithout
     EXPECT_EQ(s.CulvertList[0].WeightedC, 0.68);
 
     // No rows: no message.
-    s = testing::documentWith({testing::completeCulvert()});
+    s = testing::stateWith({testing::completeCulvert()});
     const CUpdate none = UpdateCValues(s, 0, 0, 50);
     EXPECT_TRUE(none.Message.empty() && none.Rows.empty());
     EXPECT_EQ(s.CulvertList[0].Areas[0].C, 0.9);
@@ -128,6 +128,27 @@ TEST(ReturnPeriod, YearsMustFitSixteenBits)
     EXPECT_EQ(returnPeriodYears("10.9"), 10);
     EXPECT_FALSE(returnPeriodYears("40000").has_value());
     EXPECT_EQ(returnPeriodYears(""), 0);
+}
+
+TEST(Records, SubAreaCountIsTheWholePartOfNumOfAreasAndAFreeSlotEndsTheCulverts)
+{
+    CulvertRecord c = testing::completeCulvert();
+    for (const char* none : {"", "0", "abc", "-2", "0.9"}) {
+        c.NumOfAreas = none;
+        EXPECT_EQ(validAreaCount(c), 0u) << "NumOfAreas \"" << none << "\"";
+    }
+    c.NumOfAreas = "1.7";
+    EXPECT_EQ(validAreaCount(c), 1u);
+    c.NumOfAreas = "5";  // more than the list holds
+    EXPECT_EQ(declaredAreaCount(c), 5);
+    EXPECT_EQ(validAreaCount(c), 2u);
+
+    // A free slot ends the used culverts.
+    CulvertList list(3);
+    list[0].CulvertNo = "1";
+    list[2].CulvertNo = "3";
+    EXPECT_EQ(usedCulvertCount(list), 1u);
+    EXPECT_EQ(usedCulvertCount({}), 0u);
 }
 
 }  // namespace

@@ -44,6 +44,7 @@ TEST(CalTC, KirpichWithTheFiveMinuteFloorAndNoTimeForUnusableInputs)
     }
 }
 
+// A unit it cannot convert withdraws it too: the run's table of unusable inputs in discharge_test.cpp.
 TEST(ComputeSlopeAndTc, WithdrawsTheIntensityWhenTheTimeCannotBeComputed)
 {
     CulvertRecord c = testing::completeCulvert();
@@ -62,15 +63,6 @@ TEST(ComputeSlopeAndTc, WithdrawsTheIntensityWhenTheTimeCannotBeComputed)
     EXPECT_EQ(c.CorTC, 0.0);
     EXPECT_EQ(c.Intensity, 0.0);
     EXPECT_FALSE(c.Bracket.has_value());
-
-    // A unit it cannot convert: no time either.
-    c = testing::completeCulvert();
-    c.LenTravelUnit = "yd";
-    c.Intensity = 5.3;
-    const TcOutcome unit = computeSlopeAndTc(c);
-    EXPECT_FALSE(unit.Computed);
-    EXPECT_EQ(unit.Reason, msg::kUnitUnknown);
-    EXPECT_EQ(c.Intensity, 0.0);
 }
 
 TEST(CheckIntensityInputs, StopsAtTheFirstFailure)

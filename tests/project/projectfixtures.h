@@ -1,16 +1,12 @@
 #pragma once
-// Shared by the project file, report and batch command tests: pieces of project files and records
-// as the editors leave them.
+// Shared by the project file, report and batch command tests: pieces of project files (the records
+// as the editors leave them are in tests/engine/enginefixture.h).
 
 #include <string>
-#include <tuple>
 #include <vector>
 
-#include "engine/runoff.h"
-#include "engine/tables.h"
-#include "engine/tc.h"
-#include "model/document.h"
 #include "tests/core/files.h"
+#include "tests/engine/enginefixture.h"
 
 namespace sw::testing {
 
@@ -52,52 +48,6 @@ inline Lines joined(std::initializer_list<Lines> parts)
     for (const Lines& p : parts)
         out.insert(out.end(), p.begin(), p.end());
     return out;
-}
-
-inline SubArea subArea(std::string surface, std::string areaText, double c, std::string description = "")
-{
-    const double acres = CalAcres(areaText);
-    return {std::move(surface), c, std::move(areaText), acres, std::move(description)};
-}
-
-inline void setIntensity(CulvertRecord& c, std::string zone, double remote, std::string remoteUnit, double inlet,
-                         std::string inletUnit, double length, std::string lengthUnit, double factor,
-                         std::string source)
-{
-    c.RFZone = std::move(zone);
-    c.EleRemoteFt = ToFeet(c.EleRemote = remote, c.EleRemoteUnit = std::move(remoteUnit));
-    c.EleCulvertFt = ToFeet(c.EleCulvert = inlet, c.EleCulvertUnit = std::move(inletUnit));
-    c.LenTravelFt = ToFeet(c.LenTravel = length, c.LenTravelUnit = std::move(lengthUnit));
-    c.CorFactor = factor;
-    c.CorFactorSource = std::move(source);
-}
-
-// A culvert without intensity inputs, NumOfAreas counting its sub-areas ("" for none).
-inline CulvertRecord record(std::string id, std::string description, std::string period,
-                            std::vector<SubArea> areas = {})
-{
-    CulvertRecord c;
-    c.NumOfAreas = areas.empty() ? "" : std::to_string(areas.size());
-    std::tie(c.CulvertNo, c.Description, c.RetPeriod, c.Areas) = std::tie(id, description, period, areas);
-    return c;
-}
-
-// Zone A, 10 years, 1010 ft / 1000 ft over 1000 ft, factor 1 (Design Manual): slope 0.01,
-// corrected time of concentration 9.38 min.
-inline CulvertRecord culvert(std::string id, std::vector<SubArea> areas)
-{
-    CulvertRecord c = record(std::move(id), "STA 12+50", "10", std::move(areas));
-    setIntensity(c, "A", 1010, "ft", 1000, "ft", 1000, "ft", 1, "Design Manual");
-    return c;
-}
-
-inline Document stateWith(std::vector<CulvertRecord> culverts)
-{
-    Document s;
-    InitTables();
-    s.ProjectInfo = {"Route 9", "P-12", "0412-03", "Widening", "03/14/2024", "10:42:07 AM", "J. Smith"};  // as header()
-    s.CulvertList = std::move(culverts);
-    return s;
 }
 
 }  // namespace sw::testing

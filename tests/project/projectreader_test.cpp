@@ -94,24 +94,6 @@ TEST(ProjectReader, RefusedFilesLeaveTheProjectInMemoryUnchanged)
     }
 }
 
-// A project in which no culvert has intensity inputs yet holds no source line: it opens, and saves
-// again byte for byte.
-TEST(ProjectReader, ProjectWithoutIntensityInputsOpensAndSavesAsItWas)
-{
-    const std::string bytes = joinLines(joined({header(), culvertStart("C1"), {"Asphaltic,2.5 a,0.81,ditch"},
-                                                culvertStart("C2", "25")}));
-    TempDir dir;
-    writeBytes(dir.file("in.prj"), bytes);
-    ASSERT_TRUE(CheckFileFormat(dir.file("in.prj")).accepted());
-    Document state = busyState();
-    const LoadOutcome load = readProjectFile(state, dir.file("in.prj"));
-    ASSERT_TRUE(load.loaded() && load.Notice.empty()) << load.Message;
-    ASSERT_EQ(state.CulvertList.size(), 2u);
-    EXPECT_EQ(state.CulvertList[0].Areas, (std::vector<SubArea>{subArea("Asphaltic", "2.5 a", 0.81, "ditch")}));
-    ASSERT_TRUE(Write2File(state, dir.file("out.prj")).written());
-    EXPECT_EQ(readBytes(dir.file("out.prj")), bytes);
-}
-
 // An empty "Culvert No=" would read as a free slot, where the next save stops: each such culvert is
 // named, the user is told which, and a save keeps every culvert.
 TEST(ProjectReader, CulvertsWithoutAnIdAreNamedAndKeptBySave)
@@ -188,7 +170,8 @@ TEST(ProjectReader, StrictNumbersAreWholeTokens)
 }
 
 // The same project typed by hand, in UTF-8, with LF alone, blanks around values and fields and
-// other number forms, reads in place of the project in memory and is saved in the program's form.
+// other number forms, reads in place of the project in memory and is saved in the program's form;
+// so does a project in which no culvert has intensity inputs yet, which holds no source line.
 TEST(ProjectReader, HandWrittenFilesAreSavedInTheProgramsOwnForm)
 {
     Lines canonical = joined({header(), culvertStart("C1"), {"Asphaltic,2.5 a,0.81,ditch", "Gravel yard,1.2 h,0.50,"},
@@ -203,21 +186,26 @@ TEST(ProjectReader, HandWrittenFilesAreSavedInTheProgramsOwnForm)
     byHand[21] = "Elevation of culvert inlet=9.5e2 ft";
     byHand[23] = "time of concentration correction factor=0.80abc";  // the leading number counts
     byHand[24] = "  SOURCE OF CORRECTION FACTOR=  Design Manual  ";
+    Lines noIntensity = canonical;
+    noIntensity.erase(noIntensity.begin() + 18, noIntensity.begin() + 25);
 
     TempDir dir;
-    for (const std::string& bytes : {joinLines(canonical), joinLines(canonical, "\n"), joinLines(byHand, "\n")}) {
+    for (const auto& [bytes, saved] : std::vector<std::pair<std::string, Lines>>{
+             {joinLines(canonical), canonical}, {joinLines(canonical, "\n"), canonical},
+             {joinLines(byHand, "\n"), canonical}, {joinLines(noIntensity), noIntensity}}) {
         writeBytes(dir.file("in.prj"), bytes);
         ASSERT_TRUE(CheckFileFormat(dir.file("in.prj")).accepted());
         Document state = busyState();
         const LoadOutcome load = readProjectFile(state, dir.file("in.prj"));
-        ASSERT_TRUE(load.loaded()) << load.Message;
+        ASSERT_TRUE(load.loaded() && load.Notice.empty()) << load.Message;
         EXPECT_EQ(state.ProjectInfo.ProjectName, " Montréal 45° €");
         const SectionScan scan = FindSecTitle(bytes);
         EXPECT_EQ(std::tie(scan.FileCulvertCount, *scan.PosProjectInfo, *scan.PosCulverts),
                   std::make_tuple(std::int16_t{2}, 2, 11));
         ASSERT_EQ(state.CulvertList.size(), 2u);
+        EXPECT_EQ(state.CulvertList[0].Areas[0], subArea("Asphaltic", "2.5 a", 0.81, "ditch"));
         ASSERT_TRUE(Write2File(state, dir.file("out.prj")).written());
-        EXPECT_EQ(readBytes(dir.file("out.prj")), joinLines(canonical));
+        EXPECT_EQ(readBytes(dir.file("out.prj")), joinLines(saved));
     }
 }
 

@@ -1,19 +1,54 @@
-// The results as CSV: a row per culvert with the run's values, quoting that survives a round trip,
-// and texts that a spreadsheet will not run as formulas.
+// The results and two projects compared, as CSV and as text: the columns, numbers as the board
+// writes them, quoting that survives a round trip, and texts that a spreadsheet will not run as
+// formulas.
 
 #include <gtest/gtest.h>
 
 #include "core/messages.h"
 #include "core/numbers.h"
-#include "engine/discharge.h"
+#include "core/text.h"
+#include "report/comparefile.h"
 #include "report/csvfile.h"
+#include "tests/engine/comparefixture.h"
 #include "tests/project/projectfixtures.h"
-#include "tests/report/csvreader.h"
 
 namespace sw {
 namespace {
 
 using namespace sw::testing;
+using Rows = std::vector<std::vector<std::string>>;
+
+// A reader of RFC 4180 text: fields split at commas, quoted fields with doubled quotes and line
+// breaks inside, rows ended by CR LF.
+Rows readCsv(std::string_view text)
+{
+    Rows rows(1, std::vector<std::string>(1));
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        std::string& field = rows.back().back();
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                field += text[++i];
+            else if (c == '"')
+                quoted = false;
+            else
+                field += c;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            rows.back().emplace_back();
+        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+            rows.emplace_back(1);
+        } else {
+            field += c;
+        }
+    }
+    rows.pop_back();  // after the last row's end
+    return rows;
+}
+
 Document project()
 {
     Document s = stateWith({culvert("C1", {subArea("Asphaltic", "4.0 a", 0.81)}),
@@ -25,39 +60,20 @@ Document project()
     return s;
 }
 
-TEST(ResultsCsv, ARowPerCulvertWithTheRunsValues)
+// The columns, and the values of computed culverts and of those that cannot be computed, are those
+// of the batch command's recorded files (tests/app/golden/*-csv.file).
+TEST(ResultsCsv, TextsComeBackAsTheyWereAndAreNotRunAsFormulas)
 {
-    const Document doc = project();
-    const std::string bytes = resultsCsv(doc);
+    const std::string bytes = resultsCsv(project());
     ASSERT_TRUE(bytes.starts_with("\xEF\xBB\xBF"));
     const Rows rows = readCsv(std::string_view(bytes).substr(3));
     ASSERT_EQ(rows.size(), 5u);
-    EXPECT_EQ(rows[0].front(), "Culvert ID");
-    EXPECT_EQ(rows[0][14], "Q 2-year (cfs)");
-    EXPECT_EQ(rows[0].back(), "Not Computed Because");
     for (const auto& r : rows)
         EXPECT_EQ(r.size(), 22u);
-
-    // C1 as the run computes it: 4 acres of C 0.81, 9.38 min, 5.5 in/hr, Q 17.8 cfs; its summary.
-    Document run = doc;
-    ASSERT_TRUE(CalCulvert(run, 0).computed());
-    const std::vector<std::string> c1{"C1", "STA 12+50", "10", "A", "4", "0.81", "0.01", "9.38", "1", "Design Manual",
-                                      "9.38", "5.5", plainNumber(CalQ(run.CulvertList[0]).Cfs), "0.5"};
-    EXPECT_EQ(std::vector<std::string>(rows[1].begin(), rows[1].begin() + 14), c1);
-    EXPECT_EQ(rows[1][16], "17.8");  // the 10-year row of its summary: the design period
-    EXPECT_EQ(rows[1].back(), "");
-
-    // Commas, quotes and line breaks come back as they were; a surface of the user's own has no
-    // summary, so its seven columns stay empty.
     EXPECT_EQ(rows[2][0], "Ditch, \"north\"\nside");
     EXPECT_EQ(rows[2][1], "STA 1+00, \"old\" bridge");
-    EXPECT_EQ(rows[2][12], "5.5");  // 5.5 in/hr x 0.5 x 2 acres
-    EXPECT_TRUE(std::all_of(rows[2].begin() + 14, rows[2].begin() + 21, [](const auto& f) { return f.empty(); }));
-
-    // A culvert that cannot be computed keeps its row, the reason last; texts that a spreadsheet
-    // would run are shown as text.
+    // A culvert that cannot be computed keeps its row, the reason last.
     EXPECT_EQ(rows[3][0], "'=SUM(A1:A9)");
-    EXPECT_TRUE(rows[3][4].empty());
     EXPECT_EQ(rows[3].back(), std::string(msg::kMissingFactor));
     EXPECT_EQ(std::vector<std::string>(rows[4].begin(), rows[4].begin() + 3),
               (std::vector<std::string>{"'@no inputs", "'+STA 1", "'-5"}));
@@ -70,6 +86,89 @@ TEST(ResultsCsv, FieldsAreQuotedOnlyWhereTheyMustBe)
              {"plain", "plain"}, {"a,b", "\"a,b\""}, {"say \"x\"", "\"say \"\"x\"\"\""}, {"two\r\nlines", "\"two\r\nlines\""},
              {"=1+1", "'=1+1"}, {"-x,y", "\"'-x,y\""}, {"\tx", "'\tx"}, {"", ""}, {"Fossé 5°", "Fossé 5°"}})
         EXPECT_EQ(csvTextField(text), field) << text;
+}
+
+std::size_t rowOf(const std::string& id)
+{
+    return static_cast<std::size_t>(std::find(kComparedIds.begin(), kComparedIds.end(), id) - kComparedIds.begin());
+}
+
+TEST(ComparisonCsv, ColumnsQuotingAndTheFormulaGuard)
+{
+    const std::vector<ComparisonRow> rows = compareProjects(compareOld(), compareNew());
+    const std::string bytes = comparisonCsv(rows);
+    ASSERT_TRUE(bytes.starts_with("\xEF\xBB\xBF"
+                                  "Culvert ID,Design Q old (cfs),Design Q new (cfs),Difference (cfs),Difference (%),"
+                                  "Q 2-year old (cfs),Q 2-year new (cfs),Q 5-year old (cfs),"));
+    EXPECT_NE(bytes.find(",Q 500-year old (cfs),Q 500-year new (cfs),Changed inputs,Note\r\n"), std::string::npos);
+    const Rows csv = readCsv(std::string_view(bytes).substr(3));
+    ASSERT_EQ(csv.size(), kComparedIds.size() + 1);
+    EXPECT_EQ(csv[0], comparisonColumnTitles());
+    for (const auto& r : csv)
+        EXPECT_EQ(r.size(), 21u);
+
+    // Every number as the board writes it, from the typed rows (no text for a Q not computed).
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const ComparisonRow& row = rows[k];
+        const std::vector<std::string>& f = csv[k + 1];
+        SCOPED_TRACE(row.CulvertId);
+        EXPECT_EQ(f[1], row.Old.DesignCfsText);
+        EXPECT_EQ(f[2], row.New.DesignCfsText);
+        EXPECT_EQ(f[3], row.DifferenceCfs ? plainNumber(*row.DifferenceCfs) : "");
+        EXPECT_EQ(f[4], row.DifferencePercent ? plainNumber(*row.DifferencePercent) : "");
+        for (std::size_t p = 0; p < kReturnPeriodCount; ++p) {
+            EXPECT_EQ(f[5 + 2 * p], row.Periods.empty() ? "" : plainNumber(row.Periods[p].OldCfs));
+            EXPECT_EQ(f[6 + 2 * p], row.Periods.empty() ? "" : plainNumber(row.Periods[p].NewCfs));
+        }
+    }
+    // 5.5 in/hr x C 0.82 x 3 acres at 10 years; 6.5 in/hr at 25 with the sub-areas' C unchanged.
+    const auto& period = csv[1 + rowOf("PERIOD")];
+    EXPECT_EQ(std::vector<std::string>(period.begin(), period.begin() + 5),
+              (std::vector<std::string>{"PERIOD", "13.5", "16", "2.5", "18.5"}));
+    EXPECT_EQ(period[19], "Return period (years) 10 -> 25");
+    // The changed inputs in one field; an old Q of 0 has no percentage; a note says why.
+    EXPECT_EQ(csv[1 + rowOf("AREAS")][19].find("Sub-area removed: Asphaltic, 2 a, C 0.81, lane; Sub-area changed: "),
+              0u);
+    EXPECT_EQ(csv[1 + rowOf("ZERO")][1], "0");
+    EXPECT_EQ(csv[1 + rowOf("ZERO")][4], "");
+    EXPECT_EQ(csv[1 + rowOf("BROKEN")][20], fillMessage(msg::kCompareNotComputableNew, {msg::kReturnPeriodTooShort}));
+    EXPECT_EQ(csv[1 + rowOf("ONLY-OLD")][20], msg::kCompareOnlyInOld);
+    // A text a spreadsheet would run is shown as text, and its comma and quotes survive.
+    EXPECT_EQ(csv.back()[0], "'" + kFormulaId);
+    EXPECT_NE(bytes.find("\r\n\"'=SUM(A1),\"\"x\"\"\","), std::string::npos);
+}
+
+TEST(ComparisonText, ATableLineACulvertWithItsDetailsBelow)
+{
+    Document oldDoc = compareOld();
+    oldDoc.CulvertList.push_back(tableCulvert("ESC\x1b[2J"));  // a terminal control sequence in an ID
+    const std::vector<std::string> lines =
+        comparisonTextLines(compareProjects(oldDoc, compareNew()), "old.txt", "new.txt");
+    const auto at = [&lines](const std::string& start) {
+        const auto it = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.starts_with(start); });
+        return it == lines.end() ? lines.end() - 1 : it;
+    };
+    const std::vector<std::string> head(lines.begin(), lines.begin() + 6);
+    EXPECT_EQ(head, (std::vector<std::string>{
+                        "Old project: old.txt", "New project: new.txt", "",
+                        "Culvert ID       Design Q old   Design Q new     Difference     Difference",
+                        "                        (cfs)          (cfs)          (cfs)            (%)",
+                        std::string(74, '-')}));
+    auto period = at("PERIOD ");
+    EXPECT_EQ(std::vector<std::string>(period, period + 4),
+              (std::vector<std::string>{
+                  "PERIOD                   13.5             16            2.5           18.5",
+                  "    Return period (years)         2        5       10       25       50      100      500",
+                  "    Q old (cfs)                 7.5     10.8     13.5       17     19.9     23.3     29.4",
+                  "    Q new (cfs)                 7.5     10.8     13.5       17     19.9     23.3     29.4"}));
+    EXPECT_EQ(*(period + 4), "    Changed: Return period (years) 10 -> 25");
+    EXPECT_EQ(*at("ZERO "), "ZERO                        0            8.9            8.9            n/a");
+    auto onlyOld = at("ONLY-OLD ");
+    EXPECT_EQ(*onlyOld, "ONLY-OLD                 13.5              -              -              -");
+    EXPECT_EQ(*(onlyOld + 1), "    Note: Only in the old project.");
+    EXPECT_NE(at("ESC\\x1B[2J "), lines.end() - 1);
+    for (const std::string& line : lines)
+        EXPECT_EQ(line.find('\x1b'), std::string::npos) << line;
 }
 
 }  // namespace

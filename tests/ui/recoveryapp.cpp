@@ -3,6 +3,7 @@
 // window shows, then takes a command a line on standard input and answers each with a line:
 //   type BOX TEXT   TEXT typed over a box of the "Project Info" page  -> "ok" | "failed: WHY"
 //   culvert ID      a whole culvert entered through the window        -> "ok" | "failed: WHY"
+//   exit            File > Exit, "Save current file ?" answered No    -> "bye", and the program ends
 // Its one argument, if any, is the project to open at start.
 
 #include <unistd.h>
@@ -19,7 +20,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-std::string run(EditorSteps& s, const QString& line)
+std::string run(EditorSteps& s, MainWindowHarness& h, const QString& line)
 {
     const QString command = line.section(QLatin1Char(' '), 0, 0);
     const QString rest = line.section(QLatin1Char(' '), 1);
@@ -29,6 +30,13 @@ std::string run(EditorSteps& s, const QString& line)
         done = s.showPage(0) && s.replaceText(box.constData(), rest.section(QLatin1Char(' '), 1));
     } else if (command == QLatin1String("culvert")) {
         done = s.enterCulvert(rest, kPlainInputs, {kDitch}, QStringLiteral("Sta 1"));
+    } else if (command == QLatin1String("exit")) {
+        h.desktop->messages().queueYesNo(YesNo::No);
+        h.find<QAction>("mnuExit")->trigger();
+        if (h.desktop->endRequests() == 0)
+            return "failed: Exit did not end the program";
+        QCoreApplication::quit();
+        return "bye";
     }
     return done ? "ok" : "failed: " + std::string(s.why());
 }
@@ -62,7 +70,7 @@ int main(int argc, char* argv[])
         for (std::size_t end; (end = pending.find('\n')) != std::string::npos;) {
             const QString line = QString::fromStdString(pending.substr(0, end));
             pending.erase(0, end + 1);
-            std::cout << run(s, line) << std::endl;
+            std::cout << run(s, h, line) << std::endl;
         }
         input.setEnabled(true);
     });

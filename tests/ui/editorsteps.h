@@ -326,11 +326,6 @@ protected:
         m_h->create();
         QVERIFY(m_h->showActive());
     }
-    void closeWindow()
-    {
-        SW_VERIFY_NO_WINDOW_LEFT(*m_h);
-        m_h.reset();
-    }
     ProjectSession& session() { return *m_h->session; }
     const Document& doc() { return m_h->session->document(); }
     WindowState& windowState() { return *m_h->windowState; }
@@ -360,7 +355,11 @@ private slots:
         QVERIFY(m_dir->isValid());
         m_windowOpened ? openWindow() : newHarness();
     }
-    void cleanup() { closeWindow(); }
+    void cleanup()
+    {
+        SW_VERIFY_NO_WINDOW_LEFT(*m_h);
+        m_h.reset();
+    }
 
 private:
     const bool m_windowOpened;

@@ -178,25 +178,32 @@ private slots:
     void initTestCase() { ensureFontSubstitutions(); }
     void everyTextStandsOnItsGridCell_data();
     void everyTextStandsOnItsGridCell();
-    void aValueWiderThanThePaperIsPrintedWhole();
 };
 
 void TestPrintedPage::everyTextStandsOnItsGridCell_data()
 {
     QTest::addColumn<int>("areas");
     QTest::addColumn<bool>("printer");
-    QTest::newRow("one job, through QPrinter") << 3 << true;
-    QTest::newRow("the summary on a second sheet, through QPrinter") << 24 << true;
-    QTest::newRow("three jobs, into one PDF") << 85 << false;
+    QTest::addColumn<QString>("name");  // of the project
+    const QString name = QStringLiteral("Harlow Creek Bypass");
+    QTest::newRow("one job, through QPrinter") << 3 << true << name;
+    QTest::newRow("the summary on a second sheet, through QPrinter") << 24 << true << name;
+    QTest::newRow("three jobs, into one PDF") << 85 << false << name;
+    // The paper ends at 8 inches of printable width; a 60-character name from column 50 would run
+    // an inch and a half past it. It is drawn narrower, every character on the paper.
+    QTest::newRow("a name wider than the paper, into one PDF")
+        << 1 << false << name + QStringLiteral(" and the Millbrook to Eastfield connector");
 }
 
 void TestPrintedPage::everyTextStandsOnItsGridCell()
 {
     QFETCH(int, areas);
     QFETCH(bool, printer);
+    QFETCH(QString, name);
     QTemporaryDir dir;
     Document s = project(areas);
     QVERIFY(CalCulvert(s, 0).computed());
+    s.ProjectInfo.ProjectName = name.toStdString();
     // The same commands, on pages as high as the PDF's printable area (10.5 inches).
     RecordingDevice recorded;
     recorded.setPageLines(63);
@@ -216,33 +223,16 @@ void TestPrintedPage::everyTextStandsOnItsGridCell()
         QVERIFY2(pages.finish(failure), failure.c_str());
     }
     std::vector<Word> words, runs;
-    QString failure;
-    QVERIFY2(wordsOf(pdf, words, failure) && runsOf(pdf, runs, failure), qPrintable(failure));
+    QString failure, layout;
+    QVERIFY2(wordsOf(pdf, words, failure) && runsOf(pdf, runs, failure) &&
+                 run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}, layout, failure),
+             qPrintable(failure));
     QVERIFY(words.size() > 100);
     const QStringList wrong = misplaced(recorded.documents(), words, runs);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
-}
-
-// The paper ends at 8 inches of printable width; a 60-character name from column 50 would run an
-// inch and a half past it. It is drawn narrower, every character on the paper.
-void TestPrintedPage::aValueWiderThanThePaperIsPrintedWhole()
-{
-    QTemporaryDir dir;
-    Document s = project(1);
-    QVERIFY(CalCulvert(s, 0).computed());
-    s.ProjectInfo.ProjectName = "Harlow Creek Bypass and the Millbrook to Eastfield connector";
-    const QString pdf = dir.filePath(QStringLiteral("long.pdf"));
-    PdfPages pages(pdf.toStdString());
-    QVERIFY(printCulvert(pages, s, 0));
-    std::string failure;
-    QVERIFY2(pages.finish(failure), failure.c_str());
-    QString layout, why;
-    std::vector<Word> words;
-    QVERIFY2(run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}, layout, why) &&
-                 wordsOf(pdf, words, why),
-             qPrintable(why));
-    QVERIFY(layout.contains(QString::fromStdString(s.ProjectInfo.ProjectName)));
-    const auto last = std::ranges::find_if(words, [](const Word& w) { return w.text == QStringLiteral("connector"); });
+    // The whole name, its last word on the paper.
+    QVERIFY(layout.contains(name));
+    const auto last = std::ranges::find_if(words, [&](const Word& w) { return w.text == name.section(' ', -1); });
     QVERIFY(last != words.end());
     QVERIFY2(last->x < 8.5 * 72 - kMarginPoints, qPrintable(QString::number(last->x)));
 }

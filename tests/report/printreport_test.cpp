@@ -266,15 +266,5 @@ TEST(PrintReport, LongValuesWholeAndQWithoutLeadingZero)
                     labelled(35, "Q=CiA:", ".4 cfs (0 cms)", true, 11)});
 }
 
-TEST(PrintReport, ARefusedJobIsSaid)
-{
-    Document s = computedCulvert(30);
-    RecordingDevice device;
-    device.setRefusing(true);
-    EXPECT_FALSE(printCulvert(device, s, 0));
-    EXPECT_FALSE(printCulvert(device, s, 5));  // no such culvert
-    EXPECT_TRUE(device.documents().empty());
-}
-
 }  // namespace
 }  // namespace sw

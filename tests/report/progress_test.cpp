@@ -47,15 +47,9 @@ Document project()
     return d;
 }
 
-// A writer of all culverts to `path`: written, failed or cancelled.
+// The writers of all culverts to a path: written, failed or cancelled.
 using Writer = std::function<FileWriteResult(const Document&, const std::string&, Progress*)>;
-
-struct Case {
-    const char* name;
-    Writer write;
-};
-
-const Case kWriters[] = {
+const std::pair<const char*, Writer> kWriters[] = {
     {"csv", [](const Document& d, const std::string& p, Progress* g) { return writeResultsCsv(d, p, g); }},
     {"report", [](const Document& d, const std::string& p, Progress* g) { return ReportAll2File(d, p, g); }},
 };
@@ -65,12 +59,12 @@ const Lines kAllSteps{"0/3 C1", "1/3 C2", "2/3 C3", "3/3 "};
 TEST(Progress, WritersTellEachCulvertAndWriteTheSameBytes)
 {
     const Document d = project();
-    for (const Case& c : kWriters) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, write] : kWriters) {
+        SCOPED_TRACE(name);
         TempDir dir;
         StepLog log;
-        ASSERT_TRUE(c.write(d, dir.file("told"), &log).written());
-        ASSERT_TRUE(c.write(d, dir.file("quiet"), nullptr).written());
+        ASSERT_TRUE(write(d, dir.file("told"), &log).written());
+        ASSERT_TRUE(write(d, dir.file("quiet"), nullptr).written());
         EXPECT_EQ(log.steps, kAllSteps);
         EXPECT_EQ(readBytes(dir.file("told")), readBytes(dir.file("quiet")));
         EXPECT_GT(readBytes(dir.file("told")).size(), 100u);
@@ -82,14 +76,14 @@ TEST(Progress, WritersTellEachCulvertAndWriteTheSameBytes)
 TEST(Progress, StoppedAtAnyStepLeavesTheFormerFileAndNoTemporaryFile)
 {
     const Document d = project();
-    for (const Case& c : kWriters)
+    for (const auto& [name, write] : kWriters)
         for (std::size_t stopAt = 0; stopAt < kAllSteps.size(); ++stopAt) {
-            SCOPED_TRACE(std::string(c.name) + " stopped at step " + std::to_string(stopAt));
+            SCOPED_TRACE(std::string(name) + " stopped at step " + std::to_string(stopAt));
             TempDir dir;
             const std::string former = "the former file\r\n\x01\xff";
             writeBytes(dir.file("out"), former);
             StepLog log(stopAt);
-            const FileWriteResult r = c.write(d, dir.file("out"), &log);
+            const FileWriteResult r = write(d, dir.file("out"), &log);
             EXPECT_TRUE(r.cancelled());
             EXPECT_FALSE(r.written());
             EXPECT_EQ(log.steps, Lines(kAllSteps.begin(), kAllSteps.begin() + std::ptrdiff_t(stopAt) + 1));
@@ -99,7 +93,7 @@ TEST(Progress, StoppedAtAnyStepLeavesTheFormerFileAndNoTemporaryFile)
 }
 
 // The printed culverts: every one a job of its own until the stop, none after it; a refused job
-// ends the run at its culvert.
+// ends the run at its culvert, and a culvert printed alone is refused, as is one that is not there.
 TEST(Progress, PrintingStopsBeforeTheNextCulvert)
 {
     const Document d = project();
@@ -125,6 +119,8 @@ TEST(Progress, PrintingStopsBeforeTheNextCulvert)
         EXPECT_EQ(out.RefusedCulvert, run.refusing ? 0 : -1);
         EXPECT_EQ(device.documents().size(), run.jobs);
         EXPECT_EQ(log.steps.size(), run.stopAt ? *run.stopAt + 1 : run.refusing ? 1 : 4);
+        EXPECT_EQ(printCulvert(device, d, 0), !run.refusing);
+        EXPECT_FALSE(printCulvert(device, d, 5));
     }
 }
 

@@ -23,31 +23,31 @@ protected:
     }
     QString path(const QString& name) const { return m_dir->filePath(name); }
 
+    // What the temporary folder holds, files and folders.
+    QStringList files() const { return QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
+
     // The project written as gully.txt and opened from File > Open.
     bool open(const std::string& bytes)
     {
-        if (!writeBytes(path(QStringLiteral("gully.txt")), bytes))
-            return false;
-        m_h->desktop->fileDialogs().queuePath(path(QStringLiteral("gully.txt")).toStdString());
-        m_h->find<QAction>("mnuOpen")->trigger();
-        return m_h->window->windowTitle() == path(QStringLiteral("gully.txt"));
+        return openFile(path("gully.txt"), bytes) && m_h->window->windowTitle() == path("gully.txt");
     }
     // Run, then OK in the selector with "Culvert ID" (the culvert at `entry`) or "All" (-1).
     bool run(int entry)
     {
         if (!s->click("cmdRunApp") || !window("frmCulvertSelector") || !window("frmCulvertSelector")->isVisible())
             return false;
-        auto* option = in<QRadioButton>("frmCulvertSelector", entry < 0 ? "Option2" : "Option1");
-        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(option->height() / 2, option->height() / 2));
+        press("frmCulvertSelector", entry < 0 ? "Option2" : "Option1");
         if (entry >= 0)
             in<QComboBox>("frmCulvertSelector", "cboCulvertNo3")->setCurrentIndex(entry);
         press("frmCulvertSelector", "cmdOK");
         return true;
     }
-    // A click on a button of a window, and the windows it closes gone.
+    // A click on a button of a window (on the circle of an option button), and the windows it closes
+    // gone.
     void press(const char* window, const char* button)
     {
-        QTest::mouseClick(in<QAbstractButton>(window, button), Qt::LeftButton);
+        QWidget* b = in(window, button);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(b->height() / 2, b->height() / 2));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     void trigger(const char* window, const char* action)
@@ -65,17 +65,15 @@ protected:
         return true;
     }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-
 private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
         openWindow();
-        m_h->windowState->SummaryFilePath = path(QStringLiteral("summary.txt")).toStdString();
-        m_h->windowState->PrinterIniPath = path(QStringLiteral("printer.ini")).toStdString();
+        m_h->windowState->SummaryFilePath = path("summary.txt").toStdString();
+        m_h->windowState->PrinterIniPath = path("printer.ini").toStdString();
         m_h->desktop->printers().setInstalled({"Office Printer", "Plotter A0"});
-        QVERIFY(m_dir->isValid() && writeBytes(path(QStringLiteral("printer.ini")), "Office Printer\r\nPlotter A0\r\n"));
+        QVERIFY(m_dir->isValid() && writeBytes(path("printer.ini"), "Office Printer\r\nPlotter A0\r\n"));
     }
 };
 

@@ -1,6 +1,7 @@
 // Run from the main window: the culvert selector, the results board with its labels and steps, the
 // summary window with its chart, the calculation sheet and the CSV export; the refusals that keep a
-// board from opening on numbers that are not the run's.
+// board from opening on numbers that are not the run's. The Compare window: the chosen file read as
+// File > Open reads it and compared, as the old project, with the open one as it is now.
 
 #include <unistd.h>
 
@@ -15,10 +16,15 @@
 
 #include "engine/tables.h"
 #include "ui/results/allculvertsmodel.h"
+#include "ui/results/comparetablemodel.h"
+#include "ui/results/frmcompare.h"
 
 #include "core/messages.h"
 #include "core/numbers.h"
 #include "core/text.h"
+#include "project/projectwriter.h"
+#include "report/comparefile.h"
+#include "tests/engine/comparefixture.h"
 #include "tests/ui/resultsteps.h"
 
 using namespace sw;
@@ -146,20 +152,18 @@ class TestResults : public ResultsTest {
     Q_OBJECT
 
 private slots:
-    void runOfOneCulvertShowsItsBoard();
-    void runOfAllStepsThroughTheCulvertsWithTheirSheets();
+    void runOfOneCulvertItsCsvAndTheKeysOfTheResultWindows();
+    void runOfAllStepsThroughSheetsAndSummariesUntilTheProjectChanges();
     void oneCulvertRunAsAllStepsPastTheEndAndBack();
     void culvertsThatCannotBeComputedStopTheRun_data();
     void culvertsThatCannotBeComputedStopTheRun();
     void runWithoutACulvertToRunIsRefused();
-    void summaryWindowShowsTheTableAndItsChartOrRefuses();
-    void boardShowsTheRunAndClosesWhenTheProjectChanges();
-    void exportCsvWritesTheRunsCulvertsOrChangesNothing();
-    void allCulvertsAfterARunOfOneLeavesTheBoard();
-    void allCulvertsSortsFiltersAndCopies();
-    void boardTableAndSheetAgreeForRandomProjects();
-    void keysOfTheResultWindows();
+    void allCulvertsAfterARunOfOneSortsFiltersAndCopies();
     void resultWindowsKeepEveryValueWhole();
+    void boardTableAndSheetAgreeForRandomProjects();
+    void compareShowsTheComparisonsCellsAndSortsNumbers();
+    void compareRefusesFilesAsOpenRefuses_data();
+    void compareRefusesFilesAsOpenRefuses();
 
 private:
     QStringList boardLabels() const
@@ -187,11 +191,12 @@ private:
         trigger("frmDisplayBoard", "mnuAllCulverts");
         return table() != nullptr && window("frmAllCulverts")->isVisible();
     }
-    // The rows the table shows, in its order, cells joined by '|'; or the cells of one column.
-    QStringList tableRows(int column = -1) const
+    // The rows a table (All Culverts' unless given) shows, in its order, cells joined by '|'; or the
+    // cells of one column.
+    QStringList tableRows(int column = -1, const QTableView* view = nullptr) const
     {
         QStringList out;
-        const QAbstractItemModel* model = table()->model();
+        const QAbstractItemModel* model = (view ? view : table())->model();
         for (int row = 0; row < model->rowCount(); ++row) {
             QStringList cells;
             for (int c = 0; c < model->columnCount(); ++c)
@@ -247,7 +252,7 @@ private:
     }
 };
 
-void TestResults::runOfOneCulvertShowsItsBoard()
+void TestResults::runOfOneCulvertItsCsvAndTheKeysOfTheResultWindows()
 {
     QVERIFY(open(gullyLane()));
     QVERIFY(s->click("cmdRunApp"));
@@ -274,6 +279,52 @@ void TestResults::runOfOneCulvertShowsItsBoard()
     QVERIFY(window("frmCulvertSelector") && !window("frmCulvertSelector")->isVisible());
     QCOMPARE(s->text("lblCulvertID"), QStringLiteral("C3"));
     QCOMPARE(rowsOf(s->w<QListWidget>("lstIntensity")).last(), QStringLiteral("Intensity (in/hr): 4.51 (114 mm/hr) "));
+    QVERIFY(messages().asked().empty());
+
+    // "Export CSV..." writes every culvert, whichever the run showed.
+    const QString csv = path("results.csv");
+    exportCsv(csv);
+    QCOMPARE(m_h->desktop->fileDialogs().asked().back(), FileDialogMode::SaveCsv);
+    const QList<QByteArray> rows = bytesOf(csv).split('\n');
+    QCOMPARE(rows.size(), 5);  // header, three culverts, nothing after the last line break
+    QVERIFY(rows[0].startsWith("\xEF\xBB\xBF" "Culvert ID,Station/Description,"));
+    QCOMPARE(rows[1], QByteArray("C1,STA 1+00,10,A,4,0.39,0.01,9.38,1,Design Manual,9.38,5.5,8.6,0.2,"
+                                 "4.6,6.8,8.6,11.2,13.7,16.5,24.3,\r"));
+    QVERIFY2(rows[2].startsWith("C2,STA 2+00,10,A,2,0.5,0.01,9.38,1.0664,User Defined,10,5.3,5.3,0.1,,"), rows[2]);
+    QVERIFY2(rows[3].startsWith("C3,STA 3+00,2,B,1.2,0.75,0.005,25,0.2,Design Manual,5,4.5,4.1,0.1,4.1,"), rows[3]);
+
+    // Over an existing file: asked first; No leaves it as it was.
+    QVERIFY(QFile::resize(csv, 10));
+    messages().queueYesNo(YesNo::No);
+    exportCsv(csv);
+    QCOMPARE(messages().texts(), std::vector<std::string>{std::string(msg::kOverwriteOnSave)});
+    QCOMPARE(QFileInfo(csv).size(), 10);
+    // Cancel in the dialog writes nothing.
+    exportCsv({});
+    QCOMPARE(QFileInfo(csv).size(), 10);
+    QCOMPARE(messages().asked().size(), std::size_t(1));
+
+    // The open project's own file (here by a hard link; the other ways of naming it are checked where
+    // files are compared) is refused before the overwrite question, the project as it was. A folder
+    // that holds a file: after the question, the writer's message naming it, the folder's file kept.
+    const QString project = path("gully.txt"), hard = path("hard.txt");
+    const QByteArray projectBytes = bytesOf(project);
+    QVERIFY(::link(QFile::encodeName(project).constData(), QFile::encodeName(hard).constData()) == 0);
+    messages().clearRecord();
+    exportCsv(hard);
+    QCOMPARE(messages().texts(), std::vector<std::string>{fillMessage(msg::kOutputIsProject, {hard.toStdString()})});
+    QCOMPARE(bytesOf(project), projectBytes);
+    const QString folder = path("taken.csv");
+    QVERIFY(QDir().mkdir(folder) && writeBytes(folder + "/kept.txt", "kept"));
+    messages().clearRecord();
+    messages().queueYesNo(YesNo::Yes);
+    exportCsv(folder);
+    const std::vector<std::string> said = messages().texts();
+    QCOMPARE(said.size(), std::size_t(2));
+    QVERIFY2(qs(said[1]).contains(folder), said[1].c_str());
+    QCOMPARE(bytesOf(folder + "/kept.txt"), QByteArray("kept"));
+    QVERIFY(window("frmDisplayBoard"));  // the board stays, for another try
+    messages().clearRecord();
 
     // The next Run shows the same selector, as it was left.
     QPointer<QWidget> selector = window("frmCulvertSelector");
@@ -284,10 +335,76 @@ void TestResults::runOfOneCulvertShowsItsBoard()
     press("frmDisplayBoard", "cmdCancel");
     press("frmCulvertSelector", "cmdCancel");
     QVERIFY(!window("frmDisplayBoard") && !window("frmCulvertSelector") && !selector);
-    QVERIFY(messages().asked().empty());
+
+    auto selectorUp = [this] {
+        return s->click("cmdRunApp") && window("frmCulvertSelector") &&
+               QTest::qWaitForWindowActive(window("frmCulvertSelector"));
+    };
+    auto key = [](QWidget* control, Qt::Key pressed) {
+        control->setFocus();
+        QTest::keyClick(control, pressed);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    // In the selector Enter presses OK, or the button that has the focus; Esc is Cancel.
+    QVERIFY(selectorUp());
+    in<QComboBox>("frmCulvertSelector", "cboCulvertNo3")->setCurrentIndex(1);
+    key(in<QComboBox>("frmCulvertSelector", "cboCulvertNo3"), Qt::Key_Return);
+    QCOMPARE(boardLabels(), kBoardC2);
+    QVERIFY(!window("frmCulvertSelector")->isVisible());
+    QVERIFY(selectorUp());
+    key(in<QRadioButton>("frmCulvertSelector", "Option2"), Qt::Key_Space);
+    key(in<QRadioButton>("frmCulvertSelector", "Option2"), Qt::Key_Enter);
+    QCOMPARE(boardLabels(), kBoardC1);
+    QVERIFY(in<QWidget>("frmDisplayBoard", "Frame5")->isVisible());
+    QVERIFY(selectorUp());
+    key(in<QPushButton>("frmCulvertSelector", "cmdCancel"), Qt::Key_Return);
+    QVERIFY(!window("frmCulvertSelector"));
+    QVERIFY(selectorUp());
+    key(in<QComboBox>("frmCulvertSelector", "cboCulvertNo3"), Qt::Key_Escape);
+    QVERIFY(!window("frmCulvertSelector"));
+
+    // Esc closes the summary, the sheet and the table, wherever the focus is in them.
+    trigger("frmDisplayBoard", "mnuSummary");
+    trigger("frmDisplayBoard", "mnuCalculation");
+    QVERIFY(openTable());
+    const std::pair<const char*, const char*> focused[] = {
+        {"frmSummary", "txtSummary"}, {"frmCalculation", "txtCalculation"}, {"frmAllCulverts", "tblCulverts"},
+        {"frmAllCulverts", "txtFilter"}};
+    for (const auto& [name, control] : focused) {
+        if (!window(name))
+            QVERIFY(openTable());
+        window(name)->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window(name)));
+        key(in<QWidget>(name, control), Qt::Key_Escape);
+        QVERIFY2(!window(name), control);
+    }
+    QVERIFY(window("frmDisplayBoard"));
+
+    // The board's menu bar: each letter once in the bar and once in each menu; "&All Culverts" and
+    // "&Export CSV..." use letters that no other item of the whole bar uses.
+    auto* bar = window("frmDisplayBoard")->findChild<QMenuBar*>();
+    QStringList texts;
+    QList<QList<QAction*>> levels{bar->actions()};
+    for (QAction* item : bar->actions())
+        if (item->menu())
+            levels << item->menu()->actions();
+    QMultiHash<QKeySequence, QString> letters;
+    for (const QList<QAction*>& level : levels) {
+        QSet<QKeySequence> inLevel;
+        for (QAction* item : level) {
+            const QKeySequence letter = QKeySequence::mnemonic(item->text());
+            QVERIFY2(!letter.isEmpty() && !inLevel.contains(letter), qPrintable(item->text()));
+            inLevel.insert(letter);
+            letters.insert(letter, item->text());
+            texts << item->text();
+        }
+    }
+    QCOMPARE(texts, (QStringList{"&File", "&Summary", "&All Culverts", "&Calculation", "&Print", "&Export CSV...", "&Close"}));
+    for (const char* item : {"&All Culverts", "&Export CSV..."})
+        QCOMPARE(letters.values(QKeySequence::mnemonic(QString::fromLatin1(item))), QStringList{item});
 }
 
-void TestResults::runOfAllStepsThroughTheCulvertsWithTheirSheets()
+void TestResults::runOfAllStepsThroughSheetsAndSummariesUntilTheProjectChanges()
 {
     QVERIFY(open(gullyLane()));
     QVERIFY(run(-1));
@@ -333,6 +450,120 @@ void TestResults::runOfAllStepsThroughTheCulvertsWithTheirSheets()
     QVERIFY2(sheet.contains(QStringLiteral("Correction factor F = 1.0664 (User Defined)")), qPrintable(sheet));
     QVERIFY2(sheet.contains(QStringLiteral("Gravel yard, C = 0.5 (typed by the user)")), qPrintable(sheet));
     QCOMPARE(sheetDischarge(sheet), QStringLiteral("5.3 cfs (0.1 cms)"));
+
+    // The summary of C1: its table and its chart.
+    QVERIFY(step("lblPrevious"));
+    messages().clearRecord();
+    press("frmDisplayBoard", "cmdViewSummary");
+    QVERIFY(window("frmSummary") && window("frmSummary")->isVisible());
+    const QString file = QString::fromStdString(m_h->windowState->SummaryFilePath);
+    QVERIFY(QFile::exists(file));
+    QCOMPARE(shownText("frmSummary", "txtSummary"), QStringLiteral("Return  Weighted C     i       A           Q  \n"
+                                           "Period                                        \n"
+                                           "(year)              (in/hr)  (acre)      (cfs)\n"
+                                           "----------------------------------------------\n"
+                                           "    2        0.34     3.4       4.0       4.6\n"
+                                           "    5        0.37     4.6       4.0       6.8\n"
+                                           "*  10        0.39     5.5       4.0       8.6\n"
+                                           "   25        0.43     6.5       4.0      11.2\n"
+                                           "   50        0.47     7.3       4.0      13.7\n"
+                                           "  100        0.51     8.1       4.0      16.5\n"
+                                           "  500        0.62     9.8       4.0      24.3\n"));
+    const QFontInfo font(in<QPlainTextEdit>("frmSummary", "txtSummary")->font());
+    QVERIFY2(font.fixedPitch(), qPrintable(font.family()));
+    QCOMPARE(window("frmSummary")->windowTitle(), m_h->window->windowTitle());
+
+    // The chart: the table's rows, Q as the text shows it, i to the 0.01 in/hr the rows hold.
+    auto* view = in<QChartView>("frmSummary", "chtSummary");
+    QVERIFY(view && view->isVisible() && view->chart());
+    QChart* chart = view->chart();
+    const QList<QPointF> q{{2, 4.6}, {5, 6.8}, {10, 8.6}, {25, 11.2}, {50, 13.7}, {100, 16.5}, {500, 24.3}};
+    const QList<QPointF> i{{2, 3.36}, {5, 4.62}, {10, 5.45}, {25, 6.5}, {50, 7.28}, {100, 8.05}, {500, 9.84}};
+    QCOMPARE(pointsOf(chart, QStringLiteral("Q (cfs)")), q);
+    QCOMPARE(pointsOf(chart, QStringLiteral("i (in/hr)")), i);
+    QCOMPARE(pointsOf(chart, QStringLiteral("Design period")), (QList<QPointF>{{10, 8.6}}));
+    // Periods on a logarithmic axis that holds all seven; each series on its own value axis.
+    const QList<QAbstractAxis*> bottom = chart->axes(Qt::Horizontal);
+    QCOMPARE(bottom.size(), 1);
+    auto* periods = qobject_cast<QLogValueAxis*>(bottom.first());
+    QVERIFY(periods && periods->min() < 2 && periods->max() > 500);
+    for (QAbstractSeries* series : chart->series()) {
+        QCOMPARE(series->attachedAxes().size(), 2);
+        auto* values = qobject_cast<QValueAxis*>(series->attachedAxes().last());
+        QVERIFY(values);
+        for (const QPointF& point : static_cast<QXYSeries*>(series)->points())
+            QVERIFY2(point.y() >= values->min() && point.y() <= values->max(), qPrintable(series->name()));
+    }
+
+    // The menu asks the same, for the culvert on the board now: C3, its design period of 2 years marked.
+    QVERIFY(step("lblNext"));
+    QVERIFY(step("lblNext"));
+    trigger("frmDisplayBoard", "mnuSummary");
+    QVERIFY(shownText("frmSummary", "txtSummary").contains(QStringLiteral("*   2        0.75     4.5       1.2       4.1")));
+    QCOMPARE(pointsOf(summaryChart(), QStringLiteral("Design period")), (QList<QPointF>{{2, 4.1}}));
+    QCOMPARE(pointsOf(summaryChart(), QStringLiteral("Q (cfs)")).first(), QPointF(2, 4.1));
+    // The button on an open summary too, back on C1.
+    QVERIFY(step("lblPrevious"));
+    QVERIFY(step("lblPrevious"));
+    press("frmDisplayBoard", "cmdViewSummary");
+    QCOMPARE(pointsOf(summaryChart(), QStringLiteral("Design period")), (QList<QPointF>{{10, 8.6}}));
+
+    press("frmSummary", "cmdClose");
+    QVERIFY(!window("frmSummary"));
+    QVERIFY(!QFile::exists(file));
+    QVERIFY(messages().asked().empty());
+
+    // Refused for C2, a surface of the user's own: the message, and no window.
+    QVERIFY(step("lblNext"));
+    press("frmDisplayBoard", "cmdViewSummary");
+    QCOMPARE(messages().texts(), std::vector<std::string>{std::string(msg::kSummaryUserDefinedSurface)});
+    QVERIFY(!window("frmSummary"));
+    // A summary file that cannot be written: its message, and no window.
+    messages().clearRecord();
+    QVERIFY(step("lblPrevious"));
+    m_h->windowState->SummaryFilePath = path("no such folder/summary.txt").toStdString();
+    press("frmDisplayBoard", "cmdViewSummary");
+    QCOMPARE(messages().asked().size(), std::size_t(1));
+    QVERIFY2(messages().asked()[0].text.find("no such folder") != std::string::npos, messages().asked()[0].text.c_str());
+    QVERIFY(!window("frmSummary"));
+
+    // C2 recomputed with a factor of 2 after the run: the board still shows what the run computed.
+    m_h->windowState->SummaryFilePath = path("summary.txt").toStdString();
+    press("frmDisplayBoard", "cmdViewSummary");
+    press("frmDisplayBoard", "cmdViewCalculation");
+    QVERIFY(openTable() && window("frmSummary") && window("frmCalculation") && m_h->showActive());
+    QVERIFY(s->typeCulvertId(QStringLiteral("C2")));
+    QVERIFY2(s->click("optUser") && s->replaceText("txtCorFactor", QStringLiteral("2")), s->why());
+    QVERIFY(s->pressIntensity());
+    QCOMPARE(m_h->document().CulvertList[1].CorTC, 18.76);
+    QVERIFY(step("lblNext"));
+    QCOMPARE(boardLabels(), kBoardC2);
+
+    // Deleting a culvert closes the board, the summary, the sheet, the table and the selector: they
+    // showed a project that is no longer there.
+    QVERIFY(m_h->showActive());
+    messages().clearRecord();
+    messages().queueYesNo(YesNo::Yes);
+    QVERIFY2(s->showPage(kIntensityPage) && s->pick("cboCulvertNo2", 1) && s->click("cmdDelCulvertNo2"), s->why());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!window("frmDisplayBoard") && !window("frmSummary") && !window("frmCalculation") &&
+            !window("frmAllCulverts") && !window("frmCulvertSelector"));
+    QVERIFY(!QFile::exists(QString::fromStdString(m_h->windowState->SummaryFilePath)));
+
+    // Opening another project does the same (straight away: as if nothing had been touched).
+    QVERIFY(run(-1));
+    QVERIFY(window("frmDisplayBoard"));
+    m_h->session->IsPristine = true;
+    QVERIFY(open(gullyLane()));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!window("frmDisplayBoard") && !window("frmCulvertSelector"));
+
+    // And so does New, with the window they ran from.
+    QVERIFY(run(-1));
+    messages().queueYesNo(YesNo::No);
+    m_h->find<QAction>("mnuNew")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!window("frmDisplayBoard") && !window("frmCulvertSelector") && window("frmMain"));
 }
 
 // A selector loaded for one culvert has "All" off; should a run of all culverts come to one
@@ -417,179 +648,11 @@ void TestResults::runWithoutACulvertToRunIsRefused()
     QVERIFY(!window("frmDisplayBoard"));
 }
 
-void TestResults::summaryWindowShowsTheTableAndItsChartOrRefuses()
-{
-    QVERIFY(open(gullyLane()));
-    QVERIFY(run(-1));
-    press("frmDisplayBoard", "cmdViewSummary");
-    QVERIFY(window("frmSummary") && window("frmSummary")->isVisible());
-    const QString file = QString::fromStdString(m_h->windowState->SummaryFilePath);
-    QVERIFY(QFile::exists(file));
-    QCOMPARE(shownText("frmSummary", "txtSummary"), QStringLiteral("Return  Weighted C     i       A           Q  \n"
-                                           "Period                                        \n"
-                                           "(year)              (in/hr)  (acre)      (cfs)\n"
-                                           "----------------------------------------------\n"
-                                           "    2        0.34     3.4       4.0       4.6\n"
-                                           "    5        0.37     4.6       4.0       6.8\n"
-                                           "*  10        0.39     5.5       4.0       8.6\n"
-                                           "   25        0.43     6.5       4.0      11.2\n"
-                                           "   50        0.47     7.3       4.0      13.7\n"
-                                           "  100        0.51     8.1       4.0      16.5\n"
-                                           "  500        0.62     9.8       4.0      24.3\n"));
-    const QFontInfo font(in<QPlainTextEdit>("frmSummary", "txtSummary")->font());
-    QVERIFY2(font.fixedPitch(), qPrintable(font.family()));
-    QCOMPARE(window("frmSummary")->windowTitle(), m_h->window->windowTitle());
-
-    // The chart: the table's rows, Q as the text shows it, i to the 0.01 in/hr the rows hold.
-    auto* view = in<QChartView>("frmSummary", "chtSummary");
-    QVERIFY(view && view->isVisible() && view->chart());
-    QChart* chart = view->chart();
-    const QList<QPointF> q{{2, 4.6}, {5, 6.8}, {10, 8.6}, {25, 11.2}, {50, 13.7}, {100, 16.5}, {500, 24.3}};
-    const QList<QPointF> i{{2, 3.36}, {5, 4.62}, {10, 5.45}, {25, 6.5}, {50, 7.28}, {100, 8.05}, {500, 9.84}};
-    QCOMPARE(pointsOf(chart, QStringLiteral("Q (cfs)")), q);
-    QCOMPARE(pointsOf(chart, QStringLiteral("i (in/hr)")), i);
-    QCOMPARE(pointsOf(chart, QStringLiteral("Design period")), (QList<QPointF>{{10, 8.6}}));
-    // Periods on a logarithmic axis that holds all seven; each series on its own value axis.
-    const QList<QAbstractAxis*> bottom = chart->axes(Qt::Horizontal);
-    QCOMPARE(bottom.size(), 1);
-    auto* periods = qobject_cast<QLogValueAxis*>(bottom.first());
-    QVERIFY(periods && periods->min() < 2 && periods->max() > 500);
-    for (QAbstractSeries* series : chart->series()) {
-        QCOMPARE(series->attachedAxes().size(), 2);
-        auto* values = qobject_cast<QValueAxis*>(series->attachedAxes().last());
-        QVERIFY(values);
-        for (const QPointF& point : static_cast<QXYSeries*>(series)->points())
-            QVERIFY2(point.y() >= values->min() && point.y() <= values->max(), qPrintable(series->name()));
-    }
-
-    // The menu asks the same, for the culvert on the board now: C3, its design period of 2 years marked.
-    QVERIFY(step("lblNext"));
-    QVERIFY(step("lblNext"));
-    trigger("frmDisplayBoard", "mnuSummary");
-    QVERIFY(shownText("frmSummary", "txtSummary").contains(QStringLiteral("*   2        0.75     4.5       1.2       4.1")));
-    QCOMPARE(pointsOf(summaryChart(), QStringLiteral("Design period")), (QList<QPointF>{{2, 4.1}}));
-    QCOMPARE(pointsOf(summaryChart(), QStringLiteral("Q (cfs)")).first(), QPointF(2, 4.1));
-    // The button on an open summary too, back on C1.
-    QVERIFY(step("lblPrevious"));
-    QVERIFY(step("lblPrevious"));
-    press("frmDisplayBoard", "cmdViewSummary");
-    QCOMPARE(pointsOf(summaryChart(), QStringLiteral("Design period")), (QList<QPointF>{{10, 8.6}}));
-
-    press("frmSummary", "cmdClose");
-    QVERIFY(!window("frmSummary"));
-    QVERIFY(!QFile::exists(file));
-    QVERIFY(messages().asked().empty());
-
-    // Refused for C2, a surface of the user's own: the message, and no window.
-    QVERIFY(step("lblNext"));
-    press("frmDisplayBoard", "cmdViewSummary");
-    QCOMPARE(messages().texts(), std::vector<std::string>{std::string(msg::kSummaryUserDefinedSurface)});
-    QVERIFY(!window("frmSummary"));
-    // A summary file that cannot be written: its message, and no window.
-    messages().clearRecord();
-    QVERIFY(step("lblPrevious"));
-    m_h->windowState->SummaryFilePath = path(QStringLiteral("no such folder/summary.txt")).toStdString();
-    press("frmDisplayBoard", "cmdViewSummary");
-    QCOMPARE(messages().asked().size(), std::size_t(1));
-    QVERIFY2(messages().asked()[0].text.find("no such folder") != std::string::npos, messages().asked()[0].text.c_str());
-    QVERIFY(!window("frmSummary"));
-}
-
-void TestResults::boardShowsTheRunAndClosesWhenTheProjectChanges()
-{
-    QVERIFY(open(gullyLane()));
-    QVERIFY(run(-1));
-    press("frmDisplayBoard", "cmdViewSummary");
-    press("frmDisplayBoard", "cmdViewCalculation");
-    QVERIFY(openTable() && window("frmSummary") && window("frmCalculation") && m_h->showActive());
-    // C2 recomputed with a factor of 2 after the run: the board still shows what the run computed.
-    QVERIFY(s->typeCulvertId(QStringLiteral("C2")));
-    QVERIFY2(s->click("optUser") && s->replaceText("txtCorFactor", QStringLiteral("2")), s->why());
-    QVERIFY(s->pressIntensity());
-    QCOMPARE(m_h->document().CulvertList[1].CorTC, 18.76);
-    QVERIFY(step("lblNext"));
-    QCOMPARE(boardLabels(), kBoardC2);
-
-    // Deleting a culvert closes the board, the summary, the sheet, the table and the selector: they
-    // showed a project that is no longer there.
-    QVERIFY(m_h->showActive());
-    messages().clearRecord();
-    messages().queueYesNo(YesNo::Yes);
-    QVERIFY2(s->showPage(kIntensityPage) && s->pick("cboCulvertNo2", 1) && s->click("cmdDelCulvertNo2"), s->why());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!window("frmDisplayBoard") && !window("frmSummary") && !window("frmCalculation") &&
-            !window("frmAllCulverts") && !window("frmCulvertSelector"));
-    QVERIFY(!QFile::exists(QString::fromStdString(m_h->windowState->SummaryFilePath)));
-
-    // Opening another project does the same (straight away: as if nothing had been touched).
-    QVERIFY(run(-1));
-    QVERIFY(window("frmDisplayBoard"));
-    m_h->session->IsPristine = true;
-    QVERIFY(open(gullyLane()));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!window("frmDisplayBoard") && !window("frmCulvertSelector"));
-
-    // And so does New, with the window they ran from.
-    QVERIFY(run(-1));
-    messages().queueYesNo(YesNo::No);
-    m_h->find<QAction>("mnuNew")->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!window("frmDisplayBoard") && !window("frmCulvertSelector") && window("frmMain"));
-}
-
-void TestResults::exportCsvWritesTheRunsCulvertsOrChangesNothing()
-{
-    QVERIFY(open(gullyLane()));
-    QVERIFY(run(1));  // the CSV holds every culvert, whichever the run showed
-    const QString csv = path(QStringLiteral("results.csv"));
-    exportCsv(csv);
-    QCOMPARE(m_h->desktop->fileDialogs().asked().back(), FileDialogMode::SaveCsv);
-    const QList<QByteArray> rows = bytesOf(csv).split('\n');
-    QCOMPARE(rows.size(), 5);  // header, three culverts, nothing after the last line break
-    QVERIFY(rows[0].startsWith("\xEF\xBB\xBF" "Culvert ID,Station/Description,"));
-    QCOMPARE(rows[1], QByteArray("C1,STA 1+00,10,A,4,0.39,0.01,9.38,1,Design Manual,9.38,5.5,8.6,0.2,"
-                                 "4.6,6.8,8.6,11.2,13.7,16.5,24.3,\r"));
-    QVERIFY2(rows[2].startsWith("C2,STA 2+00,10,A,2,0.5,0.01,9.38,1.0664,User Defined,10,5.3,5.3,0.1,,"), rows[2]);
-    QVERIFY2(rows[3].startsWith("C3,STA 3+00,2,B,1.2,0.75,0.005,25,0.2,Design Manual,5,4.5,4.1,0.1,4.1,"), rows[3]);
-
-    // Over an existing file: asked first; No leaves it as it was.
-    QVERIFY(QFile::resize(csv, 10));
-    messages().queueYesNo(YesNo::No);
-    exportCsv(csv);
-    QCOMPARE(messages().texts(), std::vector<std::string>{std::string(msg::kOverwriteOnSave)});
-    QCOMPARE(QFileInfo(csv).size(), 10);
-    // Cancel in the dialog writes nothing.
-    exportCsv({});
-    QCOMPARE(QFileInfo(csv).size(), 10);
-    QCOMPARE(messages().asked().size(), std::size_t(1));
-
-    // The open project's own file (here by a hard link; the other ways of naming it are checked where
-    // files are compared) is refused before the overwrite question, the project as it was. A folder
-    // that holds a file: after the question, the writer's message naming it, the folder's file kept.
-    const QString project = path(QStringLiteral("gully.txt")), hard = path(QStringLiteral("hard.txt"));
-    const QByteArray projectBytes = bytesOf(project);
-    QVERIFY(::link(QFile::encodeName(project).constData(), QFile::encodeName(hard).constData()) == 0);
-    messages().clearRecord();
-    exportCsv(hard);
-    QCOMPARE(messages().texts(), std::vector<std::string>{fillMessage(msg::kOutputIsProject, {hard.toStdString()})});
-    QCOMPARE(bytesOf(project), projectBytes);
-    const QString folder = path(QStringLiteral("taken.csv"));
-    QVERIFY(QDir().mkdir(folder) && writeBytes(folder + "/kept.txt", "kept"));
-    messages().clearRecord();
-    messages().queueYesNo(YesNo::Yes);
-    exportCsv(folder);
-    const std::vector<std::string> texts = messages().texts();
-    QCOMPARE(texts.size(), std::size_t(2));
-    QVERIFY2(qs(texts[1]).contains(folder), texts[1].c_str());
-    QCOMPARE(bytesOf(folder + "/kept.txt"), QByteArray("kept"));
-    QVERIFY(window("frmDisplayBoard"));  // the board stays, for another try
-}
-
-void TestResults::allCulvertsAfterARunOfOneLeavesTheBoard()
+void TestResults::allCulvertsAfterARunOfOneSortsFiltersAndCopies()
 {
     QVERIFY(open(gullyLaneAndMore()));
     QVERIFY(run(0));
-    QPointer<QWidget> board = window("frmDisplayBoard");
+    QPointer<QWidget> runBoard = window("frmDisplayBoard");
     const CulvertList before = m_h->document().CulvertList;
     QVERIFY(openTable());
     QCOMPARE(window("frmAllCulverts")->windowTitle(), QStringLiteral("All Culverts"));
@@ -598,7 +661,7 @@ void TestResults::allCulvertsAfterARunOfOneLeavesTheBoard()
     QCOMPARE(tableRows(), kTableRows);
     QCOMPARE(in<QLabel>("frmAllCulverts", "lblStatus")->text(),
              QStringLiteral("5 culverts, 1 cannot be computed, largest Q 26280 cfs (C10)"));
-    QCOMPARE(window("frmDisplayBoard"), board.data());
+    QCOMPARE(window("frmDisplayBoard"), runBoard.data());
     QCOMPARE(boardLabels(), kBoardC1);
     QVERIFY(m_h->document().CulvertList == before);
 
@@ -620,25 +683,13 @@ void TestResults::allCulvertsAfterARunOfOneLeavesTheBoard()
     QCOMPARE(in<QLabel>("frmDisplayBoard", "lblCulvertID")->text(), QStringLiteral("C10    "));
 
     // "Export CSV..." of the table writes the board's CSV.
-    const QString fromBoard = path(QStringLiteral("board.csv")), fromTable = path(QStringLiteral("table.csv"));
+    const QString fromBoard = path("board.csv"), fromTable = path("table.csv");
     exportCsv(fromBoard);
     m_h->desktop->fileDialogs().queuePath(fromTable.toStdString());
     press("frmAllCulverts", "cmdExportCsv");
     QCOMPARE(bytesOf(fromTable), bytesOf(fromBoard));
     QVERIFY(bytesOf(fromTable).contains("\r\nC4,STA 4+00,10,A,,"));
 
-    // A new run refreshes the open table.
-    QVERIFY(s->typeCulvertId(QStringLiteral("C1")) && s->pressIntensity());
-    QVERIFY2(s->showPage(kDrainagePage) && s->replaceText("txtCulvertDescrpt", QStringLiteral("STA 1+50")), s->why());
-    QVERIFY(run(0));
-    QCOMPARE(tableRows().first(), QString(kTableRows.first()).replace(QStringLiteral("STA 1+00"), QStringLiteral("STA 1+50")));
-}
-
-void TestResults::allCulvertsSortsFiltersAndCopies()
-{
-    QVERIFY(open(gullyLaneAndMore()));
-    QVERIFY(run(0));
-    QVERIFY(openTable());
     // A click on a column's head sorts by it, a second one the other way: numbers as numbers, the
     // empty cells of a culvert that cannot be computed last either way, IDs with their numbers in order.
     using M = AllCulvertsModel;
@@ -686,117 +737,12 @@ void TestResults::allCulvertsSortsFiltersAndCopies()
                          "i (in/hr)|Q (cfs)|Q (cms)|Checks|Not Computed Because",
                          kTableRows[0], kTableRows[2]};
     QCOMPARE(QGuiApplication::clipboard()->text(), expected.join(QLatin1Char('\n')).replace(QLatin1Char('|'), QLatin1Char('\t')) + '\n');
-}
 
-// After a run of all culverts, for projects drawn at random, stepping through them: the table's row
-// of each culvert holds what the board shows for it, its calculation sheet ends on the board's
-// discharge, and the status line names the largest Q.
-void TestResults::boardTableAndSheetAgreeForRandomProjects()
-{
-    const unsigned seed = std::random_device{}();
-    std::mt19937 random(seed);
-    const int count = 25;
-    QVERIFY(open(randomProject(random, count)));
-    QVERIFY2(run(-1) && openTable(), qPrintable(QStringLiteral("seed %1: ").arg(seed) +
-                                               qs(messages().texts().empty() ? "" : messages().texts()[0])));
-    const QStringList rows = tableRows();
-    QCOMPARE(rows.size(), count);
-    double largest = -1;
-    QString largestId;
-    for (int n = 0; n < count; ++n) {
-        if (n > 0)
-            QVERIFY(step("lblNext"));
-        press("frmDisplayBoard", "cmdViewCalculation");
-        const QString sheet = shownText("frmCalculation", "txtCalculation");
-        const QString why = QStringLiteral("seed %1, row %2: %3\n%4").arg(seed).arg(n).arg(rows[n], sheet.right(600));
-        QVERIFY2(boardValues() == asOnTheBoard(rows[n]), qPrintable(why));
-        QVERIFY2(sheet.startsWith(QStringLiteral("Calculation sheet of culvert R%1,").arg(n + 1)), qPrintable(why));
-        QVERIFY2(sheetDischarge(sheet) + "    " == in<QLabel>("frmDisplayBoard", "lblQ")->text(), qPrintable(why));
-        const double q = rows[n].section(QLatin1Char('|'), 8, 8).toDouble();
-        if (q > largest) {
-            largest = q;
-            largestId = rows[n].section(QLatin1Char('|'), 0, 0);
-        }
-    }
-    QCOMPARE(in<QLabel>("frmAllCulverts", "lblStatus")->text(),
-             QStringLiteral("%1 culverts, 0 cannot be computed, largest Q %2 cfs (%3)")
-                 .arg(count).arg(QString::fromStdString(plainNumber(largest)), largestId));
-    // Chosen from the table, the board shows the same as stepping did.
-    chooseRow(count / 2, true);
-    QCOMPARE(boardValues(), asOnTheBoard(rows[count / 2]));
-    QCOMPARE(m_h->windowState->BoardCulvert, count / 2);
-    QCOMPARE(messages().texts(), std::vector<std::string>{});
-}
-
-void TestResults::keysOfTheResultWindows()
-{
-    QVERIFY(open(gullyLane()));
-    auto selector = [this] {
-        return s->click("cmdRunApp") && window("frmCulvertSelector") &&
-               QTest::qWaitForWindowActive(window("frmCulvertSelector"));
-    };
-    auto press = [](QWidget* control, Qt::Key key) {
-        control->setFocus();
-        QTest::keyClick(control, key);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    };
-    // In the selector Enter presses OK, or the button that has the focus; Esc is Cancel.
-    QVERIFY(selector());
-    in<QComboBox>("frmCulvertSelector", "cboCulvertNo3")->setCurrentIndex(1);
-    press(in<QComboBox>("frmCulvertSelector", "cboCulvertNo3"), Qt::Key_Return);
-    QCOMPARE(boardLabels(), kBoardC2);
-    QVERIFY(!window("frmCulvertSelector")->isVisible());
-    QVERIFY(selector());
-    press(in<QRadioButton>("frmCulvertSelector", "Option2"), Qt::Key_Space);
-    press(in<QRadioButton>("frmCulvertSelector", "Option2"), Qt::Key_Enter);
-    QCOMPARE(boardLabels(), kBoardC1);
-    QVERIFY(in<QWidget>("frmDisplayBoard", "Frame5")->isVisible());
-    QVERIFY(selector());
-    press(in<QPushButton>("frmCulvertSelector", "cmdCancel"), Qt::Key_Return);
-    QVERIFY(!window("frmCulvertSelector"));
-    QVERIFY(selector());
-    press(in<QComboBox>("frmCulvertSelector", "cboCulvertNo3"), Qt::Key_Escape);
-    QVERIFY(!window("frmCulvertSelector"));
-
-    // Esc closes the summary, the sheet and the table, wherever the focus is in them.
-    trigger("frmDisplayBoard", "mnuSummary");
-    trigger("frmDisplayBoard", "mnuCalculation");
-    QVERIFY(openTable());
-    const std::pair<const char*, const char*> focused[] = {
-        {"frmSummary", "txtSummary"}, {"frmCalculation", "txtCalculation"}, {"frmAllCulverts", "tblCulverts"},
-        {"frmAllCulverts", "txtFilter"}};
-    for (const auto& [name, control] : focused) {
-        if (!window(name))
-            QVERIFY(openTable());
-        window(name)->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window(name)));
-        press(in<QWidget>(name, control), Qt::Key_Escape);
-        QVERIFY2(!window(name), control);
-    }
-    QVERIFY(window("frmDisplayBoard"));
-
-    // The board's menu bar: each letter once in the bar and once in each menu; "&All Culverts" and
-    // "&Export CSV..." use letters that no other item of the whole bar uses.
-    auto* bar = window("frmDisplayBoard")->findChild<QMenuBar*>();
-    QStringList texts;
-    QList<QList<QAction*>> levels{bar->actions()};
-    for (QAction* item : bar->actions())
-        if (item->menu())
-            levels << item->menu()->actions();
-    QMultiHash<QKeySequence, QString> letters;
-    for (const QList<QAction*>& level : levels) {
-        QSet<QKeySequence> inLevel;
-        for (QAction* item : level) {
-            const QKeySequence letter = QKeySequence::mnemonic(item->text());
-            QVERIFY2(!letter.isEmpty() && !inLevel.contains(letter), qPrintable(item->text()));
-            inLevel.insert(letter);
-            letters.insert(letter, item->text());
-            texts << item->text();
-        }
-    }
-    QCOMPARE(texts, (QStringList{"&File", "&Summary", "&All Culverts", "&Calculation", "&Print", "&Export CSV...", "&Close"}));
-    for (const char* item : {"&All Culverts", "&Export CSV..."})
-        QCOMPARE(letters.values(QKeySequence::mnemonic(QString::fromLatin1(item))), QStringList{item});
+    // A new run refreshes the open table.
+    QVERIFY(s->typeCulvertId(QStringLiteral("C1")) && s->pressIntensity());
+    QVERIFY2(s->showPage(kDrainagePage) && s->replaceText("txtCulvertDescrpt", QStringLiteral("STA 1+50")), s->why());
+    QVERIFY(run(0));
+    QCOMPARE(tableRows().first(), QString(kTableRows.first()).replace(QStringLiteral("STA 1+00"), QStringLiteral("STA 1+50")));
 }
 
 // Made as small as a person can drag them, the results windows still show every label, value and
@@ -867,6 +813,155 @@ void TestResults::resultWindowsKeepEveryValueWhole()
         QVERIFY2(whole(value, board), label);
     }
     QVERIFY(!whole(in<QWidget>("frmDisplayBoard", "lblPjtName"), board));  // scrolled away from it
+}
+
+// After a run of all culverts, for projects drawn at random, stepping through them: the table's row
+// of each culvert holds what the board shows for it, its calculation sheet ends on the board's
+// discharge, and the status line names the largest Q.
+void TestResults::boardTableAndSheetAgreeForRandomProjects()
+{
+    const unsigned seed = std::random_device{}();
+    std::mt19937 random(seed);
+    const int count = 25;
+    QVERIFY(open(randomProject(random, count)));
+    QVERIFY2(run(-1) && openTable(), qPrintable(QStringLiteral("seed %1: ").arg(seed) +
+                                               qs(messages().texts().empty() ? "" : messages().texts()[0])));
+    const QStringList rows = tableRows();
+    QCOMPARE(rows.size(), count);
+    double largest = -1;
+    QString largestId;
+    for (int n = 0; n < count; ++n) {
+        if (n > 0)
+            QVERIFY(step("lblNext"));
+        press("frmDisplayBoard", "cmdViewCalculation");
+        const QString sheet = shownText("frmCalculation", "txtCalculation");
+        const QString why = QStringLiteral("seed %1, row %2: %3\n%4").arg(seed).arg(n).arg(rows[n], sheet.right(600));
+        QVERIFY2(boardValues() == asOnTheBoard(rows[n]), qPrintable(why));
+        QVERIFY2(sheet.startsWith(QStringLiteral("Calculation sheet of culvert R%1,").arg(n + 1)), qPrintable(why));
+        QVERIFY2(sheetDischarge(sheet) + "    " == in<QLabel>("frmDisplayBoard", "lblQ")->text(), qPrintable(why));
+        const double q = rows[n].section(QLatin1Char('|'), 8, 8).toDouble();
+        if (q > largest) {
+            largest = q;
+            largestId = rows[n].section(QLatin1Char('|'), 0, 0);
+        }
+    }
+    QCOMPARE(in<QLabel>("frmAllCulverts", "lblStatus")->text(),
+             QStringLiteral("%1 culverts, 0 cannot be computed, largest Q %2 cfs (%3)")
+                 .arg(count).arg(QString::fromStdString(plainNumber(largest)), largestId));
+    // Chosen from the table, the board shows the same as stepping did.
+    chooseRow(count / 2, true);
+    QCOMPARE(boardValues(), asOnTheBoard(rows[count / 2]));
+    QCOMPARE(m_h->windowState->BoardCulvert, count / 2);
+    QCOMPARE(messages().texts(), std::vector<std::string>{});
+}
+
+// The open project with a change not yet saved, compared with the file chosen as Open asks for it.
+void TestResults::compareShowsTheComparisonsCellsAndSortsNumbers()
+{
+    const std::string old = path("submittal.txt").toStdString();
+    QVERIFY(writeBytes(path("submittal.txt"), buildProjectFile(compareOld()).Bytes));
+    Document open = compareNew();
+    open.CulvertList[0].RFZone = "C";
+    const Document before = open;
+    dialogs().queuePath("");  // Cancel in the dialog compares nothing
+    QVERIFY(!compareWith(*m_h->desktop, open, "Untitled"));
+    dialogs().queuePath(old);
+    QPointer<FrmCompare> compare = compareWith(*m_h->desktop, open, "Untitled");
+    QVERIFY(compare && compare->isVisible());
+    QCOMPARE(dialogs().asked(), (std::vector<FileDialogMode>{FileDialogMode::Open, FileDialogMode::Open}));
+    QCOMPARE(messages().asked().size(), std::size_t(0));
+    QCOMPARE(window("frmCompare"), static_cast<QWidget*>(compare.data()));
+    QCOMPARE(compare->objectName(), QStringLiteral("frmCompare"));
+    QCOMPARE(compare->windowTitle(), QStringLiteral("Compare"));
+    QCOMPARE(in<QLabel>("frmCompare", "lblOldProject")->text(), qs(old));
+    QCOMPARE(in<QLabel>("frmCompare", "lblNewProject")->text(), QStringLiteral("Untitled"));
+    QVERIFY(sameDocument(open, before));
+
+    // Every cell is the comparison's own, row by row in the old project's order.
+    auto* view = in<QTableView>("frmCompare", "tblCompare");
+    QVERIFY(view && view->model() == compare->model());
+    const std::vector<ComparisonRow> rows = compareProjects(compareOld(), open);
+    const std::vector<std::string> titles = comparisonColumnTitles();
+    QCOMPARE(view->model()->rowCount(), int(rows.size()));
+    QCOMPARE(view->model()->columnCount(), int(titles.size()));
+    for (int c = 0; c < int(titles.size()); ++c)
+        QCOMPARE(view->model()->headerData(c, Qt::Horizontal), QVariant(qs(titles[c])));
+    // The changed inputs and the notes an item a line, where the CSV file joins them by "; ".
+    const int changes = int(comparisonChangesColumn()), notes = int(comparisonNoteColumn());
+    for (int r = 0; r < int(rows.size()); ++r) {
+        const std::vector<ComparisonCell> cells = comparisonCells(rows[r], msg::kComparePercentNone);
+        for (int c = 0; c < int(cells.size()); ++c) {
+            const QString shown = view->model()->index(r, c).data().toString();
+            QCOMPARE(c == changes || c == notes ? QString(shown).replace('\n', QStringLiteral("; ")) : shown,
+                     qs(cells[c].Text));
+        }
+    }
+    QCOMPARE(tableRows(changes, view)[0], QStringLiteral("Rainfall zone A -> C"));  // the unsaved change
+    QCOMPARE(tableRows(changes, view)[6].count('\n'), 2);  // AREAS: removed, changed, added
+    // Shown right after the difference, before the return periods.
+    QCOMPARE(view->horizontalHeader()->visualIndex(changes), 5);
+    QCOMPARE(view->horizontalHeader()->visualIndex(notes), 6);
+
+    // Difference (cfs), largest first, the empty cells of culverts without a difference last; the
+    // order is not the one of the texts.
+    QVERIFY(view->isSortingEnabled());
+    QCOMPARE(view->horizontalHeader()->sortIndicatorSection(), -1);
+    const auto numbers = [&](int c) {
+        std::vector<double> values;
+        for (const QString& text : tableRows(c, view))
+            if (!text.isEmpty() && text != QStringLiteral("n/a"))
+                values.push_back(text.toDouble());
+        return values;
+    };
+    view->sortByColumn(3, Qt::DescendingOrder);
+    const QStringList differences = tableRows(3, view);
+    const std::vector<double> down = numbers(3);
+    QVERIFY(down.size() > 5 && std::is_sorted(down.rbegin(), down.rend()));
+    QCOMPARE(differences.indexOf(QString()), int(down.size()));
+    QVERIFY(differences.last().isEmpty());
+    QStringList asTexts = differences.mid(0, int(down.size()));
+    std::sort(asTexts.begin(), asTexts.end(), std::greater<>());
+    QVERIFY2(asTexts != differences.mid(0, int(down.size())), qPrintable(differences.join(' ')));
+    // Ascending: the same numbers the other way round, the empty cells still last.
+    view->sortByColumn(3, Qt::AscendingOrder);
+    const std::vector<double> up = numbers(3);
+    QVERIFY(std::equal(up.begin(), up.end(), down.rbegin(), down.rend()));
+    QVERIFY(tableRows(3, view).last().isEmpty());
+    // The percentage: numbers, then "n/a" (an old Q of 0), then the empty cells.
+    view->sortByColumn(4, Qt::AscendingOrder);
+    const std::vector<double> percents = numbers(4);
+    QCOMPARE(tableRows(4, view).indexOf(QStringLiteral("n/a")), int(percents.size()));
+    QVERIFY(std::is_sorted(percents.begin(), percents.end()));
+
+    press("frmCompare", "cmdClose");
+    QVERIFY(!compare);
+}
+
+void TestResults::compareRefusesFilesAsOpenRefuses_data()
+{
+    QTest::addColumn<QByteArray>("bytes");  // empty: no file at all
+    QTest::addColumn<QString>("message");
+    QTest::newRow("not a project file") << QByteArray("[CORVENNA- STORMWICK]\r\nnotes\r\n")
+                                        << QString::fromUtf8(msg::kFormatInvalid.data());
+    QTest::newRow("no such file") << QByteArray() << QStringLiteral("submittal.txt");
+    QTest::newRow("read only in part")
+        << QByteArray::fromStdString(buildProjectFile(compareOld()).Bytes +
+                                     culvertLines("BAD", "", "10", {"Asphaltic,1 a,zero,x"}))
+        << QString::fromUtf8(msg::kComparePartialLoad.data());
+}
+
+// A file Open would refuse brings its messages and no window.
+void TestResults::compareRefusesFilesAsOpenRefuses()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QVERIFY(bytes.isEmpty() || writeBytes(path("submittal.txt"), bytes.toStdString()));
+    const Document open = compareNew();
+    QVERIFY(!compareWithFile(*m_h->desktop, open, "Untitled", path("submittal.txt").toStdString()));
+    QCOMPARE(messages().asked().size(), std::size_t(1));
+    QVERIFY2(qs(messages().asked()[0].text).contains(message), messages().asked()[0].text.c_str());
+    QVERIFY(!window("frmCompare"));
+    QVERIFY(sameDocument(open, compareNew()));
 }
 
 QTEST_MAIN(TestResults)

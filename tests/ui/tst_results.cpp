@@ -415,16 +415,25 @@ void TestResults::runOfAllStepsThroughSheetsAndSummariesUntilTheProjectChanges()
     QVERIFY(step("lblPrevious"));
     QCOMPARE(messages().texts(), std::vector<std::string>{"You are at the end of culvert list in this project"});
     QCOMPARE(boardLabels(), kBoardC1);
-    // Each step: the board, the main window's current culvert, and whether "<<" and ">>" are enabled.
-    const std::tuple<const char*, const QStringList*, int, bool, bool> steps[] = {
-        {"lblNext", &kBoardC2, 1, true, true}, {"lblNext", &kBoardC3, 2, true, false},
-        {"lblPrevious", &kBoardC2, 1, true, true}, {"lblPrevious", &kBoardC1, 0, false, true}};
-    for (const auto& [button, board, current, previous, next] : steps) {
+    // Each step: the board, its first sub-area row, the main window's current culvert, and whether
+    // "<<" and ">>" are enabled; filled afresh in the one window, which stays where it was put.
+    QPointer<QWidget> board = window("frmDisplayBoard");
+    board->move(board->pos() + QPoint(40, 30));
+    const QPoint placed = board->pos();
+    const std::tuple<const char*, const QStringList*, const char*, int, bool, bool> steps[] = {
+        {"lblNext", &kBoardC2, "Gravel yard,  2 a,  0.50,  yard", 1, true, true},
+        {"lblNext", &kBoardC3, "Concrete/Roof,  0.5 h (1.2 Ac),  0.75,  deck", 2, true, false},
+        {"lblPrevious", &kBoardC2, "Gravel yard,  2 a,  0.50,  yard", 1, true, true},
+        {"lblPrevious", &kBoardC1, "Asphaltic,  1 a,  0.81,  road", 0, false, true}};
+    for (const auto& [button, labels, firstRow, current, previous, next] : steps) {
         QVERIFY(step(button));
-        QCOMPARE(boardLabels(), *board);
+        QCOMPARE(boardLabels(), *labels);
+        QCOMPARE(rowsOf(in<QListView>("frmDisplayBoard", "lstArea")).value(0), QString::fromUtf8(firstRow));
         QCOMPARE(m_h->session->CurCulvert(), current);
         QCOMPARE(enabled("lblPrevious"), previous);
         QCOMPARE(enabled("lblNext"), next);
+        QCOMPARE(window("frmDisplayBoard"), board.data());
+        QCOMPARE(board->pos(), placed);
     }
     QCOMPARE(m_h->desktop->windows().count(), 3);  // main window, hidden selector, one board
 

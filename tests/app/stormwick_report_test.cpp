@@ -83,17 +83,9 @@ TEST_F(ReportCommand, RefusalsAndHostileValuesExitWithOneAndWriteNothing)
              {replaced(east, farmRoad, negativeC), {project, report},
               "Culvert ID \"E-3\" cannot be computed:\nSub-area 25 (\"Asphaltic\"): its runoff coefficient -5 is not "
               "a positive number.\n"},
-             {replaced(east, farmRoad, "Asphaltic,1e309 a,0.95,farm road"), {project, report},
-              "Sub-area 25 (\"Asphaltic\"): its area \"1e309 a\" is not"},
-             {replaced(east, "Return Period=50", "Return Period=32768"), {project, report},
-              "Culvert ID \"E-2\" cannot be computed:\nThe return period \"32768\" is longer than 32767 years"},
              {renamed(std::string("E\0-3", 4) + std::string(100, 'x')), {project, report},
               "Culvert ID \"E\\x00-3" + std::string(56, 'x') + "...\" cannot be computed:\nSub-area 25"},
-             {renamed(""), {project, report}, "Culvert 3 of this file has no culvert ID"},
-             // A factor of 1e300 makes a time of 301 digits: the message says it in a power of ten.
-             {replaced(east, "Time of concentration correction factor= 1 ",
-                       "Time of concentration correction factor= 1e300 "),
-              {project, report}, " x 10^300 min) lies beyond"}}) {
+             {renamed(""), {project, report}, "Culvert 3 of this file has no culvert ID"}}) {
         writeBytes(project, bytes);
         const Run r = run(args);
         EXPECT_EQ(r.exitCode, 1) << error;
@@ -136,17 +128,6 @@ TEST_F(ReportCommand, OutputOverItsOwnProjectIsRefused)
     EXPECT_TRUE(fs::is_symlink(link));
 }
 
-// No culvert has intensity inputs yet: the file has no correction-factor line, and still opens.
-TEST_F(ReportCommand, ProjectWithoutIntensityInputsIsResavedByteForByte)
-{
-    const std::string bytes = joinLines(joined({header(), culvertStart("C1"), {"Asphaltic,2.5 a,0.81,ditch"},
-                                                culvertStart("C2", "25")}));
-    writeBytes(work.file("project.txt"), bytes);
-    const Run r = run({"--resave", work.file("project.txt"), work.file("again.txt")});
-    EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(readBytes(work.file("again.txt")), bytes);
-}
-
 // Every case of golden/cases.txt gives exactly the exit status, output and file recorded, and leaves
 // nothing else beside the project. Where the outputs were also worked out by hand, the recorded
 // ones are those.
@@ -180,9 +161,7 @@ TEST_F(ReportCommand, OutputsAreThoseRecordedForTheSampleProjects)
         EXPECT_EQ(r.err, readBytes(expected + ".err")) << name;
         const bool written = fs::exists(expected + ".file");
         EXPECT_EQ(work.entries(), (written ? Lines{"project.txt", "the report.txt"} : Lines{"project.txt"})) << name;
-        if (written) {
-            EXPECT_EQ(readBytes(out), readBytes(expected + ".file")) << name;
-        }
+        EXPECT_EQ(readBytes(out), readBytes(expected + ".file")) << name;  // both empty when none is written
         fs::remove(out);
         ++checked;
     }
@@ -315,23 +294,28 @@ TEST_F(ReportCommand, RunningOutOfMemorySaysSo)
     EXPECT_GT(refused, 0);
 }
 
+// --progress only before the commands that go through every culvert.
 TEST_F(ReportCommand, WrongUsageExitsWithTwoAndTheUsage)
 {
+    const std::string notHere(msg::kBatchProgressNotHere), report = work.file("report.txt");
     for (const auto& [args, firstLine] : std::vector<std::pair<Lines, std::string>>{
              {{}, "Wrong number of arguments."}, {{"--frobnicate", "a", "b"}, "Unknown option: --frobnicate"},
-             {{"--help", "x"}, "Wrong number of arguments."}}) {
+             {{"--help", "x"}, "Wrong number of arguments."},
+             {{"--progress", "--culvert", "E-1", kProject, report}, notHere},
+             {{"--progress", "--progress", kProject, report}, notHere},
+             {{"--progress", "--summary", "E-1", kProject}, notHere}}) {
         const Run r = run(args);
         EXPECT_EQ(r.exitCode, 2) << firstLine;
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err, firstLine + "\n" + std::string(msg::kBatchUsage));
     }
     EXPECT_TRUE(work.entries().empty());
+    EXPECT_EQ(run({"--progress"}).exitCode, 2);
     EXPECT_EQ(run({"--help"}).out, msg::kBatchUsage);
 }
 
 // --progress: a line on standard error for every 100 culverts of each pass over them and for the
-// last; the files the same bytes as without it, which prints nothing extra; only before the commands
-// that go through every culvert.
+// last; the files the same bytes as without it, which prints nothing extra.
 TEST_F(ReportCommand, ProgressLinesOnlyWhenAsked)
 {
     const std::string project = work.file("project.txt");
@@ -365,13 +349,6 @@ TEST_F(ReportCommand, ProgressLinesOnlyWhenAsked)
         // A PDF carries the moment it was made; its size does not change with it.
         EXPECT_TRUE(out == pdf ? readBytes(out).size() == bytes.size() : readBytes(out) == bytes) << out;
     }
-    for (const Lines& args : {Lines{"--progress", "--culvert", "C1", project, report}, Lines{"--progress", "--progress", project, report},
-                              Lines{"--progress", "--summary", "C1", project}}) {
-        const Run r = run(args);
-        EXPECT_EQ(r.exitCode, 2) << args[1];
-        EXPECT_EQ(r.err, std::string(msg::kBatchProgressNotHere) + "\n" + std::string(msg::kBatchUsage));
-    }
-    EXPECT_EQ(run({"--progress"}).exitCode, 2);
 }
 
 // --compare: the table as text or as CSV, exactly as the comparison of the same projects in
@@ -403,6 +380,7 @@ TEST_F(ReportCommand, CompareTwoProjects)
 
     const std::string refused = fillMessage(msg::kBatchCompareRefused, {bad}) + "\n";
     const std::string format = std::string(msg::kFormatInvalid) + "\n";
+    const std::string usage = std::string(msg::kBatchWrongArguments) + "\n" + std::string(msg::kBatchUsage);
     for (const auto& [args, code, err] : std::vector<std::tuple<Lines, int, std::string>>{
              {{"--compare", bad, newPath}, 1, format + refused},
              {{"--compare", oldPath, bad, csv}, 1, format + refused},
@@ -411,9 +389,7 @@ TEST_F(ReportCommand, CompareTwoProjects)
               fillMessage(msg::kOutputIsProject, {newPath}) + "\n"},
              {{"--compare", oldPath, newPath, work.file("link.csv")}, 1,
               fillMessage(msg::kOutputIsProject, {work.file("link.csv")}) + "\n"},
-             {{"--compare", oldPath}, 2, std::string(msg::kBatchWrongArguments) + "\n" + std::string(msg::kBatchUsage)},
-             {{"--compare", oldPath, newPath, csv, csv}, 2,
-              std::string(msg::kBatchWrongArguments) + "\n" + std::string(msg::kBatchUsage)}}) {
+             {{"--compare", oldPath}, 2, usage}, {{"--compare", oldPath, newPath, csv, csv}, 2, usage}}) {
         const Run r = run(args);
         EXPECT_EQ(r.exitCode, code) << err;
         EXPECT_EQ(r.err, err);

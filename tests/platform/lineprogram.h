@@ -11,11 +11,7 @@ namespace sw::testing {
 class LineProgram {
 public:
     LineProgram(const QString& program, const QStringList& arguments) { m_process.start(program, arguments); }
-    ~LineProgram()
-    {
-        if (m_process.state() != QProcess::NotRunning)
-            killHard();
-    }
+    ~LineProgram() { killHard(); }
     LineProgram(const LineProgram&) = delete;
     LineProgram& operator=(const LineProgram&) = delete;
 

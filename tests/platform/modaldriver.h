@@ -12,14 +12,11 @@
 #include <string>
 #include <vector>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
-#include <QVariant>
 #include <QtTest/QTest>
 
 namespace sw::testing {
@@ -40,20 +37,14 @@ public:
     [[nodiscard]] const std::vector<std::string>& unexpected() const { return m_unexpected; }
     [[nodiscard]] bool allHandled() const { return m_handlers.empty(); }
 
-    [[nodiscard]] static std::string describe(const QWidget* modal)
-    {
-        return std::string(modal->metaObject()->className()) + " '" + modal->windowTitle().toStdString() + "'";
-    }
-
 private:
     void tick()
     {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr || !modal->isVisible())
             return;
-        if (modal != m_current.data() || !modal->property(kSeen).toBool()) {
+        if (modal != m_current.data()) {
             // A modal not seen before: it takes the next handler, or is unexpected.
-            modal->setProperty(kSeen, true);
             m_current = modal;
             m_since.start();
             m_handler = nullptr;
@@ -73,7 +64,8 @@ private:
 
     void giveUp(QWidget* modal, const char* why)
     {
-        const std::string what = describe(modal);
+        const std::string what =
+            std::string(modal->metaObject()->className()) + " '" + modal->windowTitle().toStdString() + "'";
         m_unexpected.push_back(what);
         m_handler = nullptr;
         QTest::qFail((why + what).c_str(), __FILE__, __LINE__);
@@ -91,7 +83,6 @@ private:
     QPointer<QWidget> m_current;
     QElapsedTimer m_since;
     Handler m_handler;
-    static constexpr const char* kSeen = "modalDriverSeen";
 };
 
 }  // namespace sw::testing

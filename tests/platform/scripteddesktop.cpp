@@ -1,6 +1,7 @@
 #include "tests/platform/scripteddesktop.h"
 
 #include <algorithm>
+#include <ranges>
 
 #include <QtTest/QTest>
 
@@ -20,75 +21,65 @@ void ScriptedMessageBoxes::showMessage(const std::string& text)
     record({AskedMessage::Kind::Ok, text});
 }
 
+namespace {
+
+// The next scripted answer; with none left, the cautious one, and the running test fails.
+template <typename Answer>
+Answer next(std::deque<Answer>& queue, Answer cautious, ScriptedDesktop& owner, const std::string& what)
+{
+    if (queue.empty()) {
+        owner.reportUnexpected(what);
+        return cautious;
+    }
+    Answer answer = std::move(queue.front());
+    queue.pop_front();
+    return answer;
+}
+
+}  // namespace
+
 YesNo ScriptedMessageBoxes::askYesNo(const std::string& text)
 {
     record({AskedMessage::Kind::YesNo, text});
-    if (m_yesNo.empty()) {
-        m_owner.reportUnexpected("Yes/No question without a scripted answer: " + text);
-        return YesNo::No;
-    }
-    const YesNo answer = m_yesNo.front();
-    m_yesNo.pop_front();
-    return answer;
+    return next(m_yesNo, YesNo::No, m_owner, "Yes/No question without a scripted answer: " + text);
 }
 
 OkCancel ScriptedMessageBoxes::askOkCancel(const std::string& text)
 {
     record({AskedMessage::Kind::OkCancel, text});
-    if (m_okCancel.empty()) {
-        m_owner.reportUnexpected("OK/Cancel question without a scripted answer: " + text);
-        return OkCancel::Cancel;
-    }
-    const OkCancel answer = m_okCancel.front();
-    m_okCancel.pop_front();
-    return answer;
+    return next(m_okCancel, OkCancel::Cancel, m_owner, "OK/Cancel question without a scripted answer: " + text);
 }
 
 std::optional<std::string> ScriptedMessageBoxes::askText(const std::string& text, const std::string& /*initial*/)
 {
     record({AskedMessage::Kind::Text, text});
-    if (m_texts.empty()) {
-        m_owner.reportUnexpected("text asked for without a scripted answer: " + text);
-        return std::nullopt;
-    }
-    std::optional<std::string> answer = m_texts.front();
-    m_texts.pop_front();
-    return answer;
+    return next(m_texts, std::optional<std::string>(), m_owner, "text asked for without a scripted answer: " + text);
 }
 
 std::vector<std::string> ScriptedMessageBoxes::texts() const
 {
-    std::vector<std::string> out;
-    for (const AskedMessage& m : m_asked)
-        out.push_back(m.text);
-    return out;
+    const auto texts = m_asked | std::views::transform(&AskedMessage::text);
+    return {texts.begin(), texts.end()};
 }
 
 int ScriptedMessageBoxes::count(const std::string& text) const
 {
-    return static_cast<int>(
-        std::count_if(m_asked.begin(), m_asked.end(), [&text](const AskedMessage& m) { return m.text == text; }));
+    return static_cast<int>(std::ranges::count(m_asked, text, &AskedMessage::text));
 }
 
 std::string ScriptedFileDialogs::showFileDialog(FileDialogMode mode)
 {
     m_asked.push_back(mode);
-    if (m_paths.empty()) {
-        m_owner.reportUnexpected(std::string("file dialog without a scripted answer, mode ") +
-                                 (mode == FileDialogMode::Open      ? "open"
-                                  : mode == FileDialogMode::SavePdf ? "save PDF"
-                                  : mode == FileDialogMode::SaveCsv ? "save CSV"
-                                                                    : "save"));
-        return {};
-    }
-    std::string path = m_paths.front();
-    m_paths.pop_front();
-    return path;
+    const char* name = mode == FileDialogMode::Open      ? "open"
+                       : mode == FileDialogMode::SavePdf ? "save PDF"
+                       : mode == FileDialogMode::SaveCsv ? "save CSV"
+                                                         : "save";
+    return next(m_paths, std::string(), m_owner, std::string("file dialog without a scripted answer, mode ") + name);
 }
 
 bool ScriptedPrinters::usePrinter(const std::string& name)
 {
-    if (std::find(m_installed.begin(), m_installed.end(), name) == m_installed.end())
+    if (std::ranges::find(m_installed, name) == m_installed.end())
         return false;
     m_inUse = name;
     return true;

@@ -1,6 +1,7 @@
 // The desktop layer: screen units, the window registry, back colours, fonts, the real message
 // boxes, file dialog, printer page and clock, and the scripted desktop the window tests use.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -34,10 +35,8 @@ private slots:
     void registryKeepsLoadOrderAndNames();
     void backColoursMapOntoThePalette();
     void courierNewFallsBackToLiberationMono();
-    void okBoxShowsPlainTextLinesWithoutIcon();
-    void yesNoBoxAnswersAndIgnoresEscape();
-    void saveDialogOffersTheFiltersAndAddsNothing();
-    void openDialogCancelGivesEmptyText();
+    void boxesShowPlainTextAndYesNoIgnoresEscape();
+    void fileDialogsCancelOpenAndSaveAddingNothing();
     void printerPageWritesAPdf();
 };
 
@@ -113,8 +112,8 @@ void TestPlatform::courierNewFallsBackToLiberationMono()
     QVERIFY(QFontInfo(font).fixedPitch());
 }
 
-// The box is checked once it is answered: it stays until its exec() returns.
-void TestPlatform::okBoxShowsPlainTextLinesWithoutIcon()
+// Each box is checked once it is answered: it stays until its exec() returns.
+void TestPlatform::boxesShowPlainTextAndYesNoIgnoresEscape()
 {
     QCOMPARE(messageDisplayText("Access Denied\rYour file\rPlease"), std::string("Access Denied\nYour file\nPlease"));
     QCOMPARE(messageDisplayText("one\r\ntwo"), std::string("one\ntwo"));
@@ -130,39 +129,26 @@ void TestPlatform::okBoxShowsPlainTextLinesWithoutIcon()
         QCOMPARE(box->textFormat(), Qt::PlainText);
         QCOMPARE(box->windowTitle(), QStringLiteral("Stormwick"));
     });
-    QtMessageBoxes().showMessage("Please provide inputs for\"intensity info\" page\rThen save <b>the</b> file");
+    driver.expect([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        QTest::keyClick(box, Qt::Key_Escape);
+        box->close();
+        const bool stayedAfterEscape = box->isVisible();
+        box->button(QMessageBox::No)->click();
+        QVERIFY(stayedAfterEscape);
+        QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    });
+    driver.expect([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click(); });
+    QtMessageBoxes boxes;
+    boxes.showMessage("Please provide inputs for\"intensity info\" page\rThen save <b>the</b> file");
+    QCOMPARE(boxes.askYesNo("Save current file ?"), YesNo::No);
+    QCOMPARE(boxes.askYesNo("File has already existed, overwrite it?"), YesNo::Yes);
     QVERIFY(driver.allHandled());
     QVERIFY(driver.unexpected().empty());
 }
 
-void TestPlatform::yesNoBoxAnswersAndIgnoresEscape()
-{
-    QtMessageBoxes boxes;
-    {
-        ModalDriver driver;
-        driver.expect([](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QVERIFY(box != nullptr);
-            QTest::keyClick(box, Qt::Key_Escape);
-            box->close();
-            const bool stayedAfterEscape = box->isVisible();
-            box->button(QMessageBox::No)->click();
-            QVERIFY(stayedAfterEscape);
-            QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
-        });
-        QCOMPARE(boxes.askYesNo("Save current file ?"), YesNo::No);
-        QVERIFY(driver.allHandled());
-    }
-    {
-        ModalDriver driver;
-        driver.expect([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click(); });
-        QCOMPARE(boxes.askYesNo("File has already existed, overwrite it?"), YesNo::Yes);
-        QVERIFY(driver.allHandled());
-        QVERIFY(driver.unexpected().empty());
-    }
-}
-
-void TestPlatform::saveDialogOffersTheFiltersAndAddsNothing()
+void TestPlatform::fileDialogsCancelOpenAndSaveAddingNothing()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -171,6 +157,13 @@ void TestPlatform::saveDialogOffersTheFiltersAndAddsNothing()
 
     QtFileDialogs dialogs;
     ModalDriver driver;
+    driver.expect([](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog != nullptr);
+        dialog->reject();
+        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
+    });
+    QCOMPARE(dialogs.showFileDialog(FileDialogMode::Open), std::string());
     bool seen = false;
     bool folderLoaded = false;
     driver.expect([&](QWidget* modal) {
@@ -209,20 +202,6 @@ void TestPlatform::saveDialogOffersTheFiltersAndAddsNothing()
     // An existing file is returned without a question of the dialog's own.
     QVERIFY2(driver.unexpected().empty(), "the save dialog asked something of its own");
     QCOMPARE(QString::fromStdString(chosen), QDir::toNativeSeparators(existing));
-}
-
-void TestPlatform::openDialogCancelGivesEmptyText()
-{
-    QtFileDialogs dialogs;
-    ModalDriver driver;
-    driver.expect([](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        QVERIFY(dialog != nullptr);
-        dialog->reject();
-        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
-    });
-    QCOMPARE(dialogs.showFileDialog(FileDialogMode::Open), std::string());
-    QVERIFY(driver.allHandled());
 }
 
 void TestPlatform::printerPageWritesAPdf()
@@ -264,7 +243,6 @@ void TestPlatform::printerPageWritesAPdf()
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    QVERIFY(bytes.size() > 500);
     QVERIFY(bytes.startsWith("%PDF"));
     const QRegularExpression pageObject(QStringLiteral("/Type\\s*/Page[^s]"));
     QCOMPARE(QString::fromLatin1(bytes).count(pageObject), 2);

@@ -1,7 +1,9 @@
 // Recovery copies, their start-up offer, the scheduler that writes them, and the recent projects:
-// real files in a temporary HOME, a real second program, killed or ended.
+// real files in a temporary HOME, and this test program run a second time beside itself, killed.
 
 #include <sys/stat.h>
+
+#include <iostream>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,23 +23,39 @@
 #include "platform/recoverystore.h"
 #include "project/projectwriter.h"
 #include "tests/platform/lineprogram.h"
-#include "tests/platform/recoveryfixture.h"
 #include "tests/platform/scripteddesktop.h"
+#include "tests/project/projectfixtures.h"
 
 using namespace sw;
 using namespace std::chrono_literals;
 
 namespace {
 
-// The second program, answering one line per command.
-struct Helper : testing::LineProgram {
-    explicit Helper(const QString& folder) : LineProgram(QStringLiteral(SW_RECOVERY_HELPER), {folder}) {}
-};
-
-void expectProject(const Document& read, const Document& expected)
+// Two culverts, one with intensity inputs and text outside ASCII; what File > Open reads back
+// from its file is equal to it.
+Document recoveryProject()
 {
-    QVERIFY(read.ProjectInfo == expected.ProjectInfo);
-    QVERIFY(read.CulvertList == expected.CulvertList);
+    using namespace testing;
+    Document s = stateWith({culvert("C-1", {subArea("Asphaltic", "2.5 a", 0.35, "ditch é"),
+                                            subArea("Gravel yard", "1.2 h", 0.5)}),
+                            record("C-2", "Sta 14+00", "25", {subArea("Roof 10°", "300.0 m", 0.9)})});
+    s.ProjectInfo.Designer = "A. Noël";
+    return s;
+}
+
+// The second program, run as "tst_recovery --helper FOLDER": a store of its own on the folder. For
+// each line "write PATH" on its input it writes a copy of the project for the file PATH and answers
+// "written COPY" or "failed"; at the end of its input it ends, its copy left as it is.
+int runHelper(const QString& folder)
+{
+    RecoveryStore store(folder);
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        const bool written =
+            line.starts_with("write ") && store.writeCopy(recoveryProject(), QString::fromStdString(line.substr(6)));
+        std::cout << (written ? "written " + store.copyPath().toStdString() : "failed") << std::endl;
+    }
+    return 0;
 }
 
 int modeOf(const QString& path)
@@ -51,12 +69,6 @@ QStringList copyFiles(const QString& folder)
     return QDir(folder).entryList({QStringLiteral("copy-*")}, QDir::Files, QDir::Name);
 }
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("missing");
-}
-
 // A copy whose program is gone: written by a store that then ends without removing it.
 void leaveStaleCopy(const QString& folder, const std::string& bytes, const QString& original, const QDateTime& when)
 {
@@ -66,9 +78,7 @@ void leaveStaleCopy(const QString& folder, const std::string& bytes, const QStri
 
 std::string question(const QString& original, const QDateTime& when)
 {
-    RecoveryCopy copy;
-    copy.originalPath = original;
-    copy.written = when;
+    const RecoveryCopy copy{{}, {}, original, when};
     return fillMessage(msg::kRecoverOffer, {recoveryPathText(copy), recoveryTimeText(copy)});
 }
 
@@ -117,7 +127,7 @@ void TestRecovery::init()
 void TestRecovery::copyOfAKilledProgramIsStaleAndReadsBackEqual()
 {
     const QDateTime before = QDateTime::currentDateTimeUtc().addMSecs(-1);
-    Helper helper(m_folder);
+    testing::LineProgram helper(QCoreApplication::applicationFilePath(), {QStringLiteral("--helper"), m_folder});
     const QString answer = helper.ask(QStringLiteral("write /projects/route 9.prj"));
     QVERIFY2(answer.startsWith(QStringLiteral("written ")), qPrintable(answer));
     const QString copyPath = answer.mid(8);
@@ -133,7 +143,7 @@ void TestRecovery::copyOfAKilledProgramIsStaleAndReadsBackEqual()
     QVERIFY(stale[0].written >= before && stale[0].written <= after);
     const RecoveryRead read = store.readCopy(stale[0]);
     QVERIFY2(read.read, read.failure.c_str());
-    expectProject(read.document, testing::recoveryProject());
+    QVERIFY(read.document == recoveryProject());
 
     // While claimed, no other program lists it; deleted, nothing of it is left.
     RecoveryStore other(m_folder);
@@ -144,9 +154,7 @@ void TestRecovery::copyOfAKilledProgramIsStaleAndReadsBackEqual()
     // A lock file that names no owner, as a disk may leave it, keeps nothing from being offered.
     leaveStaleCopy(m_folder, "[PROJECT INFO]", QString(), QDateTime::currentDateTimeUtc());
     const QString stem = copyFiles(m_folder).first().section(QLatin1Char('.'), 0, 0);
-    QFile emptyLock(QDir(m_folder).filePath(stem + QStringLiteral(".lock")));
-    QVERIFY(emptyLock.open(QIODevice::WriteOnly));
-    emptyLock.close();
+    QVERIFY(QFile(QDir(m_folder).filePath(stem + QStringLiteral(".lock"))).open(QIODevice::WriteOnly));
     QCOMPARE(store.claimStaleCopies().size(), 1);
 }
 
@@ -155,7 +163,7 @@ void TestRecovery::copiesAreTheOwnersAloneAndFailuresAreSilent()
     QVERIFY(QDir().mkpath(m_folder));
     QVERIFY(QFile::setPermissions(m_folder, QFileDevice::Permissions(0x7755)));  // as a careless tool left it
     RecoveryStore store(m_folder);
-    QVERIFY(store.writeCopy(testing::recoveryProject(), QString()));
+    QVERIFY(store.writeCopy(recoveryProject(), QString()));
     QCOMPARE(modeOf(m_folder), 0700);
     const QStringList files = copyFiles(m_folder);
     QCOMPARE(files.size(), 3);  // the copy, its description, the lock
@@ -167,7 +175,7 @@ void TestRecovery::copiesAreTheOwnersAloneAndFailuresAreSilent()
 
     // A folder that cannot be made: nothing written, nothing thrown, nothing shown.
     RecoveryStore nowhere(QStringLiteral("/dev/null/recovery"));
-    QVERIFY(!nowhere.writeCopy(testing::recoveryProject(), QString()));
+    QVERIFY(!nowhere.writeCopy(recoveryProject(), QString()));
     QVERIFY(nowhere.copyPath().isEmpty());
     QVERIFY(nowhere.claimStaleCopies().isEmpty());
 }
@@ -175,7 +183,7 @@ void TestRecovery::copiesAreTheOwnersAloneAndFailuresAreSilent()
 void TestRecovery::offerAsksNewestFirstAndKeepsTheRestAfterYes()
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    const Document project = testing::recoveryProject();
+    const Document project = recoveryProject();
     const Document noCulvertYet{project.ProjectInfo, {}};  // Save refuses it; its copy keeps it
     leaveStaleCopy(m_folder, buildRecoveryCopy(project), QStringLiteral("/old.prj"), now.addSecs(-3600));
     leaveStaleCopy(m_folder, buildRecoveryCopy(noCulvertYet), QString(), now.addSecs(-60));
@@ -191,7 +199,7 @@ void TestRecovery::offerAsksNewestFirstAndKeepsTheRestAfterYes()
                                                                    question(QString(), now.addSecs(-60))}));
     QVERIFY(desktop.messages().texts()[1].find(" of Untitled from ") != std::string::npos);
     QVERIFY(recovered->originalPath.isEmpty());
-    expectProject(recovered->document, noCulvertYet);
+    QVERIFY(recovered->document == noCulvertYet);
 
     // The recovered copy is this program's own now; the copy not offered waits for the next start.
     QCOMPARE(copyFiles(m_folder).size(), 5);
@@ -230,13 +238,10 @@ void TestRecovery::unreadableCopyIsKeptAsideWithAMessage()
     testing::ScriptedDesktop desktop;  // no answer scripted: a question would fail the test
     RecoveryStore store(m_folder);
     QVERIFY(!offerRecovery(store, desktop.messages()).has_value());
-    RecoveryCopy copy;
-    copy.originalPath = QStringLiteral("/p/r.prj");
-    copy.written = when;
-    QCOMPARE(desktop.messages().texts(),
-             std::vector<std::string>{fillMessage(msg::kRecoveryUnreadable, {"/p/r.prj", recoveryTimeText(copy),
-                                                                             kept.toStdString(), reason.toStdString()})});
-    QCOMPARE(bytesOf(kept), bytes);
+    const std::vector<std::string> told{fillMessage(
+        msg::kRecoveryUnreadable, {"/p/r.prj", recoveryTimeText({{}, {}, {}, when}), kept.toStdString(), reason.toStdString()})};
+    QCOMPARE(desktop.messages().texts(), told);
+    QCOMPARE(testing::readBytes(kept.toStdString()), bytes.toStdString());
     QCOMPARE(copyFiles(m_folder), QStringList());
     QVERIFY(RecoveryStore(m_folder).claimStaleCopies().isEmpty());  // never offered again
 }
@@ -245,7 +250,7 @@ void TestRecovery::schedulerWritesLateAndPeriodicallyAndRemovesOnSave()
 {
     constexpr auto kFirst = 300ms;
     constexpr auto kRepeat = 900ms;
-    Document document = testing::recoveryProject();
+    Document document = recoveryProject();
     RecoveryScheduler scheduler(std::make_unique<RecoveryStore>(m_folder),
                                 {[&document]() -> const Document& { return document; },
                                  [] { return QStringLiteral("/p/route 9.prj"); }},
@@ -271,7 +276,7 @@ void TestRecovery::schedulerWritesLateAndPeriodicallyAndRemovesOnSave()
     QVERIFY2(writes[0] >= kFirst.count() - 5 && writes[0] < kFirst.count() + 1500, qPrintable(QString::number(writes[0])));
     const QStringList copy = QDir(m_folder).entryList({QStringLiteral("copy-*.prj")}, QDir::Files);
     QCOMPARE(copy.size(), 1);
-    QCOMPARE(bytesOf(QDir(m_folder).filePath(copy[0])), QByteArray::fromStdString(buildRecoveryCopy(document)));
+    QCOMPARE(testing::readBytes(QDir(m_folder).filePath(copy[0]).toStdString()), buildRecoveryCopy(document));
 
     // Typing on, a change every 40 ms for three periods: a copy once a period, not per change.
     QElapsedTimer typing;
@@ -317,5 +322,12 @@ void TestRecovery::recentListNewestFirstAtMostEight()
     QCOMPARE(recent.paths(), QStringList());
 }
 
-QTEST_GUILESS_MAIN(TestRecovery)
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 3 && std::string_view(argv[1]) == "--helper")
+        return runHelper(QString::fromLocal8Bit(argv[2]));
+    TestRecovery test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_recovery.moc"

@@ -26,7 +26,7 @@
 #include "project/projectreader.h"
 #include "ui/results/frmcompare.h"
 #include "session/projectsession.h"
-#include "tests/platform/scripteddesktop.h"
+#include "platform/scripteddesktop.h"
 #include "ui/main/frmabout.h"
 #include "ui/main/frmfront.h"
 #include "ui/main/frmmain.h"

@@ -22,7 +22,7 @@
 #include "platform/screenunits.h"
 #include "platform/windowregistry.h"
 #include "tests/platform/modaldriver.h"
-#include "tests/platform/scripteddesktop.h"
+#include "platform/scripteddesktop.h"
 
 using namespace sw;
 using sw::testing::ModalDriver;

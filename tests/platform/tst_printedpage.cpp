@@ -15,7 +15,7 @@
 #include "platform/qtdesktop.h"
 #include "report/printreport.h"
 #include "tests/project/projectfixtures.h"
-#include "tests/report/recordingpage.h"
+#include "report/recordingpage.h"
 
 using namespace sw;
 using sw::testing::PageEvent;

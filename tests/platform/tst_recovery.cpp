@@ -23,7 +23,7 @@
 #include "platform/recoverystore.h"
 #include "project/projectwriter.h"
 #include "tests/platform/lineprogram.h"
-#include "tests/platform/scripteddesktop.h"
+#include "platform/scripteddesktop.h"
 #include "tests/project/projectfixtures.h"
 
 using namespace sw;

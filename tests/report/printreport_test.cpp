@@ -9,7 +9,7 @@
 #include "engine/discharge.h"
 #include "report/printreport.h"
 #include "tests/project/projectfixtures.h"
-#include "tests/report/recordingpage.h"
+#include "report/recordingpage.h"
 
 namespace sw {
 namespace {

@@ -13,7 +13,7 @@
 #include "report/reportfile.h"
 #include "tests/core/files.h"
 #include "tests/project/projectfixtures.h"
-#include "tests/report/recordingpage.h"
+#include "report/recordingpage.h"
 
 namespace sw {
 namespace {

@@ -15,7 +15,7 @@
 #include "model/windowstate.h"
 #include "platform/windowregistry.h"
 #include "session/projectsession.h"
-#include "tests/platform/scripteddesktop.h"
+#include "platform/scripteddesktop.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/startup.h"
 

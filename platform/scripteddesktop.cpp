@@ -1,4 +1,4 @@
-#include "tests/platform/scripteddesktop.h"
+#include "platform/scripteddesktop.h"
 
 #include <algorithm>
 #include <ranges>

@@ -14,7 +14,7 @@
 
 #include "platform/desktop.h"
 #include "platform/windowregistry.h"
-#include "tests/report/recordingpage.h"
+#include "report/recordingpage.h"
 
 namespace sw::testing {
 

@@ -139,24 +139,20 @@ void TestStartup::namedProjectOpensAfterTheSplash()
     QVERIFY(dialogs().asked().empty());  // no dialog: the path was given
     QVERIFY(messages().asked().empty());
     QVERIFY(!m_h->session->IsPristine);  // as after Open: an opened project counts as touched
-    QCOMPARE(doc().ProjectInfo, (ProjectInfo{"Route 9 Widening", "P-17", "CN 0042", "Caf\xC3\xA9 junction to river",
-                                             "05/06/1999", "2:30:00 PM", "Ren\xC3\xA9" "e Ortiz"}));
-    QCOMPARE(doc().CulvertList[0].Areas, (std::vector<SubArea>{{"Asphaltic", 0.86, "2.5 a", 2.5, "ditch"},
-                                                               {"Own surface \xC3\xA9", 0.5, "1.0 h", 2.5, "field"}}));
-    QVERIFY(doc().CulvertList.size() == 4 && doc().CulvertList[1].RFZone.empty() &&
-            doc().CulvertList[2].Description == "Sta 30");
 
     // Culvert C1 is selected, and so computed; the others as they are chosen: metres and a typed
-    // factor; no inputs; no sub-areas.
+    // factor; no inputs; no sub-areas. What the pages do not show (C3's station) the records hold:
+    // the save at the end writes it back.
     const auto expectShown = [this](std::initializer_list<std::pair<const char*, const char*>> boxes) {
         for (const auto& [name, text] : boxes)
             QCOMPARE(s->text(name), QString::fromUtf8(text));
     };
-    expectShown({{"txtProjectName", "Route 9 Widening"}, {"txtProDescrpt", "Caf\xC3\xA9 junction to river"},
-                 {"txtDesigner", "Ren\xC3\xA9" "e Ortiz"}, {"txtDate", "05/06/1999"}, {"lblTime", "2:30:00 PM"},
-                 {"cboCulvertNo1", "C1"}, {"lblCulvertID", "C1"}, {"cboretPeriod", "25"}, {"cboRFzone", "B"},
-                 {"txtEleRemote", "1010"}, {"cboTravelUnit", "ft"}, {"lblCorFactor", "1"},
-                 {"txtCulvertDescrpt", "Sta 10+50"}, {"lblLot", "2"}, {"lblTA", "5.0"}, {"lblWC", "0.68"}});
+    expectShown({{"txtProjectName", "Route 9 Widening"}, {"txtProjectNo", "P-17"}, {"txtControlNo", "CN 0042"},
+                 {"txtProDescrpt", "Caf\xC3\xA9 junction to river"}, {"txtDesigner", "Ren\xC3\xA9" "e Ortiz"},
+                 {"txtDate", "05/06/1999"}, {"lblTime", "2:30:00 PM"}, {"cboCulvertNo1", "C1"}, {"lblCulvertID", "C1"},
+                 {"cboretPeriod", "25"}, {"cboRFzone", "B"}, {"txtEleRemote", "1010"}, {"cboTravelUnit", "ft"},
+                 {"lblCorFactor", "1"}, {"txtCulvertDescrpt", "Sta 10+50"}, {"lblLot", "2"}, {"lblTA", "5.0"},
+                 {"lblWC", "0.68"}});
     QCOMPARE(entriesOf(s->combo("cboCulvertNo2")), (QStringList{"C1", "C2", "C3", "C4"}));
     QCOMPARE(s->rows("lstIntensity"), plainLines("C1").mid(0, 7) << "Intensity (in/hr): 7.05 (179 mm/hr) ");
     QCOMPARE(s->rows("lstAreaInfo"), (QStringList{"Asphaltic,2.5 a,0.86,ditch", "Own surface \u00e9,1.0 h,0.50,field"}));

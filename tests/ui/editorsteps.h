@@ -333,6 +333,13 @@ protected:
     ScriptedFileDialogs& dialogs() { return m_h->desktop->fileDialogs(); }
     QAction* action(const char* name) const { return m_h->find<QAction>(name); }
     QString path(const char* name) const { return m_dir->filePath(QString::fromUtf8(name)); }
+    // Points the harness at the main window loaded now: after New, or an Open that asked first, it
+    // is another object.
+    FrmMain* followMainWindow()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return m_h->window = qobject_cast<FrmMain*>(m_h->desktop->windows().find("frmMain"));
+    }
     // File > Open through the file dialog, after writing the file when bytes are given.
     bool openFile(const QString& file, std::string_view bytes = {})
     {

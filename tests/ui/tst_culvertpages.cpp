@@ -65,8 +65,7 @@ private slots:
     void intensityNeedsASelectedCulvert();
     void arbitraryTextInEveryBox_data();
     void arbitraryTextInEveryBox();
-    void removingRows();
-    void modeSwitches();
+    void removingRowsAndSwitchingModes();
     void pasteAddsTheValidRows_data();
     void pasteAddsTheValidRows();
 
@@ -438,7 +437,7 @@ void TestCulvertPages::arbitraryTextInEveryBox()
     }
 }
 
-void TestCulvertPages::removingRows()
+void TestCulvertPages::removingRowsAndSwitchingModes()
 {
     SW_STEP(computedCulvert() && s->showPage(kDrainagePage) && s->replaceText("txtCulvertDescrpt", "Sta 7") &&
                 s->addSubArea(kDitch) && s->addSubArea(kSwale) && s->addSubArea(kLot));
@@ -470,12 +469,10 @@ void TestCulvertPages::removingRows()
         QCOMPARE(s->text("txtCulvertDescrpt") + " / " + qs(c.Description), QStringLiteral("Sta 7 / Sta 7"));
     }
     QVERIFY(messages().asked().empty());
-}
 
-void TestCulvertPages::modeSwitches()
-{
-    SW_STEP(computedCulvert() && s->pick("cboretPeriod", entry::k25Years) && s->showPage(kDrainagePage) &&
-                s->click("optUserC"));
+    // The two modes of entering a sub-area, on the same culvert, now for 25 years.
+    SW_STEP(s->showPage(kIntensityPage) && s->pick("cboretPeriod", entry::k25Years) && s->showPage(kDrainagePage) &&
+            s->click("optUserC"));
     QVERIFY(s->w("cboSurface")->isHidden() && s->w("txtUserSurface")->isVisible() && s->w("txtUserC")->hasFocus());
     SW_STEP(s->typeInto("txtUserC", "0.6") && s->typeInto("txtUserSurface", "Yard"));
     SW_STEP(s->click("optManualC") && s->pick("cboSurface", entry::kConcreteRoof));
@@ -505,9 +502,6 @@ void TestCulvertPages::pasteAddsTheValidRows_data()
         << "Sub-areas added: 2. Rows refused and not added: 2.\rRow 2, \"\": " + noC +
                "\rRow 4, \"0.04\": This area would be listed as 0.0, and a culvert with a sub-area of 0.0 cannot be "
                "computed: the smallest area a sub-area can hold is 0.05 acres (a).";
-    QTest::newRow("all refused") << "Lot;5;h\nLot;2,5;h;0.5" << false << QStringList{} << "1 2.5 0.81"
-                                 << "No sub-area was added: all 2 rows were refused.\rRow 1, \"\": " + noC +
-                                        "\rRow 2, \"2,5\": not a number (digits, with a point as the decimal mark).";
     QTest::newRow("empty clipboard") << "" << true << QStringList{} << "1 2.5 0.81" << qs(std::string(msg::kPasteNoRows));
     const QString grass = "Grass Areas (> 75%)-Flat 0~2%";
     QString many;

@@ -34,7 +34,7 @@ private slots:
     void compareWithTheOpenProjectAsItIsNow();
 
 private:
-    QString project(int n) const { return m_dir.filePath(QStringLiteral("p%1.txt").arg(n)); }
+    QString project(int n) const { return m_dir->filePath(QStringLiteral("p%1.txt").arg(n)); }
     // Project n, with culvert 7A in zone A.
     bool writeProject(int n) const
     {
@@ -43,13 +43,8 @@ private:
                                           culvertLines("7A", "Sta 4", "10", {"Asphaltic,2.5 a,0.81,ditch"}) +
                                           intensityBlock());
     }
-    // After New or an Open that asked first: the main window loaded now, active as on a desktop.
-    bool follow()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        m_h->window = qobject_cast<FrmMain*>(m_h->desktop->windows().find("frmMain"));
-        return m_h->window && (QApplication::activeWindow() == m_h->window || m_h->showActive());
-    }
+    // The main window loaded now, active as on a desktop.
+    bool follow() { return followMainWindow() && (QApplication::activeWindow() == m_h->window || m_h->showActive()); }
     // A File menu item by its letter, from the keyboard, then a letter of Open Recent; that menu.
     QMenu* press(Qt::Key item, Qt::Key subItem = Qt::Key_unknown)
     {
@@ -67,9 +62,6 @@ private:
             QTest::keyClick(recent, subItem);
         return follow() ? recent : nullptr;
     }
-    ScriptedFileDialogs& dialogs() { return m_h->desktop->fileDialogs(); }
-
-    QTemporaryDir m_dir;
 };
 
 void TestFileMenu::recentProjectsAsTheMenuListsThem()
@@ -90,9 +82,8 @@ void TestFileMenu::recentProjectsAsTheMenuListsThem()
         recent.add(project(n));
     }
     // Open and Save As put their file first; the ninth pushes the oldest out.
-    dialogs().queuePath(project(3).toStdString());
-    m_h->find<QAction>("mnuOpen")->trigger();
-    dialogs().queuePath(m_dir.filePath(QStringLiteral("p9.txt")).toStdString());
+    QVERIFY(openFile(project(3)));
+    dialogs().queuePath(project(9).toStdString());
     m_h->find<QAction>("mnuSaveAs")->trigger();
     QStringList listed;
     for (int n : {9, 3, 8, 7, 6, 5, 4, 2})
@@ -113,8 +104,7 @@ void TestFileMenu::recentProjectsAsTheMenuListsThem()
     QVERIFY(QFile::remove(project(7)));
     messages().queueYesNo(YesNo::No);
     QVERIFY(press(Qt::Key_R, Qt::Key_4));  // p8, p9, p3, p7
-    dialogs().queuePath(project(7).toStdString());
-    m_h->find<QAction>("mnuOpen")->trigger();  // the fresh window is untouched: no question
+    QVERIFY(openFile(project(7)));  // the fresh window is untouched: no question
     const std::vector<std::string> said = messages().texts();
     QCOMPARE(said.size(), std::size_t(4));
     QVERIFY2(said[2] == said[3] && said[3].find(project(7).toStdString()) != std::string::npos, said[3].c_str());
@@ -129,10 +119,8 @@ void TestFileMenu::recentProjectsAsTheMenuListsThem()
 
 void TestFileMenu::compareWithTheOpenProjectAsItIsNow()
 {
-    QVERIFY(writeProject(1));
-    dialogs().queuePath(project(1).toStdString());
-    m_h->find<QAction>("mnuOpen")->trigger();
-    QVERIFY2(s->showPage(kIntensityPage) && s->pick("cboRFzone", entry::kZoneC), s->why());
+    QVERIFY(writeProject(1) && openFile(project(1)));
+    SW_STEP(s->showPage(kIntensityPage) && s->pick("cboRFzone", entry::kZoneC));
     // The file as it was saved is the old project, the open one as it is now the new.
     dialogs().queuePath(project(1).toStdString());
     QVERIFY(press(Qt::Key_M));

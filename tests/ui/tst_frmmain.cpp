@@ -59,7 +59,6 @@ private slots:
     void startupStateAndTheRunMenu();
     void keysRunRoundTheTabOnShow_data();
     void keysRunRoundTheTabOnShow();
-    void changeOfTabFocusesItsFirstBox();
     void versionMenuIsInertAndAboutBoxTextsAndPlace();
     void splashSetsPathsAndHandsOver();
     void projectNoKeepsThirtyCharacters();
@@ -67,9 +66,8 @@ private slots:
     void onlyTypingKeysTouchTheProject();
     void boxesTakeOnlyWhatTheProjectHolds_data();
     void boxesTakeOnlyWhatTheProjectHolds();
-    void focusColoursAndTheOneWindowRule();
-    void projectNameHandsFocusToVisibleSelector_data();
-    void projectNameHandsFocusToVisibleSelector();
+    void focusColoursAndTheHandOverToASelector_data();
+    void focusColoursAndTheHandOverToASelector();
 
 private:
     bool createShown() { return m_h->create() && m_h->showActive(); }
@@ -172,7 +170,12 @@ void TestFrmMain::keysRunRoundTheTabOnShow()
     QFETCH(int, key);
     QFETCH(QStringList, ring);
     QVERIFY(createShown());
-    SW_STEP(s->createCulvert("K1") && s->addSubArea(kDitch) && s->showPage(page));
+    // A change of tab puts the focus into the tab's first box, also when it leaves the Designer box.
+    SW_STEP(s->createCulvert("K1") && s->addSubArea(kDitch) && s->showPage(0) && s->focusOn(s->w("txtDesigner")) &&
+            s->showPage(page == 0 ? kIntensityPage : page) && s->showPage(page));
+    const char* firstBox = std::array{"txtProjectName", "cboCulvertNo2", "txtCulvertDescrpt"}.at(std::size_t(page));
+    QVERIFY2(s->w(firstBox)->hasFocus(), firstBox);
+    QCOMPARE(colour("txtDesigner"), kWhite);
     QWidget* first = s->w(qPrintable(ring.front()));
     first->setFocus(Qt::OtherFocusReason);
     QTabWidget* tabs = s->w<QTabWidget>("SSTab1");
@@ -193,20 +196,6 @@ void TestFrmMain::keysRunRoundTheTabOnShow()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QVERIFY(tabs->widget(page)->isAncestorOf(QApplication::focusWidget()));
     }
-}
-
-void TestFrmMain::changeOfTabFocusesItsFirstBox()
-{
-    QVERIFY(createShown());
-    for (const auto& [tab, first] : {std::pair(1, "cboCulvertNo2"), std::pair(2, "txtCulvertDescrpt"),
-                                     std::pair(0, "txtProjectName")}) {
-        SW_STEP(s->showPage(tab));
-        QVERIFY2(s->w(first)->hasFocus(), first);
-    }
-    // Leaving the Designer box by a change of tab: the tab's first box wins.
-    SW_STEP(s->focusOn(s->w("txtDesigner")) && s->showPage(1));
-    QVERIFY(s->w("cboCulvertNo2")->hasFocus());
-    QCOMPARE(colour("txtDesigner"), kWhite);
 }
 
 void TestFrmMain::versionMenuIsInertAndAboutBoxTextsAndPlace()
@@ -271,24 +260,22 @@ void TestFrmMain::splashSetsPathsAndHandsOver()
 void TestFrmMain::projectNoKeepsThirtyCharacters()
 {
     QVERIFY(createShown());
-    const std::string limitMessage = "Please limit your input in 30 characters";
+    const AskedMessage limit{AskedMessage::Kind::Ok, "Please limit your input in 30 characters"};
     const std::string& stored = doc().ProjectInfo.ProjectNo;
     const std::string thirty = "P-2024-001/ROUTE-9/SEGMENT-A12";
-    QTest::keyClicks(box("txtProjectNo"), QString::fromStdString(thirty));
+    QLineEdit* number = box("txtProjectNo");
+    QTest::keyClicks(number, qs(thirty));
     QVERIFY(messages().asked().empty() && stored == thirty);
-    // Every key that leaves the box too long brings the message again; the field keeps its 30.
-    QTest::keyClick(box("txtProjectNo"), Qt::Key_X);
-    QCOMPARE(messages().asked(), (std::vector<AskedMessage>{{AskedMessage::Kind::Ok, limitMessage}}));
-    QCOMPARE(box("txtProjectNo")->text().size(), 31);
-    QCOMPARE(stored, thirty);
-    QTest::keyClick(box("txtProjectNo"), Qt::Key_Y);
-    QTest::keyClick(box("txtProjectNo"), Qt::Key_Backspace);
-    QCOMPARE(messages().count(limitMessage), 3);
-    QCOMPARE(stored, thirty);
+    // Every key that leaves the box too long brings the message again; the box keeps the longer
+    // text, the field its 30.
+    for (const Qt::Key key : {Qt::Key_X, Qt::Key_Y, Qt::Key_Backspace})
+        QTest::keyClick(number, key);
+    QCOMPARE(messages().asked(), std::vector<AskedMessage>(3, limit));
+    QVERIFY(number->text().size() == 31 && stored == thirty);
     // Back to 30 characters, another text: copied, without a message.
-    QTest::keyClick(box("txtProjectNo"), Qt::Key_Home);
-    QTest::keyClick(box("txtProjectNo"), Qt::Key_Delete);
-    QCOMPARE(messages().count(limitMessage), 3);
+    QTest::keyClick(number, Qt::Key_Home);
+    QTest::keyClick(number, Qt::Key_Delete);
+    QCOMPARE(messages().asked().size(), std::size_t(3));
     QCOMPARE(stored, thirty.substr(1) + "x");
 }
 
@@ -426,8 +413,22 @@ void TestFrmMain::boxesTakeOnlyWhatTheProjectHolds()
         QCOMPARE(QByteArray(in.box) == "txtEleRemote" ? s->culvert(0).EleRemote : s->culvert(0).CorFactor, 15.0);
 }
 
-void TestFrmMain::focusColoursAndTheOneWindowRule()
+void TestFrmMain::focusColoursAndTheHandOverToASelector_data()
 {
+    QTest::addColumn<QByteArray>("name");  // of a second window loaded later
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<bool>("handsOver");
+    QTest::newRow("visible selector") << QByteArray("frmCulvertSelector") << true << true;
+    QTest::newRow("name in other case") << QByteArray("FRMCULVERTSELECTOR") << true << true;
+    QTest::newRow("hidden selector") << QByteArray("frmCulvertSelector") << false << false;
+    QTest::newRow("another window") << QByteArray("frmDisplayBoard") << true << false;
+}
+
+void TestFrmMain::focusColoursAndTheHandOverToASelector()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(bool, visible);
+    QFETCH(bool, handsOver);
     QVERIFY(createShown());
     click("txtDate");
     // The box keeps its colour while a message box or another application has the keyboard.
@@ -438,52 +439,33 @@ void TestFrmMain::focusColoursAndTheOneWindowRule()
     click("txtDesigner");
     click("txtControlNo");
     QVERIFY(box("txtProjectName")->hasFocus() && colour("txtProjectName") == kCyan);
-    for (const char* name : {"txtDate", "txtDesigner", "txtControlNo"})
-        QVERIFY2(colour(name) == kWhite, name);
+    for (const char* left : {"txtDate", "txtDesigner", "txtControlNo"})
+        QVERIFY2(colour(left) == kWhite, left);
 
     // While a second window is loaded, boxes keep their colour and the Designer box lets go.
-    auto second = std::make_unique<StandInWindow>(m_h->desktop->windows(), "frmDisplayBoard");
-    QTest::keyClick(box("txtProjectName"), Qt::Key_Return);
-    QVERIFY(box("txtProjectNo")->hasFocus() && colour("txtProjectName") == kCyan);
-    click("txtDesigner");
-    click("txtControlNo");
-    QVERIFY(box("txtControlNo")->hasFocus() && colour("txtDesigner") == kCyan);
-    second.reset();
     click("txtDate");
-    QCOMPARE(colour("txtControlNo"), kWhite);
-}
-
-void TestFrmMain::projectNameHandsFocusToVisibleSelector_data()
-{
-    QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<bool>("visible");
-    QTest::addColumn<bool>("handsOver");
-    QTest::newRow("visible selector") << QByteArray("frmCulvertSelector") << true << true;
-    QTest::newRow("name in other case") << QByteArray("FRMCULVERTSELECTOR") << true << true;
-    QTest::newRow("hidden selector") << QByteArray("frmCulvertSelector") << false << false;
-    QTest::newRow("another window") << QByteArray("frmDisplayBoard") << true << false;
-}
-
-void TestFrmMain::projectNameHandsFocusToVisibleSelector()
-{
-    QFETCH(QByteArray, name);
-    QFETCH(bool, visible);
-    QFETCH(bool, handsOver);
-    QVERIFY(createShown());
-    click("txtDate");
-    auto selector = std::make_unique<StandInWindow>(m_h->desktop->windows(), name.constData());
+    auto second = std::make_unique<StandInWindow>(m_h->desktop->windows(), name.constData());
     if (visible) {
-        selector->show();
-        QVERIFY(QTest::qWaitForWindowExposed(selector.get()));
+        second->show();
+        QVERIFY(QTest::qWaitForWindowExposed(second.get()));
     }
     SW_STEP(s->backToMain());
-
+    click("txtDesigner");
+    click("txtControlNo");
+    QVERIFY(box("txtControlNo")->hasFocus() && colour("txtDesigner") == kCyan && colour("txtDate") == kCyan);
+    // The project name hands the focus on to a culvert selector that is shown, and to no other window.
     click("txtProjectName");
     QCOMPARE(colour("txtProjectName"), kCyan);
-    QWidget* expected = handsOver ? selector.get() : static_cast<QWidget*>(m_h->window.data());
+    QWidget* expected = handsOver ? second.get() : static_cast<QWidget*>(m_h->window.data());
     QTest::qWait(50);
     QTRY_COMPARE(QApplication::activeWindow(), expected);
-    QTRY_VERIFY(handsOver ? selector->box->hasFocus() : box("txtProjectName")->hasFocus());
+    QTRY_VERIFY(handsOver ? second->box->hasFocus() : box("txtProjectName")->hasFocus());
+    // Alone again, a box left turns white.
+    second.reset();
+    SW_STEP(s->backToMain());
+    click("txtProjectName");
+    click("txtDate");
+    QCOMPARE(colour("txtProjectName"), kWhite);
 }
 
 QTEST_MAIN(TestFrmMain)

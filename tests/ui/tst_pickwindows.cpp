@@ -249,7 +249,6 @@ void TestPickWindows::clicks_data()
     QTest::addColumn<QStringList>("labels");
     QTest::addColumn<QString>("period");
     QTest::addColumn<QList<int>>("shown");
-    QTest::newRow("25, culverts, 1700 ADT and under") << QStringList{"Label27"} << "25" << QList<int>{15};
     QTest::newRow("50, median pipe, interstate") << QStringList{"Label16"} << "50" << QList<int>{4};
     QTest::newRow("a second value moves the mark") << QStringList{"Label27", "Label35"} << "2" << QList<int>{22};
     QTest::newRow("back to a value marked before") << QStringList{"Label27", "Label23", "Label27"} << "25"

@@ -80,8 +80,9 @@ TEST(CalCulvert, UnusableOrRefusedInputsAreReportedAndLeaveNoStaleIntensity)
         EXPECT_EQ(whole ? run.Reason : run.Reason.substr(0, reason.size()), reason) << run.Reason;
         EXPECT_EQ(s.CulvertList[0].TotalArea, before.TotalArea) << reason;
         // A time beyond the table is kept, so that the board shows why there is no intensity.
-        if (reason.find("16043.59") != std::string::npos)
+        if (reason.find("16043.59") != std::string::npos) {
             EXPECT_GT(s.CulvertList[0].CorTC, 1440.0);
+        }
         EXPECT_EQ(s.CulvertList[0].Intensity, 0.0) << reason;
         EXPECT_FALSE(s.CulvertList[0].Bracket.has_value()) << reason;
         EXPECT_EQ(CalQ(s.CulvertList[0]).Cfs, 0.0) << reason;

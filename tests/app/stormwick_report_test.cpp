@@ -272,7 +272,7 @@ TEST_F(ReportCommand, RunningOutOfMemorySaysSo)
     if (kSanitized)
         GTEST_SKIP() << "the address sanitizer cannot run under a memory limit";
     const std::string project = work.file("project.txt");
-    const std::string bytes = largeProject(40, 5000, intensityBlock());
+    const std::string bytes = largeProject(40, 5000, intensityLines());
     writeBytes(project, bytes);
     // The least address space the program starts in (its libraries take their share first).
     const auto limit = [](int megabytes) { return "ulimit -v " + std::to_string(megabytes * 1024) + "; "; };
@@ -319,7 +319,7 @@ TEST_F(ReportCommand, WrongUsageExitsWithTwoAndTheUsage)
 TEST_F(ReportCommand, ProgressLinesOnlyWhenAsked)
 {
     const std::string project = work.file("project.txt");
-    writeBytes(project, largeProject(250, 1, intensityBlock()));
+    writeBytes(project, largeProject(250, 1, intensityLines()));
     const auto lines = [](std::string_view what, const std::string& path) {
         std::string out;
         const std::string title = path.empty() ? std::string(what) : fillMessage(what, {path});

@@ -62,6 +62,11 @@ TEST(CalculationSheet, AWholeDischargeReadsAsOnTheBoard)
     const std::vector<std::string> sheet = calculationSheet(c, computeCulvert(c));
     EXPECT_TRUE(holds(sheet, "   Q = i x C x A = 5.5 x 0.5 x 4 = 11 cfs, rounded to 0.1: 11 cfs"));
     EXPECT_TRUE(holds(sheet, "   Q = 11 x 0.0283 = 0.3113 cms, rounded to 0.1: 0.3 cms"));
+    // The time before correction is the rounded corrected time divided back, not the formula's.
+    c.LenTravel = c.LenTravelFt = 2000;  // slope 0.005, 20.88 min by the formula
+    c.CorFactor = 1.5;
+    EXPECT_TRUE(holds(calculationSheet(c, computeCulvert(c)),
+                      "   Tc before correction, as the board and the report show it: corrected Tc / F = 31.32 / 1.5 = 20.88 min"));
 }
 
 }  // namespace

@@ -23,11 +23,15 @@ inline CulvertRecord tableCulvert(std::string id)
 // A culvert ID that a spreadsheet would run, with a comma and a quote in it.
 inline const std::string kFormulaId = "=SUM(A1),\"x\"";
 
+// The IDs in the order the comparison lists them: the old project's, then those only in the new.
+inline const std::vector<std::string> kComparedIds{"SAME",     "PERIOD", "ZONE", "REMOTE", "LENGTH", "FACTOR",
+                                                   "AREAS",    "ONLY-OLD", "BROKEN", "ZERO", "OWN", kFormulaId};
+
 inline Document compareOld()
 {
     Document d;
-    for (const char* id : {"SAME", "PERIOD", "ZONE", "REMOTE", "LENGTH", "FACTOR", "AREAS", "ONLY-OLD", "BROKEN"})
-        d.CulvertList.push_back(tableCulvert(id));
+    for (auto id = kComparedIds.begin(); *id != "ZERO"; ++id)
+        d.CulvertList.push_back(tableCulvert(*id));
     CulvertRecord zero = tableCulvert("ZERO");  // 0.04 acres: a total area and a Q of 0
     setAreas(zero, {subArea("Asphaltic", "0.04 a", 0.81)});
     d.CulvertList.push_back(zero);
@@ -66,9 +70,5 @@ inline bool sameDocument(const Document& a, const Document& b)
 {
     return a.ProjectInfo == b.ProjectInfo && a.CulvertList == b.CulvertList;
 }
-
-// The IDs in the order the comparison lists them: the old project's, then those only in the new.
-inline const std::vector<std::string> kComparedIds{"SAME",     "PERIOD", "ZONE", "REMOTE", "LENGTH", "FACTOR",
-                                                   "AREAS",    "ONLY-OLD", "BROKEN", "ZERO", "OWN", kFormulaId};
 
 }  // namespace sw::testing

@@ -51,7 +51,17 @@ TEST(ComputeCulvert, EveryIntermediateValueOfAWorkedExampleAndTheFloor)
     EXPECT_DOUBLE_EQ(c.Discharge->Product, 5.5 * 0.45 * 4.0);
     EXPECT_EQ(std::tie(c.Discharge->Cfs, c.Discharge->Cms), std::make_tuple(9.9, 0.3));
     EXPECT_DOUBLE_EQ(c.Discharge->CmsExact, 9.9 * 0.0283);
-    // What the run stores of the same culvert: CalCulvert.ComputesTheWholeChainInOrder.
+
+    // What the run stores of the same culvert, and the texts the board shows of it.
+    Document s = testing::stateWith({testing::completeCulvert()});
+    const CulvertRun run = CalCulvert(s, 0);
+    ASSERT_TRUE(run.computed() && run.Reason.empty()) << run.Reason;
+    const CulvertRecord& r = s.CulvertList[0];
+    EXPECT_EQ(std::tie(r.TotalArea, r.WeightedC, r.Slope, r.CorTC, r.Intensity, r.Bracket),
+              std::make_tuple(4.0, 0.45, 0.01, 9.38, 5.5, i.Bracket));
+    EXPECT_EQ(run.IntensityLine, "Intensity (in/hr): 5.45 (138 mm/hr) ");
+    EXPECT_EQ(run.Totals, (TotalsLabels{"4.0", "0.45"}));
+    EXPECT_EQ(CalQ(r).Text, "9.9 cfs (0.3 cms)");
 
     // The five-minute floor is shown: 10 ft over 200 ft, slope 0.05, 1.46 minutes by the formula.
     CulvertRecord floored = testing::completeCulvert();

@@ -220,7 +220,7 @@ void TestRecovery::unreadableCopyIsKeptAsideWithAMessage_data()
                                << QString::fromUtf8(msg::kReadProjectInfoCut.data());
     // Read in part only: what was read is not offered as the project.
     const std::string damaged = testing::joinLines(testing::joined(
-        {testing::header(), testing::culvertStart("C1"), {"Asphaltic,2.5 a,zero,ditch"}, testing::intensityBlock()}));
+        {testing::header(), testing::culvertStart("C1"), {"Asphaltic,2.5 a,zero,ditch"}, testing::intensityLines()}));
     QTest::newRow("damaged culvert") << QByteArray::fromStdString(damaged)
                                      << QString::fromStdString(fillMessage(
                                             msg::kStoreInfoFailed, {fillMessage(msg::kReadCNotNumber, {"17", "zero"})}));

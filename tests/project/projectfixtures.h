@@ -22,11 +22,12 @@ inline std::string joinLines(const Lines& lines, const std::string& end = "\r\n"
 // Pieces of a project file: its header, the start of a culvert block and an intensity block.
 inline const std::string kRuler = "0********1*********2*********3*********4*********5*********6";
 
-inline Lines header()
+// Everything before the first culvert.
+inline Lines header(const ProjectInfo& p = stateWith({}).ProjectInfo)
 {
-    return {"[CORVENNA- STORMWICK]", "[PROJECT INFO]", "Project Name=Route 9", "Project No=P-12",
-            "Control No=0412-03", "Porject Description=Widening", "Date=03/14/2024", "Time=10:42:07 AM",
-            "Designer=J. Smith", "", "[CULVERTS]"};
+    return {"[CORVENNA- STORMWICK]", "[PROJECT INFO]", "Project Name=" + p.ProjectName, "Project No=" + p.ProjectNo,
+            "Control No=" + p.ControlNo, "Porject Description=" + p.ProDescrpt, "Date=" + p.ProjectDate,
+            "Time=" + p.ProjectTime, "Designer=" + p.Designer, "", "[CULVERTS]"};
 }
 
 inline Lines culvertStart(const std::string& id, const std::string& period = "10")
@@ -35,11 +36,14 @@ inline Lines culvertStart(const std::string& id, const std::string& period = "10
             "Return Period=" + period};
 }
 
-inline Lines intensityBlock(const std::string& remote = "980.5 ft")
+// Without more than the remote elevation: zone B, 950 ft inlet, 1200 m of travel, factor 0.8.
+inline Lines intensityLines(const std::string& remote = "980.5 ft", const std::string& zone = "B",
+                            const std::string& inlet = "950 ft", const std::string& length = "1200 m",
+                            const std::string& factor = " .8 ", const std::string& source = "Design Manual")
 {
-    return {"[INTENSITY INFO]", "Vellmora rainfall zone=B", "Elevation of most remost point=" + remote,
-            "Elevation of culvert inlet=950 ft", "Maxinum lenght of travel=1200 m",
-            "Time of concentration correction factor= .8 ", "Source of correction factor=Design Manual"};
+    return {"[INTENSITY INFO]", "Vellmora rainfall zone=" + zone, "Elevation of most remost point=" + remote,
+            "Elevation of culvert inlet=" + inlet, "Maxinum lenght of travel=" + length,
+            "Time of concentration correction factor=" + factor, "Source of correction factor=" + source};
 }
 
 inline Lines joined(std::initializer_list<Lines> parts)

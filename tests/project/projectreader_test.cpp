@@ -34,7 +34,7 @@ void expectRefused(const std::string& path, const std::string& message)
 TEST(ProjectReader, FormatCheckLooksForTheSourceKeyOrBothSectionTitles)
 {
     const std::vector<std::pair<std::string, bool>> files = {
-        {joinLines(joined({header(), culvertStart("C1"), intensityBlock()}), "\n"), true},
+        {joinLines(joined({header(), culvertStart("C1"), intensityLines()}), "\n"), true},
         // No culvert with intensity inputs: no source line, but both titles.
         {joinLines(joined({header(), culvertStart("C1")})), true},
         {joinLines({"[CULVERTS]", "[PROJECT INFO]"}), true},
@@ -175,7 +175,7 @@ TEST(ProjectReader, StrictNumbersAreWholeTokens)
 TEST(ProjectReader, HandWrittenFilesAreSavedInTheProgramsOwnForm)
 {
     Lines canonical = joined({header(), culvertStart("C1"), {"Asphaltic,2.5 a,0.81,ditch", "Gravel yard,1.2 h,0.50,"},
-                              intensityBlock(), culvertStart("C2", "25")});  // the last culvert ends after its period
+                              intensityLines(), culvertStart("C2", "25")});  // the last culvert ends after its period
     canonical[2] = "Project Name= Montr\xE9" "al 45\xB0 \x80";
     Lines byHand = canonical;
     byHand[0] = "my own title";
@@ -214,10 +214,10 @@ TEST(ProjectReader, DamagedFileKeepsWhatWasReadAndSaysWhereItStopped)
     // The lines, the message before " happened in StoreInfo_Culvert !", the culverts kept and the
     // sub-areas kept in the last of them.
     const std::vector<std::tuple<Lines, std::string, std::size_t, std::size_t>> cases = {
-        {joined({header(), culvertStart("C1"), {"Asphaltic,2.5 a,0.35,ditch", ""}, intensityBlock(),
+        {joined({header(), culvertStart("C1"), {"Asphaltic,2.5 a,0.35,ditch", ""}, intensityLines(),
                  culvertStart("C2")}),
          "Line 18: the runoff coefficient \"\" of this sub-area line is not a number", 1, 1},
-        {joined({header(), culvertStart("C1"), intensityBlock("98O.5 ft"), culvertStart("C2")}),
+        {joined({header(), culvertStart("C1"), intensityLines("98O.5 ft"), culvertStart("C2")}),
          "Line 19: \"98O.5\" is not a number", 1, 0},
         {joined({header(), culvertStart("C1"), {"Roof,1.0 a,0.90,", "[INTENSITY INFO]", "Vellmora rainfall zone=B"}}),
          "The file ends within the \"[INTENSITY INFO]\" block that starts on line 18", 1, 1},

@@ -30,11 +30,9 @@ Document threeCulverts()
 
 // What threeCulverts() is saved as.
 const Lines kThreeCulvertLines = joined(
-    {header(), culvertStart("C1"), {"Asphaltic,2.5 a,0.35,ditch", "Gravel yard,1.2 h,0.50,"}, intensityBlock(),
+    {header(), culvertStart("C1"), {"Asphaltic,2.5 a,0.35,ditch", "Gravel yard,1.2 h,0.50,"}, intensityLines(),
      culvertStart("C2", "25"), culvertStart("C3", "5"),
-     {"[INTENSITY INFO]", "Vellmora rainfall zone=A", "Elevation of most remost point=-3.25 m",
-      "Elevation of culvert inlet=-10 m", "Maxinum lenght of travel=300 ft",
-      "Time of concentration correction factor= 1 ", "Source of correction factor=User Defined"}});
+     intensityLines("-3.25 m", "A", "-10 m", "300 ft", " 1 ", "User Defined")});
 
 // Over a longer file, replaced whole. (Through a link, keeping the permissions, nothing left
 // beside it: FileReplace.SaveLeavesOnlyTheTargetWithExactlyItsBytes.)

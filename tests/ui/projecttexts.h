@@ -1,6 +1,7 @@
 #pragma once
-// Project files as the GUI tests write them, line by line with CR LF. The keywords are spelt out
-// here rather than taken from the reader, so that a changed keyword shows up as a failing test.
+// Project files as the GUI tests write them, line by line with CR LF, from the pieces the project
+// file tests share. The keywords are spelt out there rather than taken from the reader, so that a
+// changed keyword shows up as a failing test.
 
 #include <initializer_list>
 #include <string>
@@ -9,16 +10,13 @@
 #include <QFile>
 #include <QString>
 
-namespace sw::testing {
+#include "tests/project/projectfixtures.h"
 
-inline const std::string kRuler = "0********1*********2*********3*********4*********5*********6";
+namespace sw::testing {
 
 inline std::string crlf(std::initializer_list<std::string_view> lines)
 {
-    std::string out;
-    for (std::string_view line : lines)
-        out.append(line).append("\r\n");
-    return out;
+    return joinLines(Lines(lines.begin(), lines.end()));
 }
 
 // Everything before the first culvert.
@@ -26,18 +24,16 @@ inline std::string projectHead(const std::string& name, const std::string& numbe
                                const std::string& description, const std::string& date, const std::string& time,
                                const std::string& designer)
 {
-    return crlf({"[CORVENNA- STORMWICK]", "[PROJECT INFO]", "Project Name=" + name, "Project No=" + number,
-                 "Control No=" + control, "Porject Description=" + description, "Date=" + date, "Time=" + time,
-                 "Designer=" + designer, "", "[CULVERTS]"});
+    return joinLines(header({name, number, control, description, date, time, designer}));
 }
 
 // A culvert up to its intensity block: the ruler, ID, station, return period and sub-area lines.
 inline std::string culvertLines(const std::string& id, const std::string& station, const std::string& period,
                                 std::initializer_list<std::string_view> areas = {})
 {
-    return crlf({kRuler, "Culvert No=" + id, "[RUNOFF AREA INFO]", "Station/Description=" + station,
-                 "Return Period=" + period}) +
-           crlf(areas);
+    Lines lines = culvertStart(id, period);
+    lines[3] = "Station/Description=" + station;
+    return joinLines(lines) + crlf(areas);
 }
 
 // Without arguments: slope 0.01 over 1000 ft in zone A, factor 1 from the manual.
@@ -45,9 +41,7 @@ inline std::string intensityBlock(const std::string& zone = "A", const std::stri
                                   const std::string& inlet = "1000 ft", const std::string& length = "1000 ft",
                                   const std::string& factor = " 1 ", const std::string& source = "Design Manual")
 {
-    return crlf({"[INTENSITY INFO]", "Vellmora rainfall zone=" + zone, "Elevation of most remost point=" + remote,
-                 "Elevation of culvert inlet=" + inlet, "Maxinum lenght of travel=" + length,
-                 "Time of concentration correction factor=" + factor, "Source of correction factor=" + source});
+    return joinLines(intensityLines(remote, zone, inlet, length, factor, source));
 }
 
 inline bool writeBytes(const QString& path, std::string_view bytes)

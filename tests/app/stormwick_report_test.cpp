@@ -168,12 +168,14 @@ TEST_F(ReportCommand, OutputsAreThoseRecordedForTheSampleProjects)
     EXPECT_EQ(checked, 30);
 }
 
+#ifdef STORMWICK_PDF
 // The number of pages of a PDF file.
 long pdfPages(const std::string& bytes)
 {
     static const std::regex page(R"(/Type\s*/Page[^s])");
     return std::distance(std::sregex_iterator(bytes.begin(), bytes.end(), page), std::sregex_iterator());
 }
+#endif
 
 // The printed report without a printer: every culvert's pages, or one culvert's, in one PDF file.
 TEST_F(ReportCommand, PdfOfThePrintedReport)

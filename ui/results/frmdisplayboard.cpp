@@ -50,7 +50,7 @@ qreal widestRow(const QFont& font, const QStringList& rows)
 }  // namespace
 
 FrmDisplayBoard::FrmDisplayBoard(Desktop& desktop, const ProjectInfo& project, const CulvertRecord& culvert,
-                                 int areas, const QString& title)
+                                 int areas, const QString& title, bool steps)
     : QMainWindow(nullptr),
       m_ui(std::make_unique<Ui::FrmDisplayBoard>()),
       m_registration(desktop.windows(), this, "frmDisplayBoard")
@@ -60,7 +60,7 @@ FrmDisplayBoard::FrmDisplayBoard(Desktop& desktop, const ProjectInfo& project, c
 
     m_rows = new QStringListModel(m_ui->lstArea);
     m_ui->lstArea->setModel(m_rows);
-    showCulvert(project, culvert, areas, title);
+    showCulvert(project, culvert, areas, title, steps);
     // Q is what the designer comes for.
     QFont q = m_ui->lblQ->font();
     q.setBold(true);
@@ -88,7 +88,7 @@ FrmDisplayBoard::FrmDisplayBoard(Desktop& desktop, const ProjectInfo& project, c
 FrmDisplayBoard::~FrmDisplayBoard() = default;
 
 void FrmDisplayBoard::showCulvert(const ProjectInfo& project, const CulvertRecord& culvert, int areas,
-                                  const QString& title)
+                                  const QString& title, bool steps)
 {
     setWindowTitle(title);
     const BoardText b = boardText(project, culvert);
@@ -120,7 +120,7 @@ void FrmDisplayBoard::showCulvert(const ProjectInfo& project, const CulvertRecor
     m_ui->lstArea->scrollToTop();
     m_ui->lblPrevious->setEnabled(true);
     m_ui->lblNext->setEnabled(true);
-    m_ui->Frame5->show();
+    m_ui->Frame5->setVisible(steps);
 }
 
 QPushButton* FrmDisplayBoard::nextButton() const
@@ -131,11 +131,6 @@ QPushButton* FrmDisplayBoard::nextButton() const
 QPushButton* FrmDisplayBoard::previousButton() const
 {
     return m_ui->lblPrevious;
-}
-
-void FrmDisplayBoard::hideSteps()
-{
-    m_ui->Frame5->hide();
 }
 
 }  // namespace sw

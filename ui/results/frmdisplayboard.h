@@ -26,16 +26,16 @@ class FrmDisplayBoard final : public QMainWindow {
 
 public:
     FrmDisplayBoard(Desktop& desktop, const ProjectInfo& project, const CulvertRecord& culvert, int areas,
-                    const QString& title);
+                    const QString& title, bool steps);
     ~FrmDisplayBoard() override;
 
     // Fills every value and the first `areas` sub-area rows, as a fresh board: both step buttons
-    // enabled, the step frame shown.
-    void showCulvert(const ProjectInfo& project, const CulvertRecord& culvert, int areas, const QString& title);
+    // enabled, the step frame shown when `steps` (a run of all culverts).
+    void showCulvert(const ProjectInfo& project, const CulvertRecord& culvert, int areas, const QString& title,
+                     bool steps);
 
     [[nodiscard]] QPushButton* nextButton() const;
     [[nodiscard]] QPushButton* previousButton() const;
-    void hideSteps();
 
 signals:
     void nextClicked();

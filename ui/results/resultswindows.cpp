@@ -108,10 +108,12 @@ void ResultsWindows::ShowCulvertResult(int culvert, int areas)
     if (record == nullptr)
         return;
     // A step fills the board that is open, afresh; a run, or a board closed meanwhile, opens one.
+    // No steps after a run of one culvert.
+    const bool steps = !m_windowState.LastRunSingle;
     if (m_board) {
-        m_board->showCulvert(m_run.ProjectInfo, *record, areas, title());
+        m_board->showCulvert(m_run.ProjectInfo, *record, areas, title(), steps);
     } else {
-        m_board = new FrmDisplayBoard(m_desktop, m_run.ProjectInfo, *record, areas, title());
+        m_board = new FrmDisplayBoard(m_desktop, m_run.ProjectInfo, *record, areas, title(), steps);
         connect(m_board, &FrmDisplayBoard::nextClicked, this, &ResultsWindows::stepNext);
         connect(m_board, &FrmDisplayBoard::previousClicked, this, &ResultsWindows::stepPrevious);
         connect(m_board, &FrmDisplayBoard::summaryRequested, this, &ResultsWindows::ShowSummary);
@@ -120,8 +122,6 @@ void ResultsWindows::ShowCulvertResult(int culvert, int areas)
         connect(m_board, &FrmDisplayBoard::exportCsvRequested, this, &ResultsWindows::exportCsv);
         connect(m_board, &FrmDisplayBoard::allCulvertsRequested, this, &ResultsWindows::showAllCulverts);
     }
-    if (m_windowState.LastRunSingle)
-        m_board->hideSteps();
     // On top, as a board opened anew would be (a culvert chosen in All Culverts comes from behind).
     m_board->show();
     m_board->raise();
